@@ -34,7 +34,8 @@ function(vork_add_test name)
   # Every test gets its own settings and home so that QSettings never touches the user's files.
   list(APPEND env "HOME=${CMAKE_CURRENT_BINARY_DIR}/home-${name}"
                   "XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/home-${name}/.config"
-                  "UBSAN_OPTIONS=print_stacktrace=1")
+                  "UBSAN_OPTIONS=print_stacktrace=1"
+                  "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/common/lsan.supp")
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
