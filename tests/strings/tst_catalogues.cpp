@@ -1,0 +1,242 @@
+// The 20 translation catalogues: their sources hold exactly the texts of the string table, the
+// compiled catalogues in the resources hold exactly the finished translations, and the build's
+// check refuses a catalogue that no longer matches the table.
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include "QuenLocale.h"
+#include "StringTable.h"
+
+namespace {
+
+struct Message {
+    QString source;
+    QString translation;
+    bool finished = false;
+};
+
+struct Catalogue {
+    QStringList contexts;
+    QVector<Message> messages;
+};
+
+bool parseTs(const QString &path, Catalogue &cat)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    QXmlStreamReader xml(&f);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            cat.contexts.append(xml.readElementText());
+        } else if (xml.name() == QLatin1String("source")) {
+            cat.messages.append(Message());
+            cat.messages.last().source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            cat.messages.last().finished = type.isEmpty();
+            cat.messages.last().translation = xml.readElementText();
+        }
+    }
+    return !xml.hasError();
+}
+
+QStringList placeholders(const QString &s)
+{
+    QStringList out;
+    auto it = QRegularExpression(QStringLiteral("%[0-9]|\\\\n|\\\\t")).globalMatch(s);
+    while (it.hasNext())
+        out.append(it.next().captured(0));
+    out.sort();
+    return out;
+}
+
+QSet<QString> tableTexts()
+{
+    initStringTable();
+    QSet<QString> texts;
+    for (int i = 0; i < VORK_STRING_COUNT; ++i)
+        texts.insert(QString::fromUtf8(gszStringTexts[i]));
+    return texts;
+}
+
+QString tsPath(const QString &code)
+{
+    return QStringLiteral(VORK_TS_DIR "/") + code + QStringLiteral(".ts");
+}
+
+// Runs the build's catalogue check on one source; returns the exit code, stderr in `err`.
+int runCheck(const QString &ts, QString *err)
+{
+    QProcess p;
+    p.start(QStringLiteral(VORK_STRGEN),
+            {QStringLiteral("check"), QStringLiteral(VORK_TS_DIR "/strings.tsv"), ts});
+    if (!p.waitForFinished(30000)) {
+        p.kill();
+        p.waitForFinished(5000);
+        return -1;
+    }
+    *err = QString::fromUtf8(p.readAllStandardError());
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+} // namespace
+
+class TestCatalogues : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void languageCodes();
+    void everyCatalogueIsEmbedded();
+    void sourcesAreExactlyTheTableTexts_data();
+    void sourcesAreExactlyTheTableTexts();
+    void compiledCatalogueHoldsTheFinishedEntries_data();
+    void compiledCatalogueHoldsTheFinishedEntries();
+    void checkRefusesStaleCatalogue();
+};
+
+void TestCatalogues::languageCodes()
+{
+    const QStringList expected = {"enu", "cht", "chs", "jpn", "deu", "krn", "fra", "ita", "esn", "ptb",
+                                  "rus", "dan", "nor", "sve", "nld", "plk", "hun", "ptg", "trk", "csy"};
+    QCOMPARE(QuenLocale::getAllLanguages(), expected);
+    QVERIFY(gszLanguageCodes[20] == nullptr);
+    QCOMPARE(QuenLocale::getDefaultLanguage(), QStringLiteral("enu"));
+}
+
+void TestCatalogues::everyCatalogueIsEmbedded()
+{
+    for (const QString &code : QuenLocale::getAllLanguages()) {
+        const QString path = QStringLiteral(":/") + code + QStringLiteral(".qm");
+        QVERIFY2(QFile::exists(path), qPrintable(path));
+        QVERIFY2(QuenLocale::isLanguageFileExist(code), qPrintable(code));
+        QTranslator t;
+        QVERIFY2(t.load(path), qPrintable(path));
+        // English needs no translation: its catalogue is empty, so start-up does not install it.
+        QCOMPARE(t.isEmpty(), code == QLatin1String("enu"));
+    }
+    QVERIFY(!QuenLocale::isLanguageFileExist(QStringLiteral("xyz")));
+    QVERIFY(!QuenLocale::isLanguageFileExist(QString()));
+}
+
+void TestCatalogues::sourcesAreExactlyTheTableTexts_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const QString &code : QuenLocale::getAllLanguages())
+        QTest::newRow(qPrintable(code)) << code;
+}
+
+void TestCatalogues::sourcesAreExactlyTheTableTexts()
+{
+    QFETCH(QString, code);
+    Catalogue cat;
+    QVERIFY(parseTs(tsPath(code), cat));
+    QCOMPARE(cat.contexts, QStringList(QStringLiteral("global")));
+
+    const QSet<QString> table = tableTexts();
+    QSet<QString> seen;
+    for (const Message &m : cat.messages) {
+        QVERIFY2(table.contains(m.source), qPrintable(QStringLiteral("stray: ") + m.source));
+        QVERIFY2(!seen.contains(m.source), qPrintable(QStringLiteral("twice: ") + m.source));
+        seen.insert(m.source);
+        if (m.finished) {
+            QVERIFY2(!m.translation.isEmpty(), qPrintable(m.source));
+            QVERIFY2(m.translation != m.source, qPrintable(QStringLiteral("English as finished: ") + m.source));
+            QCOMPARE(placeholders(m.translation), placeholders(m.source));
+        }
+    }
+    QCOMPARE(seen, table);
+    // Escapes stay two characters in the sources; a real line break would never be found.
+    QVERIFY(seen.contains(QStringLiteral("Upload finished \\nSuccess Count: %1, Error Count: %2")));
+    QVERIFY(seen.contains(QStringLiteral(" About %1")));
+}
+
+void TestCatalogues::compiledCatalogueHoldsTheFinishedEntries_data()
+{
+    sourcesAreExactlyTheTableTexts_data();
+}
+
+void TestCatalogues::compiledCatalogueHoldsTheFinishedEntries()
+{
+    QFETCH(QString, code);
+    Catalogue cat;
+    QVERIFY(parseTs(tsPath(code), cat));
+    QTranslator t;
+    QVERIFY(t.load(QStringLiteral(":/") + code + QStringLiteral(".qm")));
+    int finished = 0;
+    for (const Message &m : cat.messages) {
+        const QByteArray source = m.source.toUtf8();
+        const QString got = t.translate("global", source.constData());
+        if (m.finished) {
+            ++finished;
+            QCOMPARE(got, m.translation);
+        } else {
+            QVERIFY2(got.isNull(), qPrintable(m.source));
+        }
+    }
+    if (code == QLatin1String("enu"))
+        QCOMPARE(finished, 0);
+    else
+        QVERIFY(finished > 0);
+}
+
+void TestCatalogues::checkRefusesStaleCatalogue()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile orig(tsPath(QStringLiteral("deu")));
+    QVERIFY(orig.open(QIODevice::ReadOnly));
+    const QByteArray good = orig.readAll();
+
+    auto writeVariant = [&dir](const QString &name, const QByteArray &content) {
+        QFile f(dir.filePath(name));
+        if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
+            return QString();
+        return f.fileName();
+    };
+
+    QString err;
+    QCOMPARE(runCheck(writeVariant(QStringLiteral("same.ts"), good), &err), 0);
+
+    // A source the table no longer has, and so a table text the catalogue lacks.
+    QByteArray stale = good;
+    stale.replace("<source>Ready</source>", "<source>Ready now</source>");
+    QVERIFY(stale != good);
+    QVERIFY(runCheck(writeVariant(QStringLiteral("stale.ts"), stale), &err) != 0);
+    QVERIFY2(err.contains(QLatin1String("stale source \"Ready now\"")), qPrintable(err));
+    QVERIFY2(err.contains(QLatin1String("missing text \"Ready\"")), qPrintable(err));
+
+    // The escape written as a real line break is a different source.
+    QByteArray broken = good;
+    broken.replace("Upload finished \\nSuccess", "Upload finished \nSuccess");
+    QVERIFY(broken != good);
+    QVERIFY(runCheck(writeVariant(QStringLiteral("newline.ts"), broken), &err) != 0);
+
+    // A finished translation that dropped its placeholder.
+    QByteArray lost = good;
+    lost.replace("<source>%1 - Setup Wizard</source>", "<source>%1 - Setup Wizard</source>\n"
+                                                      "<translation>Einrichtung</translation>");
+    // Drop the original unfinished translation element of that message so that it has one.
+    const int at = lost.indexOf("<translation>Einrichtung</translation>");
+    QVERIFY(at > 0);
+    const int next = lost.indexOf("<translation type=\"unfinished\"/>", at);
+    QVERIFY(next > at);
+    lost.remove(next, int(qstrlen("<translation type=\"unfinished\"/>")));
+    QVERIFY(runCheck(writeVariant(QStringLiteral("lost.ts"), lost), &err) != 0);
+    QVERIFY2(err.contains(QLatin1String("does not keep the placeholders")), qPrintable(err));
+}
+
+QTEST_GUILESS_MAIN(TestCatalogues)
+#include "tst_catalogues.moc"
