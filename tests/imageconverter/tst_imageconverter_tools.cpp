@@ -1,0 +1,323 @@
+// The image converter with the real tools: Debian's ImageMagick 6 and dcraw behind our RAW script,
+// placed the way the build places them beside the program. A missing tool fails the test.
+#include "CImageConverter.h"
+#include "TestDng.h"
+#include "ToolBench.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
+
+namespace {
+
+const QStringList ThumbNames{"THUMB_B.jpg", "THUMB_L.jpg", "THUMB_M.jpg", "THUMB_S.jpg", "THUMB_XL.jpg"};
+
+bool makeImage(const QString& path, int width, int height)
+{
+    // Some structure, so that the JPEG coder has real work to do.
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] = qRgb((x * 255) / width, (y * 255) / height, ((x ^ y) & 0xff));
+    }
+    return image.save(path, "JPEG", 90);
+}
+
+// The processes whose command line mentions `text` (other than this test).
+QList<qint64> processesMentioning(const QString& text)
+{
+    QList<qint64> pids;
+    const QByteArray needle = text.toLocal8Bit();
+    const QStringList entries = QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        bool numeric = false;
+        const qint64 pid = entry.toLongLong(&numeric);
+        if (!numeric || pid == QCoreApplication::applicationPid())
+            continue;
+        QFile f("/proc/" + entry + "/cmdline");
+        if (f.open(QIODevice::ReadOnly) && f.readAll().contains(needle))
+            pids << pid;
+    }
+    return pids;
+}
+
+struct Conversion {
+    std::unique_ptr<CImageConverter> converter;
+    std::unique_ptr<QSignalSpy> bigThumb;
+    std::unique_ptr<QSignalSpy> error;
+
+    Conversion(const QString& source, const QString& dest, bool preview, uint id)
+        : converter(new CImageConverter(source, dest, preview, id))
+        , bigThumb(new QSignalSpy(converter.get(), &CImageConverter::signalPhotoBigThumbReady))
+        , error(new QSignalSpy(converter.get(), &CImageConverter::signalPhotoConvertError))
+    {
+    }
+    bool runToEnd(int timeoutMs = 60000)
+    {
+        converter->start();
+        return converter->wait(timeoutMs);
+    }
+};
+
+} // namespace
+
+// The converter's debug lines are many here and say nothing the checks do not.
+QtMessageHandler g_previousHandler = nullptr;
+void dropConverterLines(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!message.startsWith("src/PhotoUploader/"))
+        g_previousHandler(type, context, message);
+}
+
+class TestImageConverterTools : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { g_previousHandler = qInstallMessageHandler(dropConverterLines); }
+    void init();
+
+    void toolsBesideTheProgram();
+    void landscapeSizes();
+    void portraitSizesWithTheBlankArgument();
+    void smallSourceIsNotEnlarged();
+    void previewWritesOnlyTheBigThumbnail();
+    void rawWithALargePreview();
+    void rawWithoutPreview();
+    void rawWithATooSmallPreview();
+    void stopKillsTheDecoderBehindTheScript();
+    void overheadAgainstBareCommands();
+
+private:
+    void checkSizes(const QString& prefix, const QList<QSize>& sizes);
+
+    ToolBench m_bench;
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    QString m_dest;
+};
+
+void TestImageConverterTools::init()
+{
+    QVERIFY(m_bench.clear());
+    QString error;
+    QVERIFY2(m_bench.installReal(QStringList(), &error), qPrintable(error));
+    m_tmp.reset(new QTemporaryDir);
+    QVERIFY(m_tmp->isValid());
+    m_dest = m_tmp->path() + "/work";
+}
+
+void TestImageConverterTools::checkSizes(const QString& prefix, const QList<QSize>& sizes)
+{
+    for (int i = 0; i < ThumbNames.size(); ++i) {
+        const QString path = m_dest + "/" + prefix + ThumbNames.at(i);
+        const QImage image(path);
+        QVERIFY2(!image.isNull(), qPrintable(path + " does not load"));
+        QCOMPARE(image.size(), sizes.at(i));
+    }
+}
+
+void TestImageConverterTools::toolsBesideTheProgram()
+{
+    // What the build placed beside the program itself.
+    const QString dir = QStringLiteral(VORK_PROGRAM_DIR);
+    const QFileInfo convert(dir + "/ImageMagick/convert");
+    QVERIFY2(convert.isSymLink(), qPrintable(convert.filePath()));
+    QVERIFY2(QFileInfo(convert.symLinkTarget()).isExecutable(), "install the Debian package imagemagick");
+    QProcess version;
+    version.start(convert.filePath(), {"-version"});
+    QVERIFY(version.waitForFinished(10000));
+    QVERIFY2(version.readAllStandardOutput().contains("ImageMagick 6."), "not ImageMagick 6");
+
+    const QFileInfo dcraw(dir + "/dcraw/dcraw");
+    QVERIFY(dcraw.isSymLink());
+    QVERIFY2(QFileInfo(dcraw.symLinkTarget()).isExecutable(), "install the Debian package dcraw");
+
+    const QFileInfo script(dir + "/dcraw_LNX.sh");
+    QVERIFY(script.isFile() && script.isExecutable());
+    QFile f(script.filePath());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(f.readAll().contains("exec \"$3\" \"$4\" -c \"$1\" > \"$2\""));
+
+    // The script refuses a wrong number of arguments.
+    QCOMPARE(QProcess::execute(script.filePath(), {"a", "b", "c"}), 2);
+}
+
+void TestImageConverterTools::landscapeSizes()
+{
+    const QString source = m_tmp->path() + "/land.jpg";
+    QVERIFY(makeImage(source, 4000, 3000));
+    Conversion c(source, m_dest, false, 7);
+    QVERIFY(c.runToEnd());
+    QCOMPARE(c.error->size(), 0);
+    QCOMPARE(c.bigThumb->size(), 1);
+    checkSizes("7", {QSize(640, 480), QSize(800, 600), QSize(320, 240), QSize(120, 90), QSize(1280, 960)});
+}
+
+void TestImageConverterTools::portraitSizesWithTheBlankArgument()
+{
+    // ImageMagick takes the blank argument for a missing input file and exits with 1, but still
+    // writes the thumbnail.
+    const QString source = m_tmp->path() + "/portrait.jpg";
+    QVERIFY(makeImage(source, 3000, 4000));
+    Conversion c(source, m_dest, false, 8);
+    QVERIFY(c.runToEnd());
+    QCOMPARE(c.error->size(), 0);
+    checkSizes("8", {QSize(480, 640), QSize(600, 800), QSize(240, 320), QSize(90, 120), QSize(960, 1280)});
+}
+
+void TestImageConverterTools::smallSourceIsNotEnlarged()
+{
+    // "n x n>" never enlarges what the decoder delivers.
+    const QString png = m_tmp->path() + "/small.png";
+    QImage image(300, 200, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    QVERIFY(image.save(png, "PNG"));
+    Conversion c(png, m_dest, false, 9);
+    QVERIFY(c.runToEnd());
+    checkSizes("9", {QSize(300, 200), QSize(300, 200), QSize(300, 200), QSize(120, 80), QSize(300, 200)});
+
+    // For a JPEG source the "jpeg:size" hint lets ImageMagick 6.9 with libjpeg-turbo decode a small
+    // image at up to twice its size; the result still keeps within the bound and the proportions.
+    const QString jpeg = m_tmp->path() + "/small.jpg";
+    QVERIFY(makeImage(jpeg, 300, 200));
+    Conversion j(jpeg, m_dest, false, 10);
+    QVERIFY(j.runToEnd());
+    const QList<int> edges{640, 800, 320, 120, 1280};
+    for (int i = 0; i < ThumbNames.size(); ++i) {
+        const QSize size = QImage(m_dest + "/10" + ThumbNames.at(i)).size();
+        QVERIFY2(size.width() <= edges.at(i) && size.width() <= 600 && size.width() >= 120, qPrintable(ThumbNames.at(i)));
+        QVERIFY(qAbs(size.width() * 2 - size.height() * 3) <= 3);
+    }
+}
+
+void TestImageConverterTools::previewWritesOnlyTheBigThumbnail()
+{
+    const QString source = m_tmp->path() + "/land.jpg";
+    QVERIFY(makeImage(source, 2000, 1500));
+    Conversion c(source, m_dest, true, 4);
+    QVERIFY(c.runToEnd());
+    QCOMPARE(QDir(m_dest).entryList(QDir::Files), QStringList{"UIPreview4THUMB_B.jpg"});
+    QCOMPARE(QImage(m_dest + "/UIPreview4THUMB_B.jpg").size(), QSize(640, 480));
+    QCOMPARE(c.bigThumb->size(), 1);
+}
+
+void TestImageConverterTools::rawWithALargePreview()
+{
+    const QString source = m_tmp->path() + "/IMG_0001.DNG";
+    QVERIFY(TestDng::write(source, QSize(1024, 768), QSize(1280, 960)));
+    Conversion c(source, m_dest, false, 7);
+    QVERIFY(c.runToEnd());
+    QCOMPARE(c.error->size(), 0);
+    QCOMPARE(QImage(m_dest + "/7RAWJpgSrc.jpg").size(), QSize(1280, 960));
+    QVERIFY(!QFileInfo::exists(m_dest + "/7RAWPPMSrc.ppm"));
+    checkSizes("7", {QSize(640, 480), QSize(800, 600), QSize(320, 240), QSize(120, 90), QSize(1280, 960)});
+}
+
+void TestImageConverterTools::rawWithoutPreview()
+{
+    const QString source = m_tmp->path() + "/IMG_0002.dng";
+    QVERIFY(TestDng::write(source, QSize(1024, 768), QSize()));
+    Conversion c(source, m_dest, false, 7);
+    QVERIFY(c.runToEnd());
+    QCOMPARE(c.error->size(), 0);
+    QCOMPARE(QImage(m_dest + "/7RAWPPMSrc.ppm").size(), QSize(1024, 768));
+    QCOMPARE(QImage(m_dest + "/7THUMB_B.jpg").size(), QSize(640, 480));
+    QCOMPARE(QImage(m_dest + "/7THUMB_XL.jpg").size(), QSize(1024, 768));
+}
+
+void TestImageConverterTools::rawWithATooSmallPreview()
+{
+    const QString source = m_tmp->path() + "/IMG_0003.dng";
+    QVERIFY(TestDng::write(source, QSize(1024, 768), QSize(1279, 853)));
+    Conversion c(source, m_dest, false, 7);
+    QVERIFY(c.runToEnd());
+    QCOMPARE(QImage(m_dest + "/7RAWJpgSrc.jpg").size(), QSize(1279, 853));
+    QCOMPARE(QImage(m_dest + "/7RAWPPMSrc.ppm").size(), QSize(1024, 768));
+    QCOMPARE(QImage(m_dest + "/7THUMB_XL.jpg").size(), QSize(1024, 768));
+}
+
+void TestImageConverterTools::stopKillsTheDecoderBehindTheScript()
+{
+    // dcraw blocks opening a FIFO that nobody writes to. If the script did not hand its process
+    // over to dcraw, the kill would end only the shell and leave dcraw behind.
+    const QString fifo = m_tmp->path() + "/x.dng";
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    auto release = [&] {
+        // Lets a dcraw that was left behind read end-of-file and exit.
+        const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    };
+
+    Conversion c(fifo, m_dest, false, 7);
+    c.converter->start();
+    QElapsedTimer started;
+    started.start();
+    while (processesMentioning(fifo).isEmpty() && started.elapsed() < 10000)
+        QTest::qWait(20);
+    QVERIFY(!processesMentioning(fifo).isEmpty());
+    QTest::qWait(200); // let the script reach dcraw
+
+    QElapsedTimer timer;
+    timer.start();
+    c.converter->terminate();
+    const bool ended = c.converter->wait(1000);
+    QVERIFY(timer.elapsed() < 1000);
+    const QList<qint64> left = processesMentioning(fifo);
+    if (!left.isEmpty() || !ended)
+        release();
+    QVERIFY(ended);
+    QVERIFY2(left.isEmpty(), "a decoder process was left behind");
+    QCOMPARE(c.error->size(), 1);
+}
+
+void TestImageConverterTools::overheadAgainstBareCommands()
+{
+    const QString source = m_tmp->path() + "/land.jpg";
+    QVERIFY(makeImage(source, 4000, 3000));
+    const QString convert = m_bench.toolPath("ImageMagick/convert");
+    const QList<int> edges{640, 800, 320, 120, 1280};
+    const int rounds = 3;
+
+    qint64 bare = 0;
+    qint64 converter = 0;
+    for (int round = 0; round < rounds; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        for (int edge : edges) {
+            const QString g = QString("%1x%1>").arg(edge);
+            QCOMPARE(QProcess::execute(convert, {"-define", "jpeg:size=" + g, "-thumbnail", g, "-strip", "-flatten",
+                                                 "-quality", "80", "-auto-orient", "-colorspace", "RGB", "-unsharp",
+                                                 "0.5x0.5+1.25+0.0", "-colorspace", "sRGB", source,
+                                                 m_tmp->path() + "/bare.jpg"}),
+                     0);
+        }
+        bare += timer.elapsed();
+
+        timer.restart();
+        Conversion c(source, m_dest + QString::number(round), false, 7);
+        QVERIFY(c.runToEnd());
+        converter += timer.elapsed();
+    }
+    qInfo("4000x3000 JPEG, upload mode, mean of %d: converter %lld ms, five bare convert runs %lld ms", rounds,
+          converter / rounds, bare / rounds);
+    // A poll that slept instead of waiting on the process would add up to 100 ms per run. The bound
+    // is loose, as other tests run in parallel.
+    QVERIFY2(converter < bare * 13 / 10 + 150 * rounds, "the converter adds too much time to its tool runs");
+}
+
+QTEST_MAIN(TestImageConverterTools)
+#include "tst_imageconverter_tools.moc"

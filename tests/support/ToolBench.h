@@ -1,0 +1,59 @@
+#ifndef TOOLBENCH_H
+#define TOOLBENCH_H
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The converter tools of a test binary. The converters look their tools up beside the running
+// binary (QCoreApplication::applicationDirPath()), so every test binary that runs them has its own
+// output folder, and a test case sets up the tools it wants there:
+//  - installReal(): the build's layout (links to Debian's tools, a copy of our RAW script), made
+//    from the same list that cmake/VorkTools.cmake places beside the program;
+//  - installFake(): the recording stand-in (fake_tool.cpp) under a tool's name, driven by a plan.
+// Tool names are paths under the binary's folder, as the converters use them: "ImageMagick/convert",
+// "dcraw/dcraw", "dcraw_LNX.sh".
+class ToolBench
+{
+public:
+    struct Call {
+        QStringList args;
+        QString cwd;
+        qint64 pid = 0;
+    };
+
+    ToolBench();
+
+    QString appDir() const { return m_appDir; }
+    QString toolPath(const QString& tool) const { return m_appDir + "/" + tool; }
+
+    // Removes every tool, plan and record of every registered tool set.
+    bool clear();
+    // Installs the real tools of the named sets ("image", "raw", ...; all when empty).
+    // Fails, naming the Debian package, when a tool is not installed on this machine.
+    bool installReal(const QStringList& sets = QStringList(), QString* error = nullptr);
+    // Installs the stand-in under a tool's name, with an optional plan (one line per run).
+    bool installFake(const QString& tool, const QStringList& plan = QStringList());
+    bool setPlan(const QString& tool, const QStringList& plan);
+
+    // The recorded runs of a stand-in, oldest first.
+    QList<Call> calls(const QString& tool) const;
+    // Waits (event loop running) until the stand-in has recorded at least `count` runs.
+    bool waitForCalls(const QString& tool, int count, int timeoutMs = 5000) const;
+
+    // The Debian package that provides a real tool file ("imagemagick", "dcraw"), for messages.
+    static QString packageOf(const QString& realFile);
+
+private:
+    struct Entry {
+        QString set;
+        QString path;
+        bool link;
+        QString file;
+    };
+    static QList<Entry> entries();
+
+    QString m_appDir;
+};
+
+#endif // TOOLBENCH_H
