@@ -571,5 +571,5 @@ void TestImageConverter::nonRawStartsNoScript()
     QCOMPARE(m_bench.calls(Convert).size(), 5);
 }
 
-QTEST_MAIN(TestImageConverter)
+QTEST_GUILESS_MAIN(TestImageConverter)
 #include "tst_imageconverter.moc"

@@ -319,5 +319,5 @@ void TestImageConverterTools::overheadAgainstBareCommands()
     QVERIFY2(converter < bare * 13 / 10 + 150 * rounds, "the converter adds too much time to its tool runs");
 }
 
-QTEST_MAIN(TestImageConverterTools)
+QTEST_GUILESS_MAIN(TestImageConverterTools)
 #include "tst_imageconverter_tools.moc"
