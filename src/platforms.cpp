@@ -1,0 +1,116 @@
+#include "platforms.h"
+
+#include <QHostAddress>
+#include <QHostInfo>
+#include <QNetworkReply>
+#include <QtEndian>
+
+#include "CNetConf.h"
+#include "scramble.h"
+
+bool ipStringToHostAddr(uint32_t *out, const QString &text)
+{
+    if (text.isEmpty() || !out)
+        return false;
+    *out = QHostAddress(text).toIPv4Address();
+    return true;
+}
+
+bool ipStringToNetAddr(uint32_t *out, const QString &text)
+{
+    if (text.isEmpty() || !out)
+        return false;
+    *out = qToBigEndian<quint32>(QHostAddress(text).toIPv4Address());
+    return true;
+}
+
+QString networkErrorName(int code)
+{
+    // The names of the reply errors as the enumeration spells them. A fixed table rather than
+    // the meta-object: later Qt versions renamed and added codes that must keep the generic form.
+    static const struct {
+        int code;
+        const char *name;
+    } s_names[] = {
+        {QNetworkReply::NoError, "NoError"},
+        {QNetworkReply::ConnectionRefusedError, "ConnectionRefusedError"},
+        {QNetworkReply::RemoteHostClosedError, "RemoteHostClosedError"},
+        {QNetworkReply::HostNotFoundError, "HostNotFoundError"},
+        {QNetworkReply::TimeoutError, "TimeoutError"},
+        {QNetworkReply::OperationCanceledError, "OperationCanceledError"},
+        {QNetworkReply::SslHandshakeFailedError, "SslHandshakeFailedError"},
+        {QNetworkReply::UnknownNetworkError, "UnknownNetworkError"},
+        {QNetworkReply::ProxyConnectionRefusedError, "ProxyConnectionRefusedError"},
+        {QNetworkReply::ProxyConnectionClosedError, "ProxyConnectionClosedError"},
+        {QNetworkReply::ProxyNotFoundError, "ProxyNotFoundError"},
+        {QNetworkReply::ProxyTimeoutError, "ProxyTimeoutError"},
+        {QNetworkReply::ProxyAuthenticationRequiredError, "ProxyAuthenticationRequiredError"},
+        {QNetworkReply::UnknownProxyError, "UnknownProxyError"},
+        {QNetworkReply::ContentAccessDenied, "ContentAccessDenied"},
+        {QNetworkReply::ContentOperationNotPermittedError, "ContentOperationNotPermittedError"},
+        {QNetworkReply::ContentNotFoundError, "ContentNotFoundError"},
+        {QNetworkReply::AuthenticationRequiredError, "AuthenticationRequiredError"},
+        {QNetworkReply::UnknownContentError, "UnknownContentError"},
+        {QNetworkReply::ProtocolUnknownError, "ProtocolUnknownError"},
+        {QNetworkReply::ProtocolInvalidOperationError, "ProtocolInvalidOperationError"},
+        {QNetworkReply::ProtocolFailure, "ProtocolFailure"},
+    };
+    for (const auto &entry : s_names) {
+        if (entry.code == code)
+            return QString::fromLatin1(entry.name);
+    }
+    return QStringLiteral("reply_err_%1").arg(code);
+}
+
+bool resolveHostIPv4(uint32_t *out, const QString &host)
+{
+    if (host.isEmpty() || !out)
+        return false;
+    if (CNetConf::isValidHostAddress(host)) {
+        *out = QHostAddress(host).toIPv4Address();
+        return true;
+    }
+    const QHostInfo info = QHostInfo::fromName(host); // blocks for the resolver's time
+    if (info.error() != QHostInfo::NoError)
+        return false;
+    // The resolver may list an IPv6 address first (as for "localhost"): take the first IPv4 one.
+    for (const QHostAddress &address : info.addresses()) {
+        if (address.protocol() == QAbstractSocket::IPv4Protocol) {
+            *out = address.toIPv4Address();
+            return true;
+        }
+    }
+    return false;
+}
+
+QString scrambleEncodeString(const QString &plain)
+{
+    const QByteArray utf8 = plain.toUtf8();
+    // The scrambled form of 1016 bytes (2032 characters) is the longest that fits the buffer.
+    if (utf8.size() > SCRAMBLE_STRING_MAX_UTF8)
+        return QString();
+    char buffer[SCRAMBLE_STRING_BUFFER] = {};
+    const int length = scrambleEncode(utf8.constData(), buffer);
+    if (length < 0)
+        return QString();
+    QString result = QString::fromUtf8(buffer, length);
+    if (result.isNull())
+        result = QLatin1String("");
+    return result;
+}
+
+QString scrambleDecodeString(const QString &scrambled)
+{
+    const QByteArray utf8 = scrambled.toUtf8();
+    // Unscrambling L characters writes L / 2 bytes and a terminating zero.
+    if (utf8.size() / 2 + 1 > SCRAMBLE_STRING_BUFFER)
+        return QString();
+    char buffer[SCRAMBLE_STRING_BUFFER] = {};
+    const int length = scrambleDecode(utf8.constData(), buffer);
+    if (length < 0)
+        return QString();
+    QString result = QString::fromUtf8(buffer, length);
+    if (result.isNull())
+        result = QLatin1String("");
+    return result;
+}

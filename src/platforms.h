@@ -1,0 +1,33 @@
+#ifndef PLATFORMS_H
+#define PLATFORMS_H
+
+// Free helpers shared by the discovery thread, the finder, the wizards and the profile pages.
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+// Dotted IPv4 text to a number. An empty text gives false and leaves `out` untouched; otherwise
+// the number is stored and the result is true, with 0 stored for a text that does not parse
+// (callers rely on that). Host order for the first, network order (as NASINFO keeps addresses)
+// for the second.
+bool ipStringToHostAddr(uint32_t *out, const QString &text);
+bool ipStringToNetAddr(uint32_t *out, const QString &text);
+
+// The name of a QNetworkReply::NetworkError code, or "reply_err_<code>" for any other code.
+QString networkErrorName(int code);
+
+// A host name or address to an IPv4 number in host order. An acceptable host address is taken
+// as it stands; anything else goes through a blocking name lookup that yields its first IPv4
+// address. False for an empty text, a failed lookup or no IPv4 address.
+bool resolveHostIPv4(uint32_t *out, const QString &host);
+
+// The password scrambler on QString values (UTF-8, a 2048-byte buffer). A null QString when the
+// scrambler refuses the input; an empty input gives an empty, non-null string. Plain texts of
+// more than SCRAMBLE_STRING_MAX_UTF8 UTF-8 bytes are refused.
+const int SCRAMBLE_STRING_BUFFER = 2048;
+const int SCRAMBLE_STRING_MAX_UTF8 = 1016;
+QString scrambleEncodeString(const QString &plain);
+QString scrambleDecodeString(const QString &scrambled);
+
+#endif // PLATFORMS_H
