@@ -1,11 +1,17 @@
 #include "platforms.h"
 
+#include <QDateTime>
+#include <QDesktopServices>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QNetworkReply>
+#include <QUrl>
+#include <QUrlQuery>
 #include <QtEndian>
 
 #include "CNetConf.h"
+#include "CVorkGlobalSettings.h"
+#include "VorkDebug.h"
 #include "scramble.h"
 
 bool ipStringToHostAddr(uint32_t *out, const QString &text)
@@ -81,6 +87,39 @@ bool resolveHostIPv4(uint32_t *out, const QString &host)
         }
     }
     return false;
+}
+
+void openAdminUI(const NASINFO *server, bool *opened)
+{
+    bool ignored = false;
+    if (!opened)
+        opened = &ignored;
+    *opened = true;
+    if (!server)
+        return;
+
+    const uint32_t state = server->ulConfigured;
+    const bool webInstall = server->ulWebInstall == 1
+        && (state == FHOSTQC_UNINSTALL || state == FHOSTQC_CRASH
+            || (state == FHOSTQC_MIGRATABLE && server->ulBuild >= 2622));
+    if (state != FHOSTQC_DONE && !webInstall)
+        return;
+
+    QUrl qurlAdminUI;
+    qurlAdminUI.setScheme(QStringLiteral("http"));
+    qurlAdminUI.setHost(QHostAddress(qFromBigEndian<quint32>(server->ulIP)).toString());
+    qurlAdminUI.setPort(CVorkGlobalSettings::getWebPort(server, false));
+    // A distinct address every time, so the browser never shows a cached page.
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("timestamp"),
+                       QString::number(QDateTime::currentMSecsSinceEpoch() / 1000));
+    qurlAdminUI.setQuery(query);
+
+    VORK_DEBUG_STR("src/platforms", "QString(qurlAdminUI.toString()).toLocal8Bit().constData()",
+                   qurlAdminUI.toString());
+    const bool bRetOpenUrl = QDesktopServices::openUrl(qurlAdminUI);
+    *opened = bRetOpenUrl;
+    VORK_DEBUG_INT("src/platforms", "bRetOpenUrl", bRetOpenUrl);
 }
 
 QString scrambleEncodeString(const QString &plain)

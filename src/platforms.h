@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <cstdint>
 
+#include "fhost.h"
+
 // Dotted IPv4 text to a number. An empty text gives false and leaves `out` untouched; otherwise
 // the number is stored and the result is true, with 0 stored for a text that does not parse
 // (callers rely on that). Host order for the first, network order (as NASINFO keeps addresses)
@@ -21,6 +23,12 @@ QString networkErrorName(int code);
 // as it stands; anything else goes through a blocking name lookup that yields its first IPv4
 // address. False for an empty text, a failed lookup or no IPv4 address.
 bool resolveHostIPv4(uint32_t *out, const QString &host);
+
+// Opens the server's web administration page in the desktop's browser when its state allows:
+// ready, or (with web installation offered) not installed, configuration lost, or migratable from
+// build 2622 on. `opened` is set to true first and then holds the browser's answer when a page
+// was opened; it stays true when nothing was to be opened.
+void openAdminUI(const NASINFO *server, bool *opened);
 
 // The password scrambler on QString values (UTF-8, a 2048-byte buffer). A null QString when the
 // scrambler refuses the input; an empty input gives an empty, non-null string. Plain texts of

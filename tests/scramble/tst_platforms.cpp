@@ -2,13 +2,46 @@
 // host resolution of literal addresses, and the IPv4 checks.
 #include <QtTest>
 
+#include <QDesktopServices>
+
 #include <cstring>
 #include <random>
 
 #include "CNetConf.h"
 #include "platforms.h"
 
+// Receives the addresses the program asks the desktop to open, so no browser starts.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
 namespace {
+
+QStringList g_debugLines;
+
+void captureDebug(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtDebugMsg)
+        g_debugLines.append(text);
+}
+
+NASINFO server(uint32_t state, uint32_t webInstall, uint32_t build)
+{
+    NASINFO info;
+    memset(&info, 0, sizeof info);
+    info.ulConfigured = state;
+    info.ulWebInstall = webInstall;
+    info.ulBuild = build;
+    info.ulField48 = 1; // new-port flag
+    const unsigned char ip[4] = {198, 18, 0, 5}; // network order in memory
+    memcpy(&info.ulIP, ip, 4);
+    return info;
+}
 
 uint32_t addr(const char *text)
 {
@@ -24,6 +57,118 @@ class TestPlatforms : public QObject
     Q_OBJECT
 
 private slots:
+    void init()
+    {
+        m_catcher.urls.clear();
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &m_catcher, "open");
+    }
+
+    void cleanup()
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    }
+
+    void adminPageEligibility_data()
+    {
+        QTest::addColumn<uint>("state");
+        QTest::addColumn<uint>("webInstall");
+        QTest::addColumn<uint>("build");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("ready") << 1u << 0u << 100u << true;
+        QTest::newRow("ready, web install") << 1u << 1u << 3000u << true;
+        QTest::newRow("not configured") << 0u << 1u << 3000u << false;
+        QTest::newRow("not installed") << 2u << 0u << 3000u << false;
+        QTest::newRow("not installed, web install") << 2u << 1u << 100u << true;
+        QTest::newRow("config lost") << 4u << 0u << 3000u << false;
+        QTest::newRow("config lost, web install") << 4u << 1u << 100u << true;
+        QTest::newRow("migratable 2621") << 14u << 1u << 2621u << false;
+        QTest::newRow("migratable 2622") << 14u << 1u << 2622u << true;
+        QTest::newRow("migratable 2622 no web install") << 14u << 0u << 2622u << false;
+        QTest::newRow("upgrading, web install") << 3u << 1u << 3000u << false;
+        QTest::newRow("booting, web install") << 5u << 1u << 3000u << false;
+        QTest::newRow("web install 2") << 2u << 2u << 3000u << false;
+    }
+
+    void adminPageEligibility()
+    {
+        QFETCH(uint, state);
+        QFETCH(uint, webInstall);
+        QFETCH(uint, build);
+        QFETCH(bool, opens);
+        const NASINFO info = server(state, webInstall, build);
+        bool opened = false;
+        openAdminUI(&info, &opened);
+        QVERIFY(opened); // true whether or not a page was due
+        QCOMPARE(m_catcher.urls.size(), opens ? 1 : 0);
+    }
+
+    void adminPageAddress()
+    {
+        g_debugLines.clear();
+        QtMessageHandler previous = qInstallMessageHandler(captureDebug);
+        NASINFO info = server(1, 0, 4000);
+        const qint64 before = QDateTime::currentSecsSinceEpoch();
+        bool opened = false;
+        openAdminUI(&info, &opened);
+        const qint64 after = QDateTime::currentSecsSinceEpoch();
+        qInstallMessageHandler(previous);
+
+        QVERIFY(opened);
+        QCOMPARE(m_catcher.urls.size(), 1);
+        const QUrl url = m_catcher.urls.first();
+        QCOMPARE(url.scheme(), QStringLiteral("http"));
+        QCOMPARE(url.host(), QStringLiteral("198.18.0.5"));
+        QCOMPARE(url.port(), 5000); // no port in the record, new-port flag set, recent build
+        QCOMPARE(url.path(), QString());
+        const QUrlQuery query(url);
+        QCOMPARE(query.queryItems().size(), 1);
+        bool ok = false;
+        const qint64 stamp = query.queryItemValue(QStringLiteral("timestamp")).toLongLong(&ok);
+        QVERIFY(ok);
+        QVERIFY(stamp >= before - 2 && stamp <= after + 2);
+        QCOMPARE(url.toString(), QStringLiteral("http://198.18.0.5:5000?timestamp=%1").arg(stamp));
+
+        // The two debug lines with their expressions.
+        QCOMPARE(g_debugLines.size(), 2);
+        QVERIFY2(QRegularExpression(QStringLiteral(
+                     "^src/platforms:\\d+ QString\\(qurlAdminUI\\.toString\\(\\)\\)\\.toLocal8Bit\\(\\)"
+                     "\\.constData\\(\\)=\\[http://198\\.18\\.0\\.5:5000\\?timestamp=\\d+\\]\n$"))
+                     .match(g_debugLines[0]).hasMatch(),
+                 qPrintable(g_debugLines[0]));
+        QVERIFY2(QRegularExpression(QStringLiteral("^src/platforms:\\d+ bRetOpenUrl=\\[1\\]\n$"))
+                     .match(g_debugLines[1]).hasMatch(),
+                 qPrintable(g_debugLines[1]));
+
+        // The record's own port wins; old servers without the flag use 80.
+        info.ulHttpPort = 8080;
+        openAdminUI(&info, &opened);
+        QCOMPARE(m_catcher.urls.last().port(), 8080);
+        info.ulHttpPort = 0;
+        info.ulField48 = 0;
+        openAdminUI(&info, &opened);
+        QCOMPARE(m_catcher.urls.last().port(), 80);
+        info.ulField48 = 1;
+        info.ulBuild = 171;
+        openAdminUI(&info, &opened);
+        QCOMPARE(m_catcher.urls.last().port(), 80);
+        QCOMPARE(m_catcher.urls.size(), 4);
+    }
+
+    void adminPageNullAndRefusal()
+    {
+        bool opened = false;
+        openAdminUI(nullptr, &opened);
+        QVERIFY(opened);
+        QVERIFY(m_catcher.urls.isEmpty());
+        openAdminUI(nullptr, nullptr);
+
+        // A handler that cannot take the address: the browser's "no" reaches the caller.
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &m_catcher, "noSuchSlot");
+        const NASINFO info = server(1, 0, 4000);
+        openAdminUI(&info, &opened);
+        QVERIFY(!opened);
+    }
+
     void scrambleWrappers()
     {
         const QString password = QStringLiteral("s3cr3t Pässwörd 密码");
@@ -235,7 +380,10 @@ private slots:
         QVERIFY(!CNetConf::isSameSubnetText(QStringLiteral("198.18.0.10"), QStringLiteral("::1"),
                                             QStringLiteral("255.255.255.0")));
     }
+
+private:
+    UrlCatcher m_catcher;
 };
 
-QTEST_GUILESS_MAIN(TestPlatforms)
+QTEST_MAIN(TestPlatforms)
 #include "tst_platforms.moc"
