@@ -413,4 +413,7 @@ static_assert(std::is_trivially_copyable<NASINFO>::value, "NASINFO is copied byt
 static_assert(std::is_standard_layout<NASINFO>::value, "NASINFO has a plain C layout");
 #endif
 
+/* Interfaces, UDP transport and the listening loop. */
+#include "fhostnet.h"
+
 #endif /* FHOST_H */
