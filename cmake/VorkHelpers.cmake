@@ -16,6 +16,7 @@ function(vork_add_test name)
   endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE Qt5::Test ${T_LIBS})
+  vork_copy_help(${name})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/common)
   if(T_XVFB)
     add_test(NAME ${name} COMMAND xvfb-run -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${name}>)
@@ -47,4 +48,28 @@ function(vork_add_test name)
   if(labels)
     set_tests_properties(${name} PROPERTIES LABELS "${labels}")
   endif()
+endfunction()
+
+# vork_copy_help(<target>)
+#
+# The help window reads its pages from a "help" directory beside the running executable, so the
+# build copies the repository's help/ pages next to every executable that can open help.
+function(vork_copy_help target)
+  file(GLOB _help_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/help/*.html)
+  set(_out_dir ${CMAKE_CURRENT_BINARY_DIR}/help)
+  string(MD5 _dir_hash "${_out_dir}")
+  set(_help_target vorkhelp_${_dir_hash})
+  if(NOT TARGET ${_help_target})
+    set(_outputs)
+    foreach(_file ${_help_files})
+      get_filename_component(_name ${_file} NAME)
+      add_custom_command(OUTPUT ${_out_dir}/${_name}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${_out_dir}
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${_file} ${_out_dir}/${_name}
+        DEPENDS ${_file} VERBATIM)
+      list(APPEND _outputs ${_out_dir}/${_name})
+    endforeach()
+    add_custom_target(${_help_target} DEPENDS ${_outputs})
+  endif()
+  add_dependencies(${target} ${_help_target})
 endfunction()
