@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QWizardPage>
 
 #include <cstring>
 
@@ -44,6 +43,9 @@ CQuenWizard::~CQuenWizard()
 
 void CQuenWizard::setNasinfo(const NASINFO *pnasInfo)
 {
+    // Handing the wizard its own copy changes nothing; freeing it first would copy freed memory.
+    if (pnasInfo && pnasInfo == m_pnasInfo)
+        return;
     delete m_pnasInfo;
     m_pnasInfo = nullptr;
     if (pnasInfo) {
@@ -67,17 +69,17 @@ void CQuenWizard::accept()
     QDialog::accept();
 }
 
-CQuenWizard *CQuenWizard::pageWizard(const QWizardPage *page, const char *source, int line)
+CQuenWizard *CQuenWizard::checkedWizard(QWizard *pWizard, const char *source, int line)
 {
-    CQuenWizard *pWizard = page ? dynamic_cast<CQuenWizard *>(page->wizard()) : nullptr;
-    if (!pWizard)
+    CQuenWizard *pQuenWizard = dynamic_cast<CQuenWizard *>(pWizard);
+    if (!pQuenWizard)
         qFatal("%s:%d pWizard = NULL", source, line);
-    return pWizard;
+    return pQuenWizard;
 }
 
-NASINFO *CQuenWizard::pageNasinfo(const QWizardPage *page, const char *source, int line)
+NASINFO *CQuenWizard::checkedNasinfo(QWizard *pWizard, const char *source, int line)
 {
-    NASINFO *pnasInfo = pageWizard(page, source, line)->getNasinfo();
+    NASINFO *pnasInfo = checkedWizard(pWizard, source, line)->getNasinfo();
     if (!pnasInfo)
         qFatal("%s:%d pnasInfo = NULL", source, line);
     return pnasInfo;

@@ -6,7 +6,6 @@
 #include "fhost.h"
 
 class CVorkNasinfoMap;
-class QWizardPage;
 
 // Common base of the program's wizards. It gives every wizard the same look (window flags,
 // minimum size, button texts, place on the screen), keeps a private copy of the server record
@@ -44,12 +43,13 @@ public:
     bool validateCurrentPage() override = 0;
     virtual int getWizardType() const = 0;
 
-    // For wizard pages: the page's wizard, and the wizard's target record. A page outside a
-    // CQuenWizard, or a wizard without a record, is an internal error that ends the program
-    // with "<source>:<line> pWizard = NULL" or "<source>:<line> pnasInfo = NULL". `source` names
-    // the calling page's unit inside the source tree, `line` is its __LINE__.
-    static CQuenWizard *pageWizard(const QWizardPage *page, const char *source, int line);
-    static NASINFO *pageNasinfo(const QWizardPage *page, const char *source, int line);
+    // For wizard pages, given the page's QWizardPage::wizard(): that wizard as a CQuenWizard,
+    // and its target record. A page outside a CQuenWizard, or a wizard without a record, is an
+    // internal error that ends the program with "<source>:<line> pWizard = NULL" or
+    // "<source>:<line> pnasInfo = NULL". `source` names the calling page's unit inside the
+    // source tree, `line` is its __LINE__. Pages use the two macros below.
+    static CQuenWizard *checkedWizard(QWizard *pWizard, const char *source, int line);
+    static NASINFO *checkedNasinfo(QWizard *pWizard, const char *source, int line);
 
     CQuenWizard(const CQuenWizard &) = delete;
     CQuenWizard &operator=(const CQuenWizard &) = delete;
@@ -58,5 +58,9 @@ private:
     NASINFO *m_pnasInfo;
     CVorkNasinfoMap *m_pNasinfoMap;
 };
+
+// Inside a QWizardPage member: the page's CQuenWizard, and the wizard's target record.
+#define QUEN_PAGE_WIZARD(source) CQuenWizard::checkedWizard(wizard(), source, __LINE__)
+#define QUEN_PAGE_NASINFO(source) CQuenWizard::checkedNasinfo(wizard(), source, __LINE__)
 
 #endif // CQUENWIZARD_H
