@@ -8,8 +8,57 @@
 #include <QStringList>
 #include <QThread>
 
+class CImageConverter;
 class CPhotoUploadConfig;
+class CVideoConverter;
+class QFile;
+class QFileInfo;
+class QNetworkReply;
 class QStandardItemModel;
+
+// One entry of the upload: a file or folder that will exist on the server.
+//   "FILE_PATH"            local path (as the page holds it for an added entry, absolute inside
+//                          an added folder)
+//   "UPLOAD_FOLDER_LEVEL"  depth below the added entry in decimal ("0" for the added entry)
+//   "UPLOAD_SERVER_PATH"   album path on the server that the entry goes into
+typedef QHash<QString, QString> UploadJob;
+
+// One file to send for the current job:
+//   0  local path of the file (the folder's path for a folder)
+//   1  part type, one of the UploadPartType texts
+//   2  custom title, 3 custom description (on a folder's own part only): the text's UTF-8 bytes,
+//      one character per byte, cut at the first zero byte
+typedef QHash<int, QString> UploadPart;
+
+// Keys of UploadJob.
+extern const QString strJobFilePath;
+extern const QString strJobFolderLevel;
+extern const QString strJobServerPath;
+
+// Keys of UploadPart.
+enum UploadPartKey {
+    UPLOAD_PART_PATH = 0,
+    UPLOAD_PART_TYPE = 1,
+    UPLOAD_PART_TITLE = 2,
+    UPLOAD_PART_DESC = 3,
+};
+
+// The part types, sent to the server as they stand.
+namespace UploadPartType {
+extern const char ORIG_FILE[];
+extern const char FOLDER[];
+extern const char THUM_B[];
+extern const char THUM_L[];
+extern const char THUM_M[];
+extern const char THUM_S[];
+extern const char THUM_XL[];
+extern const char MP4_HIGH[];
+extern const char MP4_MEDIUM[];
+extern const char MP4_LOW[];
+extern const char MP4_MOBILE[];
+extern const char CUST_TITLE[];
+extern const char CUST_DESC[];
+} // namespace UploadPartType
 
 // The upload worker: one thread per upload to the server's photo web application.
 //
@@ -29,10 +78,35 @@ public:
                    const QList<QNetworkCookie>* cookies);
     ~CUploadManager() override;
 
-    // True when the suffix (any case, without the dot) names a camera RAW file.
+    // File types by suffix (any case, without the dot).
+    // True when the suffix names a camera RAW file.
     bool isRawFile(const QString& suffix) const;
+    // 1 supported photo, 2 supported video, 3 neither.
+    int getSupportedFileType(const QString& suffix) const;
+    // 0 convertible photo, 1 convertible video, 2 neither.
+    int getConvertType(const QString& suffix) const;
+    // Bare suffixes (no dot): the photo set, the video set, and photos followed by videos.
+    QStringList getSupportedPhotoSuffixes() const;
+    QStringList getSupportedVideoSuffixes() const;
+    QStringList getSupportedSuffixes() const;
+
+    // The job list of the upload: the page's rows in order, each folder followed at once by its
+    // whole subtree (folders first at each level). A new list that the caller owns.
+    QList<UploadJob>* addJob();
+    // Appends the jobs for the contents of one folder, recursively.
+    void addFolderJobs(QList<UploadJob>* list, const QString& folderPath, const QString& serverPath,
+                       int level);
+    // Puts the custom title and description of a folder job on its own part.
+    void setFolderCustomInfo(const QString& filePath, const QString& level, UploadPart* part);
+    // Writes the custom title and description of a converted file into TITLE and DESC in the work
+    // folder and appends a part for each file written.
+    void addMediaCustomInfoParts(const QString& filePath, const QString& workFolder,
+                                 const QString& level, QList<UploadPart>* parts);
 
 private:
+    // Whether the hidden and only-indexable options leave the entry out.
+    bool isFilteredOut(const QFileInfo& info) const;
+
     void initRawFileTypes();
     void initSupportedFileTypes();
     void initConvertibleFileTypes();
@@ -42,6 +116,8 @@ private:
     QHash<QString, bool> m_hashConvertiblePhotoTypes;
     QHash<QString, bool> m_hashConvertibleVideoTypes;
     QHash<QString, bool> m_hashRawTypes;
+    QHash<QString, bool> m_hashNoPrivilegeFiles;
+    QHash<QString, bool> m_hashDuplicatedFiles;
     QStringList* m_pFailedFiles;
     QString m_strUploadRootPath;
     QStandardItemModel* m_pFileModel;
@@ -51,12 +127,21 @@ private:
     CPhotoUploadConfig* m_pConfig;
     QList<uint> m_listVideoProfiles;
     int m_iDuplicateMode;
+    int m_iCurrentPart;
     uint* m_pRequestCounter;
     bool m_bOnlyIndexable;
     bool m_bSkipHidden;
     bool m_bSessionLost;
     bool m_bStop;
+    // State of a running upload: null until the run sets them. The part list is allocated empty
+    // by the constructor and owned by the worker.
+    CImageConverter* m_pImageConverter;
+    CVideoConverter* m_pVideoConverter;
+    QList<UploadPart>* m_pParts;
+    QNetworkReply* m_pInitReply;
+    QNetworkReply* m_pFileUploadReply;
     QList<QNetworkCookie> m_listCookies;
+    QFile* m_pUploadFile;
 };
 
 #endif // CUPLOADMANAGER_H
