@@ -88,6 +88,18 @@ endforeach()
 vork_register_tool_set(image "ImageMagick/convert|LINK|${VORK_IMAGEMAGICK_CONVERT}")
 vork_register_tool_set(raw "dcraw/dcraw|LINK|${VORK_DCRAW}" "dcraw_LNX.sh|COPY|${VORK_DCRAW_SCRIPT}")
 
+# Debian's ffmpeg and qt-faststart (package ffmpeg). The video converter passes option lists of an
+# older ffmpeg generation; the program's ffmpeg is our wrapper tools/ffmpeg-compat, which translates
+# the options Debian's ffmpeg no longer knows and then becomes the system ffmpeg (exec).
+set(VORK_QT_FASTSTART /usr/bin/qt-faststart CACHE FILEPATH "qt-faststart (Debian package ffmpeg)")
+set(VORK_FFMPEG_WRAPPER "${CMAKE_SOURCE_DIR}/tools/ffmpeg-compat")
+foreach(tool /usr/bin/ffmpeg "${VORK_QT_FASTSTART}")
+  if(NOT EXISTS "${tool}")
+    message(WARNING "${tool} is missing: run scripts/deps.sh (package ffmpeg)")
+  endif()
+endforeach()
+vork_register_tool_set(video "ffmpeg/ffmpeg|COPY|${VORK_FFMPEG_WRAPPER}" "ffmpeg/qt-faststart|LINK|${VORK_QT_FASTSTART}")
+
 # vork_tools_test(<test target> [<tool set>...])
 #
 # For a test binary that runs converter tools: gives it an output folder of its own (the tools are
