@@ -1,0 +1,130 @@
+#include "CRsrcHttp.h"
+
+#include <QAtomicInt>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+#include <QVector>
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+QBasicAtomicInt s_lastRequestId = Q_BASIC_ATOMIC_INITIALIZER(0);
+
+// Whether `code` only reflects the HTTP status of a reply that did arrive (4xx/5xx), as opposed
+// to a failure to get a reply at all.
+bool isHttpStatusCode(QNetworkReply::NetworkError code)
+{
+    return (code >= QNetworkReply::ContentAccessDenied && code <= QNetworkReply::UnknownContentError)
+        || (code >= QNetworkReply::InternalServerError && code <= QNetworkReply::UnknownServerError);
+}
+
+} // namespace
+
+int CRsrcHttp::nextRequestId()
+{
+    int last = s_lastRequestId.loadRelaxed();
+    int next;
+    do {
+        next = (last >= INT_MAX || last < 0) ? 1 : last + 1;
+    } while (!s_lastRequestId.testAndSetOrdered(last, next, last));
+    return next;
+}
+
+CRsrcHttp::CRsrcHttp(QObject *parent)
+    : QObject(parent), m_pManager(new QNetworkAccessManager(this)), m_uPort(80)
+{
+    // The server is reached directly, never through a proxy of the desktop session.
+    m_pManager->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+}
+
+CRsrcHttp::~CRsrcHttp()
+{
+    // Running requests end silently with the object: nobody is left to hear about them.
+    for (auto it = m_mapRunning.constBegin(); it != m_mapRunning.constEnd(); ++it) {
+        disconnect(it.key(), nullptr, this, nullptr);
+        it.key()->abort();
+    }
+    m_mapRunning.clear();
+}
+
+void CRsrcHttp::setHost(const QString &host, quint16 port)
+{
+    m_strHost = host;
+    m_uPort = port;
+}
+
+int CRsrcHttp::post(const QString &path, const QByteArray &data)
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("http"));
+    url.setHost(m_strHost);
+    url.setPort(m_uPort);
+    url.setPath(path);
+
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::ContentTypeHeader,
+                      QStringLiteral("application/x-www-form-urlencoded"));
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
+
+    const int id = nextRequestId();
+    QNetworkReply *reply = m_pManager->post(request, data);
+    m_mapRunning.insert(reply, id);
+    connect(reply, &QNetworkReply::finished, this, &CRsrcHttp::slotReplyFinished);
+    return id;
+}
+
+void CRsrcHttp::abort()
+{
+    // Take the running requests out first: a report may lead the receiver to post again.
+    QVector<QPair<int, QNetworkReply *>> running;
+    for (auto it = m_mapRunning.constBegin(); it != m_mapRunning.constEnd(); ++it)
+        running.append(qMakePair(it.value(), it.key()));
+    m_mapRunning.clear();
+    std::sort(running.begin(), running.end(),
+              [](const QPair<int, QNetworkReply *> &a, const QPair<int, QNetworkReply *> &b) {
+                  return a.first < b.first;
+              });
+    for (const auto &entry : running) {
+        disconnect(entry.second, nullptr, this, nullptr);
+        entry.second->abort();
+        entry.second->deleteLater();
+    }
+    for (const auto &entry : running) {
+        m_baBody.clear();
+        emit requestFinished(entry.first, true);
+    }
+}
+
+QByteArray CRsrcHttp::readAll()
+{
+    QByteArray body;
+    body.swap(m_baBody);
+    return body;
+}
+
+void CRsrcHttp::slotReplyFinished()
+{
+    QNetworkReply *reply = qobject_cast<QNetworkReply *>(sender());
+    if (!reply)
+        return;
+    reply->deleteLater();
+    auto it = m_mapRunning.find(reply);
+    if (it == m_mapRunning.end())
+        return;
+    const int id = it.value();
+    m_mapRunning.erase(it);
+
+    const QNetworkReply::NetworkError code = reply->error();
+    const bool gotStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+    const bool error = code != QNetworkReply::NoError && !(gotStatus && isHttpStatusCode(code));
+
+    m_baBody = error ? QByteArray() : reply->readAll();
+    emit requestFinished(id, error);
+    // A body the receiver did not read does not linger until the next report.
+    m_baBody.clear();
+}
