@@ -1,16 +1,17 @@
 # Shared CMake helpers.
 
 # vork_add_test(<name> SOURCES <files...> [LIBS <targets...>] [LABELS <labels...>]
-#               [SANITIZE] [NETNS] [XVFB] [TIMEOUT <seconds>])
+#               [SANITIZE] [NETNS [NETNS_ARGS <bed options...>]] [XVFB] [TIMEOUT <seconds>])
 #
 # One Qt Test executable registered with CTest.
 #   SANITIZE  also built and run in the sanitizer configuration (VORK_SANITIZE=ON);
 #             in that configuration every other test is left out.
-#   NETNS     creates network namespaces: needs root, labelled "netns", never run in parallel
-#             with another NETNS test.
+#   NETNS     runs inside the network-namespace bed (tests/common/netns-bed.sh, options from
+#             NETNS_ARGS, e.g. "--links 2 --simserver"): needs root, skipped (exit 77) without it,
+#             labelled "netns", never run in parallel with another NETNS test.
 #   XVFB      runs under xvfb-run (a real X server) instead of the offscreen platform.
 function(vork_add_test name)
-  cmake_parse_arguments(T "SANITIZE;NETNS;XVFB" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "SANITIZE;NETNS;XVFB" "TIMEOUT" "SOURCES;LIBS;LABELS;NETNS_ARGS" ${ARGN})
   if(VORK_SANITIZE AND NOT T_SANITIZE)
     return()
   endif()
@@ -18,11 +19,16 @@ function(vork_add_test name)
   target_link_libraries(${name} PRIVATE Qt5::Test ${T_LIBS})
   vork_copy_help(${name})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/common)
+  set(cmd $<TARGET_FILE:${name}>)
   if(T_XVFB)
-    add_test(NAME ${name} COMMAND xvfb-run -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${name}>)
-  else()
-    add_test(NAME ${name} COMMAND ${name})
+    set(cmd xvfb-run -a -s "-screen 0 1280x1024x24" ${cmd})
   endif()
+  if(T_NETNS)
+    set(cmd ${CMAKE_SOURCE_DIR}/tests/common/netns-bed.sh
+            --simserver-bin $<TARGET_FILE:simserver> ${T_NETNS_ARGS} -- ${cmd})
+    add_dependencies(${name} simserver)
+  endif()
+  add_test(NAME ${name} COMMAND ${cmd})
   set(labels ${T_LABELS})
   if(T_SANITIZE)
     list(APPEND labels sanitize)
@@ -43,7 +49,16 @@ function(vork_add_test name)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${T_TIMEOUT})
   if(T_NETNS)
     list(APPEND labels netns)
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK netns)
+    # One sweep per run removes namespaces that killed beds left behind.
+    get_property(swept GLOBAL PROPERTY VORK_NETNS_SWEEP)
+    if(NOT swept)
+      set_property(GLOBAL PROPERTY VORK_NETNS_SWEEP ON)
+      add_test(NAME netns_sweep COMMAND ${CMAKE_SOURCE_DIR}/tests/common/netns-bed.sh --sweep)
+      set_tests_properties(netns_sweep PROPERTIES FIXTURES_SETUP netns SKIP_RETURN_CODE 77
+                                                  RESOURCE_LOCK netns LABELS netns)
+    endif()
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK netns FIXTURES_REQUIRED netns
+                                            SKIP_RETURN_CODE 77)
   endif()
   if(labels)
     set_tests_properties(${name} PROPERTIES LABELS "${labels}")

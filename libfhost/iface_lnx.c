@@ -272,11 +272,11 @@ static void ReadNMFile(FHOSTLOGCTX *pCtx, FILE *pFile, NETIF *pNetIf, int count)
     if (FHOSTReadKeyValue(pCtx, pFile, "addresses1", szValue, "=") == 1) {
         /* address;prefix;gateway - runs of ';' count as one separator. */
         char *pSave = NULL;
-        char *pPiece = strtok_r(szValue, ";", &pSave);
-        for (i = 1; pPiece != NULL && i < 3; ++i) {
-            pPiece = strtok_r(NULL, ";", &pSave);
+        char *pToken = strtok_r(szValue, ";", &pSave);
+        for (i = 1; pToken != NULL && i < 3; ++i) {
+            pToken = strtok_r(NULL, ";", &pSave);
         }
-        if (pPiece != NULL && ParseDotted(pPiece, &ulAddr)) {
+        if (pToken != NULL && ParseDotted(pToken, &ulAddr)) {
             pEntry->ulGateway = ulAddr;
         }
     }

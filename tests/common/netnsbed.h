@@ -1,0 +1,306 @@
+// Helpers for tests that run inside the network-namespace bed (netns-bed.sh): the guard that
+// refuses to send anything outside it, the simulated server's control socket and capture file,
+// a plain UDP socket with bounded waits, and "ip" inside the test's own namespace.
+#ifndef NETNSBED_H
+#define NETNSBED_H
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QList>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <arpa/inet.h>
+#include <net/if.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace bed {
+
+inline QString env(const char *name)
+{
+    return QString::fromLocal8Bit(qgetenv(name));
+}
+
+// True only inside a bed's client namespace: the bed's variables are set and the namespace holds
+// the bed's first link. Tests that send must check this first (and skip otherwise).
+inline bool active(QString *why)
+{
+    if (env("VORK_NETNS_CLIENT").isEmpty()) {
+        *why = QStringLiteral("not inside the network-namespace bed (run it through ctest)");
+        return false;
+    }
+    QProcess ip;
+    ip.start(QStringLiteral("ip"), {QStringLiteral("netns"), QStringLiteral("identify")});
+    if (!ip.waitForFinished(10000) ||
+        QString::fromLocal8Bit(ip.readAllStandardOutput()).trimmed() != env("VORK_NETNS_CLIENT")) {
+        *why = QStringLiteral("this process is not in the bed's client namespace");
+        return false;
+    }
+    if (if_nametoindex("vc0") == 0) {
+        *why = QStringLiteral("the bed's link vc0 is missing");
+        return false;
+    }
+    return true;
+}
+
+inline uint32_t addr(const char *text)
+{
+    struct in_addr a;
+    if (inet_pton(AF_INET, text, &a) != 1)
+        qFatal("bad address %s", text);
+    return a.s_addr;
+}
+
+inline QString addrText(uint32_t a)
+{
+    char text[INET_ADDRSTRLEN] = {0};
+    struct in_addr in;
+    in.s_addr = a;
+    inet_ntop(AF_INET, &in, text, sizeof(text));
+    return QString::fromLatin1(text);
+}
+
+// Hex text with optional blanks to bytes.
+inline QByteArray hex(const char *text)
+{
+    QByteArray compact(text);
+    compact.replace(' ', "").replace('\n', "");
+    return QByteArray::fromHex(compact);
+}
+
+// Runs "ip" with the arguments (bounded); returns its exit code, -1 when it did not finish.
+inline int ip(const QStringList &args, QString *output = nullptr)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(QStringLiteral("ip"), args);
+    if (!p.waitForFinished(10000)) {
+        p.kill();
+        p.waitForFinished(1000);
+        return -1;
+    }
+    if (output)
+        *output = QString::fromLocal8Bit(p.readAll());
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+// "ip" inside the bed's server namespace.
+inline int ipServer(QStringList args)
+{
+    args.prepend(env("VORK_NETNS_SERVER"));
+    args.prepend(QStringLiteral("-n"));
+    return ip(args);
+}
+
+// The simulated server's control socket: one line out, one line back.
+class SimControl
+{
+public:
+    bool connect()
+    {
+        m_socket.connectToServer(env("VORK_SIM_CONTROL"));
+        return m_socket.waitForConnected(3000);
+    }
+    QString command(const QString &line, int timeoutMs = 3000)
+    {
+        if (m_socket.state() != QLocalSocket::ConnectedState && !connect())
+            return QStringLiteral("err not connected");
+        m_socket.write(line.toUtf8() + "\n");
+        m_socket.flush();
+        QElapsedTimer t;
+        t.start();
+        while (!m_socket.canReadLine() && t.elapsed() < timeoutMs)
+            m_socket.waitForReadyRead(100);
+        if (!m_socket.canReadLine())
+            return QStringLiteral("err no reply");
+        return QString::fromUtf8(m_socket.readLine()).trimmed();
+    }
+    // The JSON object of an "ok {...}" reply.
+    QJsonObject json(const QString &line)
+    {
+        const QString reply = command(line);
+        if (!reply.startsWith(QLatin1String("ok ")))
+            return QJsonObject();
+        return QJsonDocument::fromJson(reply.mid(3).toUtf8()).object();
+    }
+
+private:
+    QLocalSocket m_socket;
+};
+
+// Every JSON line of the simulated server's capture file.
+inline QList<QJsonObject> captureLines()
+{
+    QList<QJsonObject> lines;
+    QFile f(env("VORK_SIM_CAPTURE"));
+    if (!f.open(QIODevice::ReadOnly))
+        return lines;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (!line.trimmed().isEmpty())
+            lines << QJsonDocument::fromJson(line).object();
+    return lines;
+}
+
+// Capture lines of received datagrams (marks left out).
+inline QList<QJsonObject> capturedDatagrams()
+{
+    QList<QJsonObject> out;
+    for (const QJsonObject &o : captureLines())
+        if (o.contains(QLatin1String("raw")))
+            out << o;
+    return out;
+}
+
+// A plain UDP socket with bounded waits.
+class Udp
+{
+public:
+    Udp() = default;
+    Udp(const Udp &) = delete;
+    Udp &operator=(const Udp &) = delete;
+    ~Udp() { close(); }
+
+    bool open(const char *bindAddr, uint16_t port)
+    {
+        close();
+        m_fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        if (m_fd < 0)
+            return false;
+        const int on = 1;
+        setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof(on));
+        setsockopt(m_fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof(on));
+        setsockopt(m_fd, IPPROTO_IP, IP_PKTINFO, &on, sizeof(on));
+        struct sockaddr_in a;
+        memset(&a, 0, sizeof(a));
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = addr(bindAddr);
+        a.sin_port = htons(port);
+        return ::bind(m_fd, reinterpret_cast<sockaddr *>(&a), sizeof(a)) == 0;
+    }
+    void close()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+    }
+    bool sendTo(const char *to, uint16_t port, const QByteArray &bytes)
+    {
+        struct sockaddr_in a;
+        memset(&a, 0, sizeof(a));
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = addr(to);
+        a.sin_port = htons(port);
+        return ::sendto(m_fd, bytes.constData(), size_t(bytes.size()), 0,
+                        reinterpret_cast<sockaddr *>(&a), sizeof(a)) == bytes.size();
+    }
+
+    struct Received {
+        QByteArray bytes;
+        uint32_t from = 0;
+        uint16_t port = 0;
+        uint32_t dst = 0;
+        int ifindex = 0;
+    };
+    // Waits at most timeoutMs for one datagram.
+    bool receive(Received *out, int timeoutMs)
+    {
+        struct pollfd p = {m_fd, POLLIN, 0};
+        if (::poll(&p, 1, timeoutMs) != 1)
+            return false;
+        char buffer[65536];
+        char control[256];
+        struct sockaddr_in from;
+        struct iovec iov = {buffer, sizeof(buffer)};
+        struct msghdr msg;
+        memset(&msg, 0, sizeof(msg));
+        msg.msg_name = &from;
+        msg.msg_namelen = sizeof(from);
+        msg.msg_iov = &iov;
+        msg.msg_iovlen = 1;
+        msg.msg_control = control;
+        msg.msg_controllen = sizeof(control);
+        const ssize_t n = ::recvmsg(m_fd, &msg, 0);
+        if (n < 0)
+            return false;
+        out->bytes = QByteArray(buffer, int(n));
+        out->from = from.sin_addr.s_addr;
+        out->port = ntohs(from.sin_port);
+        for (struct cmsghdr *c = CMSG_FIRSTHDR(&msg); c; c = CMSG_NXTHDR(&msg, c)) {
+            if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_PKTINFO) {
+                struct in_pktinfo info;
+                memcpy(&info, CMSG_DATA(c), sizeof(info));
+                out->dst = info.ipi_addr.s_addr;
+                out->ifindex = info.ipi_ifindex;
+            }
+        }
+        return true;
+    }
+    // Every datagram that arrives within windowMs (at most maxCount).
+    QList<Received> receiveFor(int windowMs, int maxCount = 1000)
+    {
+        QList<Received> all;
+        QElapsedTimer t;
+        t.start();
+        Received r;
+        while (all.size() < maxCount && t.elapsed() < windowMs) {
+            if (receive(&r, int(windowMs - t.elapsed())))
+                all << r;
+        }
+        return all;
+    }
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd = -1;
+};
+
+// The packet type of a datagram (its first 4-byte item 0x01), or -1.
+inline int packetType(const QByteArray &d)
+{
+    static const char header[8] = {0x12, 0x34, 0x56, 0x78, 'Q', 'U', 'E', 'N'};
+    if (d.size() < 8 || memcmp(d.constData(), header, 8) != 0)
+        return -1;
+    for (int pos = 8; pos + 2 <= d.size();) {
+        const int len = uint8_t(d[pos + 1]);
+        if (pos + 2 + len > d.size())
+            break;
+        if (d[pos] == 0x01 && len == 4) {
+            const auto *b = reinterpret_cast<const uint8_t *>(d.constData()) + pos + 2;
+            return int(b[0] | b[1] << 8 | b[2] << 16 | uint32_t(b[3]) << 24);
+        }
+        pos += 2 + len;
+    }
+    return -1;
+}
+
+} // namespace bed
+
+// main() of a bed test: outside the bed's client namespace nothing runs and the test reports
+// itself skipped to CTest (exit 77), so it never sends anywhere else and never passes unrun.
+#define BED_TEST_MAIN(TestObject)                                                                 \
+    int main(int argc, char *argv[])                                                              \
+    {                                                                                             \
+        QCoreApplication app(argc, argv);                                                         \
+        QString why;                                                                              \
+        if (!bed::active(&why)) {                                                                 \
+            fprintf(stderr, "skipped: %s\n", qPrintable(why));                                   \
+            return 77;                                                                            \
+        }                                                                                         \
+        TestObject tc;                                                                            \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                \
+        return QTest::qExec(&tc, argc, argv);                                                     \
+    }
+
+#endif // NETNSBED_H
