@@ -1,6 +1,7 @@
 // A stored host name that cannot be resolved never matches a server. The look-up runs inside a
-// network namespace the test creates, whose resolver is its own (empty) loopback, so it fails at
-// once and no query ever leaves the machine.
+// network namespace the test creates, with only its loopback up and, bound over resolv.conf in
+// that child's private mount namespace, a resolver on that loopback where nothing answers: the
+// look-up fails at once and no query ever leaves the namespace. Nothing under /etc is written.
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSettings>
@@ -37,7 +38,7 @@ class TestRsrcConfigNetns : public QObject
 
 private:
     QString m_ns;
-    QString m_etcDir;
+    QTemporaryDir m_dir;
     bool m_created = false;
 
     void removeNamespace()
@@ -45,9 +46,6 @@ private:
         if (m_created)
             run({QStringLiteral("netns"), QStringLiteral("delete"), m_ns});
         m_created = false;
-        if (!m_etcDir.isEmpty())
-            QDir(m_etcDir).removeRecursively();
-        m_etcDir.clear();
     }
 
 private slots:
@@ -68,11 +66,8 @@ private slots:
         m_created = true;
         QVERIFY(run({QStringLiteral("-n"), m_ns, QStringLiteral("link"), QStringLiteral("set"),
                      QStringLiteral("lo"), QStringLiteral("up")}));
-        // `ip netns exec` puts /etc/netns/<name>/resolv.conf in place of the system's: the only
-        // name server is the namespace's own loopback, where nothing answers.
-        m_etcDir = QStringLiteral("/etc/netns/") + m_ns;
-        QVERIFY(QDir().mkpath(m_etcDir));
-        QFile resolv(m_etcDir + QStringLiteral("/resolv.conf"));
+        QVERIFY(m_dir.isValid());
+        QFile resolv(m_dir.filePath(QStringLiteral("resolv.conf")));
         QVERIFY(resolv.open(QIODevice::WriteOnly));
         resolv.write("nameserver 127.0.0.1\noptions timeout:1 attempts:1\n");
         resolv.close();
@@ -106,9 +101,14 @@ private slots:
         child.setProcessChannelMode(QProcess::MergedChannels);
         QElapsedTimer timer;
         timer.start();
-        child.start(QStringLiteral("ip"), {QStringLiteral("netns"), QStringLiteral("exec"), m_ns,
-                                           QCoreApplication::applicationFilePath(),
-                                           QStringLiteral("insideNamespace")});
+        // `ip netns exec` gives the child a private mount namespace, so the bind mount over
+        // resolv.conf is seen by the child only.
+        child.start(QStringLiteral("ip"),
+                    {QStringLiteral("netns"), QStringLiteral("exec"), m_ns, QStringLiteral("sh"),
+                     QStringLiteral("-c"),
+                     QStringLiteral("mount --bind \"$1\" /etc/resolv.conf && exec \"$2\" insideNamespace"),
+                     QStringLiteral("sh"), m_dir.filePath(QStringLiteral("resolv.conf")),
+                     QCoreApplication::applicationFilePath()});
         const bool finished = child.waitForFinished(30000);
         if (!finished) {
             child.kill();
@@ -128,6 +128,9 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         uint32_t address = 0xDEADBEEFu;
+        QFile resolv(QStringLiteral("/etc/resolv.conf"));
+        QVERIFY(resolv.open(QIODevice::ReadOnly));
+        QVERIFY(resolv.readAll().startsWith("nameserver 127.0.0.1\n"));
         QVERIFY(!resolveHostIPv4(&address, QStringLiteral("nas.gone.invalid")));
 
         // Address 0 is what a careless walk would compare an unresolved name as.
