@@ -1,6 +1,8 @@
 #include "CRsrcHttp.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
+#include <QPointer>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
@@ -22,6 +24,19 @@ bool isHttpStatusCode(QNetworkReply::NetworkError code)
         || (code >= QNetworkReply::InternalServerError && code <= QNetworkReply::UnknownServerError);
 }
 
+// One access manager serves every request object: each manager runs its own network thread, and
+// the requests of all monitored servers fit one comfortably. It lives as long as the application.
+QNetworkAccessManager *sharedManager()
+{
+    static QPointer<QNetworkAccessManager> s_manager;
+    if (!s_manager) {
+        s_manager = new QNetworkAccessManager(QCoreApplication::instance());
+        // The server is reached directly, never through a proxy of the desktop session.
+        s_manager->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+    }
+    return s_manager;
+}
+
 } // namespace
 
 int CRsrcHttp::nextRequestId()
@@ -35,10 +50,8 @@ int CRsrcHttp::nextRequestId()
 }
 
 CRsrcHttp::CRsrcHttp(QObject *parent)
-    : QObject(parent), m_pManager(new QNetworkAccessManager(this)), m_uPort(80)
+    : QObject(parent), m_uPort(80)
 {
-    // The server is reached directly, never through a proxy of the desktop session.
-    m_pManager->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
 }
 
 CRsrcHttp::~CRsrcHttp()
@@ -47,6 +60,7 @@ CRsrcHttp::~CRsrcHttp()
     for (auto it = m_mapRunning.constBegin(); it != m_mapRunning.constEnd(); ++it) {
         disconnect(it.key(), nullptr, this, nullptr);
         it.key()->abort();
+        it.key()->deleteLater();
     }
     m_mapRunning.clear();
 }
@@ -72,7 +86,7 @@ int CRsrcHttp::post(const QString &path, const QByteArray &data)
                          QNetworkRequest::ManualRedirectPolicy);
 
     const int id = nextRequestId();
-    QNetworkReply *reply = m_pManager->post(request, data);
+    QNetworkReply *reply = sharedManager()->post(request, data);
     m_mapRunning.insert(reply, id);
     connect(reply, &QNetworkReply::finished, this, &CRsrcHttp::slotReplyFinished);
     return id;

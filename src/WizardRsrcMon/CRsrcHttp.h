@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QString>
 
-class QNetworkAccessManager;
 class QNetworkReply;
 
 // A small plain-HTTP request object for the resource-monitor client: one host and port, POST
@@ -50,7 +49,6 @@ private slots:
     void slotReplyFinished();
 
 private:
-    QNetworkAccessManager *m_pManager;
     QString m_strHost;
     quint16 m_uPort;
     QMap<QNetworkReply *, int> m_mapRunning;
