@@ -9,10 +9,16 @@
 #include <QUrlQuery>
 #include <QtEndian>
 
+#include <cstring>
+
 #include "CNetConf.h"
 #include "CVorkGlobalSettings.h"
 #include "VorkDebug.h"
+#include "fhostnet.h"
 #include "scramble.h"
+
+static FHOSTLOGCTX s_fhostLogCtx = {};
+FHOSTLOGCTX *gpFHOSTLogCtx = &s_fhostLogCtx;
 
 bool ipStringToHostAddr(uint32_t *out, const QString &text)
 {
@@ -28,6 +34,27 @@ bool ipStringToNetAddr(uint32_t *out, const QString &text)
         return false;
     *out = qToBigEndian<quint32>(QHostAddress(text).toIPv4Address());
     return true;
+}
+
+QStringList getLocalMacList()
+{
+    QStringList macs;
+    NETIF netIf[FHOST_IFACE_MAX];
+    memset(netIf, 0, sizeof(netIf));
+    const int count = FHOSTIfaceInit(gpFHOSTLogCtx, netIf, FHOST_IFACE_MAX);
+    if (count < 1) {
+        FHOSTLog(gpFHOSTLogCtx, FHOST_LOG_ERROR, "%s:%d get physical interface error or no interface\n",
+                 "src/platforms", __LINE__);
+        return macs;
+    }
+    for (int i = 0; i < count && i < FHOST_IFACE_MAX; ++i) {
+        if (!netIf[i].ulActive)
+            continue;
+        const uint8_t *mac = netIf[i].byMac;
+        macs.append(QString::asprintf("%02x:%02x:%02x:%02x:%02x:%02x", mac[0], mac[1], mac[2],
+                                      mac[3], mac[4], mac[5]));
+    }
+    return macs;
 }
 
 QString networkErrorName(int code)

@@ -16,6 +16,14 @@
 bool ipStringToHostAddr(uint32_t *out, const QString &text);
 bool ipStringToNetAddr(uint32_t *out, const QString &text);
 
+// The discovery library's log context of the whole program, handed to every library call. It
+// starts without outputs; the discovery thread and the start-up sequence install them.
+extern FHOSTLOGCTX *gpFHOSTLogCtx;
+
+// This computer's active interfaces' MAC addresses as lower-case "xx:xx:xx:xx:xx:xx", in the
+// order the system lists the interfaces. Empty (with a line in the library log) when none.
+QStringList getLocalMacList();
+
 // The name of a QNetworkReply::NetworkError code, or "reply_err_<code>" for any other code.
 QString networkErrorName(int code);
 

@@ -10,6 +10,7 @@
 #   --links N             veth pairs (1..16, default 1). Link k: client "vc<k>" 198.18.k.1/24,
 #                         MAC 02:00:c6:12:<k>:01; server "vs<k>" 198.18.k.2/24, MAC 02:00:c6:12:<k>:02
 #   --resolv TEXT         resolv.conf of the client namespace (lines separated by "\n")
+#   --hosts TEXT          /etc/hosts of the client namespace (lines separated by "\n")
 #   --interfaces FILE     /etc/network/interfaces of the client namespace
 #   --simserver           run the simulated server in the server namespace
 #   --simserver-bin PATH  the simulated server's binary
@@ -54,6 +55,7 @@ sweep() {
 
 links=1
 resolv=
+hosts=
 interfaces=
 want_sim=0
 sim_bin=
@@ -64,6 +66,7 @@ while [ $# -gt 0 ]; do
         --sweep) have_netns || exit $SKIP; sweep; exit 0 ;;
         --links) links=$2; shift 2 ;;
         --resolv) resolv=$2; shift 2 ;;
+        --hosts) hosts=$2; shift 2 ;;
         --interfaces) interfaces=$2; shift 2 ;;
         --simserver) want_sim=1; shift ;;
         --simserver-bin) sim_bin=$2; shift 2 ;;
@@ -138,10 +141,14 @@ done
 ip -n "$ns_c" route add default via 198.18.0.2 dev vc0 || fail "default route (client)"
 ip -n "$ns_s" route add default via 198.18.0.1 dev vs0 || fail "default route (server)"
 
-# Files that "ip netns exec" mounts over /etc/resolv.conf and /etc/network.
+# Files that "ip netns exec" mounts over /etc/resolv.conf, /etc/hosts and /etc/network.
 if [ -n "$resolv" ]; then
     mkdir -p "/etc/netns/$ns_c" || fail "/etc/netns/$ns_c"
     printf '%b\n' "$resolv" >"/etc/netns/$ns_c/resolv.conf" || fail "resolv.conf"
+fi
+if [ -n "$hosts" ]; then
+    mkdir -p "/etc/netns/$ns_c" || fail "/etc/netns/$ns_c"
+    printf '%b\n' "$hosts" >"/etc/netns/$ns_c/hosts" || fail "hosts"
 fi
 if [ -n "$interfaces" ]; then
     mkdir -p "/etc/netns/$ns_c/network" || fail "/etc/netns/$ns_c/network"
