@@ -125,6 +125,17 @@ fi
 
 fail() { say "$*"; exit 1; }
 
+# Namespaces that cannot be entered, or no veth support: this machine cannot hold the bed.
+if ! ip netns exec "$ns_c" true 2>"$work/err"; then
+    say "cannot enter network namespaces: skipped ($(cat "$work/err"))"
+    exit $SKIP
+fi
+if ! ip -n "$ns_c" link add vkprobe type veth peer name vkprobe-peer 2>"$work/err"; then
+    say "no veth interfaces here: skipped ($(cat "$work/err"))"
+    exit $SKIP
+fi
+ip -n "$ns_c" link del vkprobe
+
 ip -n "$ns_c" link set lo up || fail "lo up (client)"
 ip -n "$ns_s" link set lo up || fail "lo up (server)"
 for ((k = 0; k < links; k++)); do
