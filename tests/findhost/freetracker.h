@@ -53,11 +53,28 @@ inline void note(void *p)
 
 } // namespace freetracker
 
+// Every plain (not over-aligned) form is replaced, so that no block is taken by one allocator and
+// given back to another.
 void *operator new(std::size_t n)
 {
     if (void *p = std::malloc(n ? n : 1))
         return p;
     throw std::bad_alloc();
+}
+
+void *operator new[](std::size_t n)
+{
+    return operator new(n);
+}
+
+void *operator new(std::size_t n, const std::nothrow_t &) noexcept
+{
+    return std::malloc(n ? n : 1);
+}
+
+void *operator new[](std::size_t n, const std::nothrow_t &) noexcept
+{
+    return std::malloc(n ? n : 1);
 }
 
 void operator delete(void *p) noexcept
@@ -67,6 +84,30 @@ void operator delete(void *p) noexcept
 }
 
 void operator delete(void *p, std::size_t) noexcept
+{
+    freetracker::note(p);
+    std::free(p);
+}
+
+void operator delete[](void *p) noexcept
+{
+    freetracker::note(p);
+    std::free(p);
+}
+
+void operator delete[](void *p, std::size_t) noexcept
+{
+    freetracker::note(p);
+    std::free(p);
+}
+
+void operator delete(void *p, const std::nothrow_t &) noexcept
+{
+    freetracker::note(p);
+    std::free(p);
+}
+
+void operator delete[](void *p, const std::nothrow_t &) noexcept
 {
     freetracker::note(p);
     std::free(p);
