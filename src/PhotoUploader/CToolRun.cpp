@@ -25,7 +25,8 @@ CToolRun::Result CToolRun::run(const Request& request, QProcess*& process, const
     const DebugTexts& t = request.texts;
     Result result;
 
-    VORK_DEBUG_STR(t.source, t.program, QString("Program: " + request.program));
+    VORK_DEBUG_STR(t.source, t.program,
+                   request.programLine.isEmpty() ? QString("Program: " + request.program) : request.programLine);
     VORK_DEBUG_STR(t.source, t.arguments, argumentText(request.arguments));
 
     process = new QProcess();

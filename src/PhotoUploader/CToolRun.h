@@ -35,6 +35,7 @@ public:
         QString program;
         QStringList arguments;
         QString killMessage;        // logged when a stop kills the tool
+        QString programLine;        // logged in place of "Program: " + program when not empty
         QString workingDirectory;   // empty: the program's own
         Output read = StandardOutput;
         DebugTexts texts;

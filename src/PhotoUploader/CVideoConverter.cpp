@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -21,6 +22,76 @@ const CToolRun::DebugTexts ProbeTexts = {
     "QString(QString(\"kill video convert process\")).toLocal8Bit().constData()",
     "QString(QString(\"Out \" + baInputVideoInfo)).toLocal8Bit().constData()",
 };
+
+const char* const ArgumentsText = "QString(qArg).toLocal8Bit().constData()";
+const char* const KillText = "QString(QString(\"kill video convert process\")).toLocal8Bit().constData()";
+
+// The still frame: nothing of the tool's output is read.
+const CToolRun::DebugTexts GrabTexts = {
+    DebugSource,
+    "QString(\"Program: \" +m_strFFMPEGBinPath).toLocal8Bit().constData()",
+    ArgumentsText,
+    KillText,
+    nullptr,
+};
+
+const CToolRun::DebugTexts ThumbTexts = {
+    DebugSource,
+    "QString(\"Program: \" +strBinToExecute).toLocal8Bit().constData()",
+    ArgumentsText,
+    KillText,
+    "QString(QString(\"Out \" +strOut)).toLocal8Bit().constData()",
+};
+
+const CToolRun::DebugTexts EncodeTexts = {
+    DebugSource,
+    "QString(\"Program: \" + m_strFFMPEGBinPath).toLocal8Bit().constData()",
+    ArgumentsText,
+    KillText,
+    "QString(QString(\"Out \" + strOut)).toLocal8Bit().constData()",
+};
+
+// The second pass again without sound: its own program line, and no output is read.
+const CToolRun::DebugTexts AudiolessTexts = {
+    DebugSource,
+    "QString(\"Disable Audio Encoding!! Program: \" + m_strFFMPEGBinPath).toLocal8Bit().constData()",
+    ArgumentsText,
+    KillText,
+    nullptr,
+};
+
+const CToolRun::DebugTexts FastStartTexts = {
+    DebugSource,
+    "QString(\"Program: \" + m_strQT_faststartBinPath).toLocal8Bit().constData()",
+    ArgumentsText,
+    KillText,
+    "QString(QString(\"Out \" + strOut)).toLocal8Bit().constData()",
+};
+
+// The tools' exit codes say little: a step has made its output exactly when the output is a
+// file of at least one byte.
+bool isMade(const QString& path)
+{
+    const QFileInfo file(path);
+    return file.isFile() && file.size() > 0;
+}
+
+// The name of a profile's MP4 version after the request identifier; empty for an unknown id.
+QString profileFileName(uint profileID)
+{
+    switch (profileID) {
+    case 0:
+        return QStringLiteral("FILM_H.mp4");
+    case 1:
+        return QStringLiteral("FILM_M.mp4");
+    case 2:
+        return QStringLiteral("FILM_L.mp4");
+    case 3:
+        return QStringLiteral("FILM_MOBILE.mp4");
+    default:
+        return QString();
+    }
+}
 
 // A whole decimal text: optional sign, then digits only, within the 32-bit range. Anything else
 // (a trailing comma, letters, blanks, an empty text, an overflow) is not a number.
@@ -255,7 +326,192 @@ int CVideoConverter::convert(QString strSrcFilePath, QString strDestFolder)
             strTargetVideoAspectRatio = QString(strTargetVideoResolution).replace('x', ':');
     }
 
-    // The frame grab, the thumbnails and the encoding of the profiles follow here.
+    // The still frame, in the destination folder itself: the prefix is part of the file name.
+    const QString strPrefix = namePrefix();
+    const QString strFrameFilePath = strDestFolder + "/" + strPrefix + "TEMP.jpg";
+    if (!grabFrame(strSrcFilePath, strTargetVideoResolution, strTargetVideoAspectRatio, strFrameFilePath))
+        return -1;
+
+    // The big thumbnails from the frame. The first one is announced at once; a preview needs
+    // nothing more.
+    QString strBigThumbPath;
+    for (int i = 0; i < m_lstBigThumbNames.size(); ++i) {
+        const QString strOutput = strDestFolder + "/" + strPrefix + m_lstBigThumbNames.at(i);
+        const QString strSize = m_lstBigThumbSizes.at(i);
+        QStringList arguments;
+        arguments << QDir::toNativeSeparators(strFrameFilePath) << "-define" << "jpeg:size=" + strSize
+                  << "-thumbnail" << strSize << "-quality" << "70" << "-type" << "truecolor"
+                  << QDir::toNativeSeparators(strOutput);
+        if (!makeThumbnail(arguments, strOutput))
+            return -1;
+        if (m_lstBigThumbNames.at(i) == QLatin1String("THUMB_B.jpg")) {
+            strBigThumbPath = strOutput;
+            emit signalVideoBigThumbReady(strOutput, m_uiRequestID);
+            if (m_bPreview)
+                return 0;
+        }
+    }
+
+    // The small thumbnails from the big one, which is sharper to scale down than the frame. Here
+    // the input follows the options.
+    for (int i = 0; i < m_lstSmallThumbNames.size(); ++i) {
+        const QString strOutput = strDestFolder + "/" + QString::number(m_uiRequestID) + m_lstSmallThumbNames.at(i);
+        const QString strSize = m_lstSmallThumbSizes.at(i);
+        QStringList arguments;
+        arguments << "-define" << "jpeg:size=" + strSize << "-thumbnail" << strSize << "-quality" << "70" << "-type"
+                  << "truecolor" << QDir::toNativeSeparators(strBigThumbPath) << QDir::toNativeSeparators(strOutput);
+        if (!makeThumbnail(arguments, strOutput))
+            return -1;
+    }
+
+    return encode(strSrcFilePath, strDestFolder, info);
+}
+
+bool CVideoConverter::grabFrame(const QString& strSrcFilePath, const QString& strTargetVideoResolution,
+                                const QString& strTargetVideoAspectRatio, const QString& strFrameFilePath)
+{
+    CToolRun::Request request;
+    request.program = m_strFFMPEGBinPath;
+    request.arguments << "-i" << strSrcFilePath << "-y" << "-vframes" << "1" << "-ss" << "00:00:03" << "-an"
+                      << "-sameq" << "-f" << "mjpeg";
+    if (!strTargetVideoResolution.isEmpty())
+        request.arguments << "-s" << strTargetVideoResolution << "-aspect" << strTargetVideoAspectRatio;
+    request.arguments << strFrameFilePath;
+    request.read = CToolRun::NoOutput;
+    request.texts = GrabTexts;
+    if (runTool(request).stopped)
+        return false;
+    if (isMade(strFrameFilePath))
+        return true;
+
+    // A clip shorter than the seek time leaves an empty file (ffmpeg opens its output, finds no
+    // frame and still ends with 0): take the first frame instead.
+    request.arguments[6] = QStringLiteral("00:00:00");
+    if (runTool(request).stopped)
+        return false;
+    return isMade(strFrameFilePath);
+}
+
+bool CVideoConverter::makeThumbnail(const QStringList& arguments, const QString& strOutput)
+{
+    CToolRun::Request request;
+    request.program = m_strConvertBinPath;
+    request.arguments = arguments;
+    request.read = CToolRun::StandardOutput;
+    request.texts = ThumbTexts;
+    if (runTool(request).stopped)
+        return false;
+    return isMade(strOutput);
+}
+
+int CVideoConverter::encode(const QString& strSrcFilePath, const QString& strDestFolder, const ProbeInfo& info)
+{
+    const QString strNamePrefix = strDestFolder + "/" + QString::number(m_uiRequestID);
+
+    for (const uint profileID : m_lstProfileIDs) {
+        QString strTargetVideoResolution;
+        QString strTargetVideoAspectRatio;
+        const QString strName = profileFileName(profileID);
+        const int iProfileBitRate = m_hashVideoBitRate.value(profileID);
+        if (profileID == 3) {
+            strTargetVideoResolution = m_hashVideoResolution.value(profileID);
+            strTargetVideoAspectRatio = QString(strTargetVideoResolution).replace('x', ':');
+        }
+        const QString strTempConvertedFilePath = strNamePrefix + "tmp" + strName;
+        const QString strFinalFilePath = strNamePrefix + strName;
+
+        if (!info.strInputVideoResolution.isEmpty()) {
+            strTargetVideoResolution =
+                computeTargetSize(info.strInputVideoResolution, info.strInputVideoPAR, profileID);
+            if (!strTargetVideoResolution.isEmpty())
+                strTargetVideoAspectRatio = QString(strTargetVideoResolution).replace('x', ':');
+        }
+        VORK_DEBUG_STR(DebugSource,
+                       "QString(QString(\"Target mobile video resolution = \" + strTargetVideoResolution + "
+                       "\" aspect ratio = \" + strTargetVideoAspectRatio)).toLocal8Bit().constData()",
+                       QString("Target mobile video resolution = " + strTargetVideoResolution + " aspect ratio = "
+                               + strTargetVideoAspectRatio));
+
+        // A source leaner than the profile is not blown up to the profile's rate: both rate options
+        // take the source's. One decision for both passes.
+        const bool bCapBitRate = info.iInputVideoBitRate > 0 && info.iInputVideoBitRate < iProfileBitRate;
+        const QString strCappedRate = QString::number(info.iInputVideoBitRate) + "k";
+        // Each run gets its own copy; the stored lists stay as they are.
+        const auto buildArguments = [&](const QStringList& stored) {
+            QStringList list;
+            list << "-i" << strSrcFilePath << stored;
+            if (!strTargetVideoResolution.isEmpty())
+                list << "-s" << strTargetVideoResolution << "-aspect" << strTargetVideoAspectRatio;
+            list << strTempConvertedFilePath;
+            if (bCapBitRate) {
+                for (int i = 1; i < list.size(); ++i) {
+                    if (list.at(i - 1) == QLatin1String("-b") || list.at(i - 1) == QLatin1String("-bt"))
+                        list[i] = strCappedRate;
+                }
+            }
+            return list;
+        };
+
+        // Both passes and the rewrite run in the destination folder, where the first pass leaves
+        // its statistics for the second.
+        CToolRun::Request request;
+        request.program = m_strFFMPEGBinPath;
+        request.workingDirectory = strDestFolder;
+        request.read = CToolRun::StandardOutput;
+        request.texts = EncodeTexts;
+
+        request.arguments = buildArguments(m_hashPass1Arguments.value(profileID));
+        if (runTool(request).stopped)
+            return -1;
+
+        request.arguments = buildArguments(m_hashPass2Arguments.value(profileID));
+        CToolRun::Result result = runTool(request);
+        if (result.stopped)
+            return -1;
+        int iExitCode = result.exitCode;
+        if (iExitCode != 0) {
+            VORK_DEBUG_STR(DebugSource,
+                           "QString(QString(\"pass 2 error, delete file:\") + "
+                           "strTempConvertedFilePath).toLocal8Bit().constData()",
+                           QString("pass 2 error, delete file:" + strTempConvertedFilePath));
+            QFile::remove(strTempConvertedFilePath);
+        }
+
+        // Sound the encoder cannot handle must not cost the video: once more without it.
+        if (!isMade(strTempConvertedFilePath)) {
+            request.arguments.insert(2, QStringLiteral("-an"));
+            request.programLine = "Disable Audio Encoding!! Program: " + m_strFFMPEGBinPath;
+            request.read = CToolRun::NoOutput;
+            request.texts = AudiolessTexts;
+            result = runTool(request);
+            if (result.stopped)
+                return -1;
+            iExitCode = result.exitCode;
+            if (iExitCode != 0) {
+                VORK_DEBUG_STR(DebugSource,
+                               "QString(QString(\"video convert still error with disable audio, delete file:\") + "
+                               "strTempConvertedFilePath).toLocal8Bit().constData()",
+                               QString("video convert still error with disable audio, delete file:"
+                                       + strTempConvertedFilePath));
+                QFile::remove(strTempConvertedFilePath);
+            }
+        }
+        // This profile cannot be made; the others may still be.
+        if (iExitCode != 0)
+            continue;
+
+        // The final file has its index in front of the media data, so that it plays while loading.
+        CToolRun::Request fastStart;
+        fastStart.program = m_strQT_faststartBinPath;
+        fastStart.arguments << strTempConvertedFilePath << strFinalFilePath;
+        fastStart.workingDirectory = strDestFolder;
+        fastStart.read = CToolRun::StandardOutput;
+        fastStart.texts = FastStartTexts;
+        if (runTool(fastStart).stopped)
+            return -1;
+        if (!isMade(strFinalFilePath))
+            return -1;
+    }
     return 0;
 }
 

@@ -57,6 +57,7 @@ protected:
 private:
     friend class TestVideoConverter;
     friend class TestVideoConverterTools;
+    friend class TestVideoConverterStages;
 
     // What the probe read out of ffmpeg's description of the source. Rates are in kb/s; a fact
     // that was not found stays 0 or empty.
@@ -79,6 +80,16 @@ private:
     // Runs "ffmpeg -i <source>" in the destination folder and parses what it wrote to standard
     // error. False only when a stop killed the tool.
     bool probe(const QString& strSrcFilePath, const QString& strDestFolder, ProbeInfo& info);
+    // Grabs the still frame at 3 s, or at the start when that left no frame. True when the frame
+    // file holds at least one byte.
+    bool grabFrame(const QString& strSrcFilePath, const QString& strTargetVideoResolution,
+                   const QString& strTargetVideoAspectRatio, const QString& strFrameFilePath);
+    // One convert run; true when `strOutput` then holds at least one byte (false after a stop).
+    bool makeThumbnail(const QStringList& arguments, const QString& strOutput);
+    // The MP4 version of every selected profile: two passes into a temporary file, the second once
+    // more without sound when it left nothing, then the fast-start rewrite into the final file.
+    // A profile whose encoding fails is left out; a stop or a failed rewrite ends with -1.
+    int encode(const QString& strSrcFilePath, const QString& strDestFolder, const ProbeInfo& info);
     // The parse of ffmpeg's diagnostic text (the bytes up to the first zero byte, as Latin-1),
     // with its debug lines.
     static ProbeInfo parseProbeOutput(const QByteArray& baInputVideoInfo);
