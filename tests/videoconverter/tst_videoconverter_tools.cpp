@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImageReader>
 #include <QMutex>
 #include <QProcess>
 #include <QSignalSpy>
@@ -137,6 +138,49 @@ QStringList topLevelAtoms(const QString& path)
     return types;
 }
 
+// The size of an image file as Qt reads it (invalid when it cannot be read).
+QSize imageSize(const QString& path)
+{
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    return image.size();
+}
+
+// "codec_type=...|codec_name=..." of every stream of a media file, sorted.
+QStringList streamsOf(const QString& path)
+{
+    QProcess probe;
+    probe.start(SystemFFprobe, {"-v", "error", "-show_entries", "stream=codec_type,codec_name,sample_rate,channels",
+                                "-of", "compact=p=0:nk=0", path});
+    if (!probe.waitForFinished(ToolMs))
+        return QStringList();
+    QStringList streams = QString::fromUtf8(probe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    streams.sort();
+    return streams;
+}
+
+// The tool runs the converter logged, as (program, arguments), from its "Program: " and argument
+// lines. The test paths hold no blanks, so the argument text splits back into the arguments.
+QList<QPair<QString, QStringList>> loggedRuns(const QStringList& lines)
+{
+    QList<QPair<QString, QStringList>> runs;
+    QString program;
+    for (const QString& line : lines) {
+        const int space = line.indexOf(' ');
+        const int open = line.indexOf("=[", space);
+        if (!line.startsWith(Unit) || space < 0 || open < 0)
+            continue;
+        const QString expression = line.mid(space + 1, open - space - 1);
+        const QString value = line.mid(open + 2, line.size() - open - 4);
+        const int at = value.indexOf("Program: ");
+        if (at >= 0 && expression.contains("Program: "))
+            program = value.mid(at + 9);
+        else if (expression == "QString(qArg).toLocal8Bit().constData()" && !program.isEmpty())
+            runs << qMakePair(program, value.split(' ', Qt::SkipEmptyParts));
+    }
+    return runs;
+}
+
 } // namespace
 
 class TestVideoConverterTools : public QObject
@@ -156,6 +200,11 @@ private slots:
     void systemFFmpegRejectsTheLists();
     void stopWhileTheProbeBlocksOnAFifo();
 
+    void uploadOfTheClip();
+    void shortClipWithoutSound();
+    void palClipThumbnails();
+    void previewOfTheClip();
+
 private:
     QStringList passList(uint profile, int pass) const
     {
@@ -169,6 +218,7 @@ private:
     QTemporaryDir m_media;
     QString m_clip;
     QString m_pal;
+    QString m_short;
     std::unique_ptr<QTemporaryDir> m_tmp;
 };
 
@@ -189,13 +239,18 @@ void TestVideoConverterTools::initTestCase()
                                   "-f", "lavfi", "-i", "sine=duration=4", "-vf", "setsar=16/15", "-c:v", "mpeg2video",
                                   "-b:v", "2000k", "-c:a", "mp2", "-f", "mpeg", m_pal});
     QVERIFY2(r.finished && r.exitCode == 0, r.err.constData());
+    // Shorter than the frame grab's 3 s, and silent.
+    m_short = m_media.path() + "/short.mp4";
+    r = runProgram(SystemFFmpeg, {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=duration=2:size=320x240:rate=25",
+                                  "-c:v", "mpeg4", m_short});
+    QVERIFY2(r.finished && r.exitCode == 0, r.err.constData());
 }
 
 void TestVideoConverterTools::init()
 {
     QVERIFY(m_bench.clear());
     QString error;
-    QVERIFY2(m_bench.installReal({"video"}, &error), qPrintable(error));
+    QVERIFY2(m_bench.installReal({"video", "image"}, &error), qPrintable(error));
     m_tmp.reset(new QTemporaryDir);
     QVERIFY(m_tmp->isValid());
     QMutexLocker lock(&g_logLock);
@@ -283,7 +338,8 @@ void TestVideoConverterTools::wrapperRewritesOnlyTheOldOptions()
 CVideoConverter::ProbeInfo TestVideoConverterTools::probeThroughTheWrapper(const QString& source)
 {
     const QString work = m_tmp->path() + "/work";
-    CVideoConverter converter(nullptr, source, work, {0, 1, 2, 3}, false, 7);
+    // A preview: the probe, then only the frame and the big thumbnail.
+    CVideoConverter converter(nullptr, source, work, {}, true, 7);
     QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
     converter.start();
     const bool ended = converter.wait(ToolMs);
@@ -294,7 +350,7 @@ CVideoConverter::ProbeInfo TestVideoConverterTools::probeThroughTheWrapper(const
     const Run r = runProgram(m_bench.toolPath(FFmpeg), {"-i", source}, work);
     if (!r.finished || r.exitCode != 1 || !r.err.contains("At least one output file must be specified"))
         return CVideoConverter::ProbeInfo();
-    const QStringList out = loggedValues("QString(QString(\"Out ", m_threadLines);
+    const QStringList out = loggedValues("QString(QString(\"Out \" + baInputVideoInfo", m_threadLines);
     if (out.size() != 1 || out.at(0) != "Out " + QString::fromLatin1(r.err))
         return CVideoConverter::ProbeInfo();
     return CVideoConverter::parseProbeOutput(r.err);
@@ -426,6 +482,133 @@ void TestVideoConverterTools::stopWhileTheProbeBlocksOnAFifo()
     QCOMPARE(error.at(0).at(0).toString(), fifo);
     QCOMPARE(loggedValues("QString(QString(\"kill video convert process\"))", takeCapturedLines()).size(), 1);
     QVERIFY(processesMentioning(fifo).isEmpty());
+}
+
+void TestVideoConverterTools::uploadOfTheClip()
+{
+    const QString work = m_tmp->path() + "/work";
+    CVideoConverter converter(nullptr, m_clip, work, {2, 1, 0, 3}, false, 7);
+    QSignalSpy bigThumb(&converter, &CVideoConverter::signalVideoBigThumbReady);
+    QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
+    QElapsedTimer timer;
+    timer.start();
+    converter.start();
+    QVERIFY(converter.wait(4 * ToolMs));
+    const qint64 converterMs = timer.elapsed();
+    const QStringList lines = takeCapturedLines();
+    QCOMPARE(error.size(), 0);
+    QCOMPARE(bigThumb.size(), 1);
+    QCOMPARE(bigThumb.at(0).at(0).toString(), work + "/7THUMB_B.jpg");
+
+    // The still frame and the thumbnails, in the sizes of their squares.
+    QCOMPARE(imageSize(work + "/7TEMP.jpg"), QSize(320, 240));
+    QCOMPARE(imageSize(work + "/7THUMB_B.jpg"), QSize(640, 480));
+    QCOMPARE(imageSize(work + "/7THUMB_L.jpg"), QSize(800, 600));
+    QCOMPARE(imageSize(work + "/7THUMB_XL.jpg"), QSize(1280, 960));
+    QCOMPARE(imageSize(work + "/7THUMB_M.jpg"), QSize(320, 240));
+    QCOMPARE(imageSize(work + "/7THUMB_S.jpg"), QSize(120, 90));
+
+    // Every version plays while it loads (index first), with picture and sound; the temporary
+    // files, still in the encoder's order, stay beside them.
+    for (const char* name : {"FILM_L.mp4", "FILM_M.mp4", "FILM_H.mp4", "FILM_MOBILE.mp4"}) {
+        const QString final = work + "/7" + name;
+        const QStringList atoms = topLevelAtoms(final);
+        QVERIFY2(atoms.contains("moov") && atoms.contains("mdat") && atoms.indexOf("moov") < atoms.indexOf("mdat"),
+                 qPrintable(final + ": " + atoms.join(' ')));
+        const QStringList tmpAtoms = topLevelAtoms(work + "/7tmp" + name);
+        QVERIFY2(tmpAtoms.indexOf("mdat") >= 0 && tmpAtoms.indexOf("mdat") < tmpAtoms.indexOf("moov"),
+                 qPrintable(tmpAtoms.join(' ')));
+        QCOMPARE(streamsOf(final), (QStringList{"codec_name=aac|codec_type=audio|sample_rate=44100|channels=2",
+                                                "codec_name=h264|codec_type=video"}));
+    }
+    QVERIFY(QFileInfo(work + "/ffmpeg2pass-0.log").isFile());
+    // No audio-less retry and no deletion was needed.
+    QVERIFY(!lines.join("").contains("Disable Audio"));
+    QVERIFY(!lines.join("").contains("delete file"));
+
+    // The same tool runs started bare, one after the other: the converter adds little to them.
+    const QList<QPair<QString, QStringList>> runs = loggedRuns(lines);
+    QCOMPARE(runs.size(), 1 + 1 + 5 + 4 * 3);
+    timer.restart();
+    for (const auto& run : runs) {
+        const Run r = runProgram(run.first, run.second, work);
+        QVERIFY(r.finished);
+    }
+    const qint64 bareMs = timer.elapsed();
+    qInfo("upload of a 5 s clip, 4 profiles: converter %lld ms, the same %d runs bare %lld ms (%+.1f %%)",
+          converterMs, int(runs.size()), bareMs, bareMs > 0 ? 100.0 * double(converterMs - bareMs) / double(bareMs) : 0.0);
+    // Loose, because other builds share the machine: it catches a sleeping poll, not noise.
+    QVERIFY2(converterMs <= bareMs * 13 / 10 + 500, qPrintable(QString("%1 ms against %2 ms").arg(converterMs).arg(bareMs)));
+}
+
+void TestVideoConverterTools::shortClipWithoutSound()
+{
+    const QString work = m_tmp->path() + "/work";
+    CVideoConverter converter(nullptr, m_short, work, {2, 1, 0, 3}, false, 7);
+    QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
+    converter.start();
+    QVERIFY(converter.wait(4 * ToolMs));
+    const QStringList lines = takeCapturedLines();
+    QCOMPARE(error.size(), 0);
+
+    // The grab at 3 s found nothing; the one at the start made the frame.
+    const QList<QPair<QString, QStringList>> runs = loggedRuns(lines);
+    QVERIFY(runs.size() > 3);
+    QVERIFY(runs.at(1).second.contains("00:00:03"));
+    QVERIFY(runs.at(2).second.contains("00:00:00"));
+    QCOMPARE(runs.at(2).second.last(), work + "/7TEMP.jpg");
+    QCOMPARE(imageSize(work + "/7TEMP.jpg"), QSize(320, 240));
+    QCOMPARE(imageSize(work + "/7THUMB_S.jpg"), QSize(120, 90));
+    for (const char* name : {"FILM_L.mp4", "FILM_M.mp4", "FILM_H.mp4", "FILM_MOBILE.mp4"}) {
+        const QString final = work + "/7" + name;
+        const QStringList atoms = topLevelAtoms(final);
+        QVERIFY2(atoms.indexOf("moov") >= 0 && atoms.indexOf("moov") < atoms.indexOf("mdat"), qPrintable(final));
+        QCOMPARE(streamsOf(final), QStringList{"codec_name=h264|codec_type=video"});
+    }
+}
+
+void TestVideoConverterTools::palClipThumbnails()
+{
+    // Non-square pixels: the frame is grabbed at its width on screen.
+    const QString work = m_tmp->path() + "/work";
+    CVideoConverter converter(nullptr, m_pal, work, {}, false, 7);
+    QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
+    converter.start();
+    QVERIFY(converter.wait(2 * ToolMs));
+    const QList<QPair<QString, QStringList>> runs = loggedRuns(takeCapturedLines());
+    QCOMPARE(error.size(), 0);
+    QVERIFY(runs.size() > 1);
+    const QStringList grab = runs.at(1).second;
+    QCOMPARE(grab.mid(grab.size() - 5, 4), (QStringList{"-s", "768x576", "-aspect", "768:576"}));
+    QCOMPARE(imageSize(work + "/7TEMP.jpg"), QSize(768, 576));
+    QCOMPARE(imageSize(work + "/7THUMB_B.jpg"), QSize(640, 480));
+    QCOMPARE(imageSize(work + "/7THUMB_L.jpg"), QSize(800, 600));
+    QCOMPARE(imageSize(work + "/7THUMB_XL.jpg"), QSize(1280, 960));
+    QCOMPARE(imageSize(work + "/7THUMB_M.jpg"), QSize(320, 240));
+    QCOMPARE(imageSize(work + "/7THUMB_S.jpg"), QSize(120, 90));
+    QVERIFY(QDir(work).entryList({"*.mp4"}, QDir::Files).isEmpty());
+}
+
+void TestVideoConverterTools::previewOfTheClip()
+{
+    const QString work = m_tmp->path() + "/work";
+    QVERIFY(QDir().mkpath(work));
+    const QString earlier = work + "/older.txt";
+    {
+        QFile f(earlier);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    CVideoConverter converter(nullptr, m_clip, work, {}, true, 7);
+    QSignalSpy bigThumb(&converter, &CVideoConverter::signalVideoBigThumbReady);
+    QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
+    converter.start();
+    QVERIFY(converter.wait(2 * ToolMs));
+    QCOMPARE(error.size(), 0);
+    QCOMPARE(bigThumb.size(), 1);
+    QCOMPARE(bigThumb.at(0).at(0).toString(), work + "/UIPreview7THUMB_B.jpg");
+    QCOMPARE(QDir(work).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
+             (QStringList{"UIPreview7TEMP.jpg", "UIPreview7THUMB_B.jpg", "older.txt"}));
+    QCOMPARE(imageSize(work + "/UIPreview7THUMB_B.jpg"), QSize(640, 480));
 }
 
 QTEST_GUILESS_MAIN(TestVideoConverterTools)
