@@ -5,7 +5,7 @@
 #include <json/value.h>
 #include <json/writer.h>
 
-#include "platforms.h"
+#include "scramble.h"
 
 const char *const SimRsrcMonService::SCRIPT_PATH = "/webman/modules/rsrcmonitor.cgi";
 
@@ -49,6 +49,18 @@ Json::Value lineChart(const char *legend, int max, const QList<QPair<const char 
     }
     chart["elements"] = elements;
     return chart;
+}
+
+// The unit's password in the stored form, through the program's own scrambler; null when the
+// scrambler refuses it.
+QString scrambled(const QString &clear)
+{
+    const QByteArray utf8 = clear.toUtf8();
+    QByteArray out(2 * ((utf8.size() + 7) / 8 * 8) + 1, '\0');
+    const int length = scrambleEncode(utf8.constData(), out.data());
+    if (length < 0)
+        return QString();
+    return QString::fromLatin1(out.constData(), length);
 }
 
 QString decodeField(const QByteArray &raw)
@@ -227,11 +239,11 @@ void SimRsrcMonService::slotReadyRead()
 
 bool SimRsrcMonService::accountAccepted(const Request &request) const
 {
-    const QString scrambled = scrambleEncodeString(m_clearPassword);
-    return !scrambled.isNull()
+    const QString expected = scrambled(m_clearPassword);
+    return !expected.isNull()
         && request.form.value(QStringLiteral("username")) == m_account
         && request.form.contains(QStringLiteral("password"))
-        && request.form.value(QStringLiteral("password")) == scrambled;
+        && request.form.value(QStringLiteral("password")) == expected;
 }
 
 void SimRsrcMonService::handleRequest(QTcpSocket *socket, const Request &request)

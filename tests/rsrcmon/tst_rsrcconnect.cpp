@@ -9,6 +9,7 @@
 #include "CRsrcConnect.h"
 #include "CRsrcHttp.h"
 #include "SimRsrcMonService.h"
+#include <json/reader.h>
 #include "platforms.h"
 
 namespace {
@@ -162,6 +163,55 @@ private slots:
         QCOMPARE(client.buildRequestBody(CRsrcConnect::CGI_NETGET),
                  QByteArray("action=netget&username=%1&password="));
         QCOMPARE(client.buildRequestBody(5), QByteArray());
+    }
+
+    void simulatedScriptReplies()
+    {
+        // The simulated script's own replies, typed by hand (members in name order).
+        QCOMPARE(m_sim->normalReply("init"),
+                 QByteArray("{\"interfaces\":[\"eth0\",\"eth1\",\"ppp0\"],\"success\":true,\"volsID\":[1,2]}"));
+        m_sim->setInitForm(SimRsrcMonService::InitLanPpp);
+        QCOMPARE(m_sim->normalReply("init"),
+                 QByteArray("{\"lanNum\":2,\"pppNum\":1,\"success\":true,\"volsID\":[1,2]}"));
+        m_sim->setInitForm(SimRsrcMonService::InitLanNumString);
+        QCOMPARE(m_sim->normalReply("init"),
+                 QByteArray("{\"lanNum\":\"2\",\"pppNum\":1,\"success\":true,\"volsID\":[1,2]}"));
+        m_sim->setInitForm(SimRsrcMonService::InitNeither);
+        QCOMPARE(m_sim->normalReply("init"), QByteArray("{\"success\":true}"));
+        QCOMPARE(m_sim->normalReply("reboot"), QByteArray("{\"success\":false}"));
+
+        // A chart: 61 axis labels, 60 samples per curve.
+        Json::Value cpu;
+        Json::Reader reader;
+        const QByteArray chart = m_sim->normalReply("cpuchart");
+        QVERIFY(reader.parse(chart.constData(), chart.constData() + chart.size(), cpu));
+        QCOMPARE(cpu["x_axis"]["labels"]["labels"].size(), 61u);
+        QCOMPARE(cpu["elements"][0]["values"].size(), 60u);
+        QCOMPARE(cpu["y_axis"]["max"].asInt(), 100);
+        Json::Value vol;
+        const QByteArray vols = m_sim->normalReply("volget");
+        QVERIFY(reader.parse(vols.constData(), vols.constData() + vols.size(), vol));
+        QCOMPARE(vol["vols"][1]["totalsize"].asString(), std::string("2000398934016"));
+        QCOMPARE(vol["volsID"][1].asInt(), 2);
+    }
+
+    void simulatedScriptDecodesPercentOnly()
+    {
+        CRsrcHttp http;
+        QByteArray reply;
+        connect(&http, &CRsrcHttp::requestFinished, this, [&http, &reply]() { reply = http.readAll(); });
+        QSignalSpy spy(&http, &CRsrcHttp::requestFinished);
+        http.setHost(QStringLiteral("127.0.0.1"), m_sim->port());
+        http.post(QLatin1String(CRsrcConnect::CGI_PATH), "action=init&username=ad+min&password=A+B%2FC%3d");
+        QVERIFY(spy.wait(WAIT_MS));
+        QCOMPARE(m_sim->requestCount(), 1);
+        const SimRsrcMonService::Request r = m_sim->requests().first();
+        QCOMPARE(r.form.value("username"), QStringLiteral("ad+min"));
+        QCOMPARE(r.form.value("password"), QStringLiteral("A+B/C="));
+        QCOMPARE(r.body, QByteArray("action=init&username=ad+min&password=A+B%2FC%3d"));
+        // Not the unit's account: the reply says so.
+        QCOMPARE(spy.first().at(1).toBool(), false);
+        QCOMPARE(reply, QByteArray("{\"success\":false}\n"));
     }
 
     void dataBeforeConnect()
