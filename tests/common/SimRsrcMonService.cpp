@@ -232,16 +232,21 @@ void SimRsrcMonService::slotReadyRead()
                 request.form.insert(decodeField(field.left(eq)), decodeField(field.mid(eq + 1)));
         }
         m_log.append(request);
-        handleRequest(socket, request);
         emit requestLogged(request.action());
+        if (m_buffers.contains(socket))
+            handleRequest(socket, request);
     }
 }
 
 bool SimRsrcMonService::accountAccepted(const Request &request) const
 {
-    const QString expected = scrambled(m_clearPassword);
+    QString account = m_account;
+    QString clear = m_clearPassword;
+    if (m_accountSource)
+        m_accountSource(&account, &clear);
+    const QString expected = scrambled(clear);
     return !expected.isNull()
-        && request.form.value(QStringLiteral("username")) == m_account
+        && request.form.value(QStringLiteral("username")) == account
         && request.form.contains(QStringLiteral("password"))
         && request.form.value(QStringLiteral("password")) == expected;
 }

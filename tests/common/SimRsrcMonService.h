@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPair>
 #include <QString>
+#include <functional>
 
 class QTcpServer;
 class QTcpSocket;
@@ -80,6 +81,12 @@ public:
 
     // The unit's administrator account and clear password.
     void setAccount(const QString &account, const QString &clearPassword);
+    // Asks `source` for the account and clear password at every request instead (for a service
+    // whose unit may change while it runs).
+    void setAccountSource(std::function<void(QString *account, QString *clearPassword)> source)
+    {
+        m_accountSource = std::move(source);
+    }
     void setFault(const QString &action, Fault fault);
     void setCustomBody(const QString &action, const QByteArray &body);
     void clearFaults();
@@ -105,6 +112,7 @@ public:
     QByteArray normalReply(const QString &action) const;
 
 signals:
+    // A request was read and logged (requests().last()); emitted before it is answered.
     void requestLogged(const QString &action);
 
 private slots:
@@ -125,6 +133,7 @@ private:
     QList<Request> m_log;
     QString m_account;
     QString m_clearPassword;
+    std::function<void(QString *, QString *)> m_accountSource;
     QHash<QString, Fault> m_faults;
     QHash<QString, QByteArray> m_customBodies;
     InitForm m_initForm;
