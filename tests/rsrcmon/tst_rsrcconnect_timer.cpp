@@ -53,7 +53,8 @@ private slots:
             QVERIFY2(gap >= 1500 && gap <= 4000, qPrintable(QString::number(gap)));
         }
         const qint64 fromInit = times(sim, QStringLiteral("init")).first().msecsTo(cpu.at(2));
-        QVERIFY2(fromInit >= 5800 && fromInit <= 7500, qPrintable(QString::number(fromInit)));
+        // Qt's default coarse timers may fire up to 5% early.
+        QVERIFY2(fromInit >= 5500 && fromInit <= 7500, qPrintable(QString::number(fromInit)));
         QCOMPARE(sim.requestCount(QStringLiteral("init")), 1);
         QCOMPARE(client.getStatus(), 2);
         client.slotDoConnect(false);
