@@ -183,7 +183,9 @@ private slots:
         }
         tick(client);
         QCOMPARE(client.getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECT_LOST));
-        QCOMPARE(m_control.command(QStringLiteral("rsrcmon release cpuchart")), QStringLiteral("ok 1"));
+        // The client has given up and closed its connection; the server may or may not have noticed
+        // yet, so the held request is released if it is still there.
+        QVERIFY(m_control.command(QStringLiteral("rsrcmon release cpuchart")).startsWith(QLatin1String("ok")));
         // The late answer of the given-up request changes nothing.
         QTest::qWait(200);
         QCOMPARE(client.getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECT_LOST));
