@@ -2149,12 +2149,12 @@
             <translation type="unfinished"/>
         </message>
         <message>
-            <source>Please enter the account and password to log in to Imagrove.</source>
+            <source>Only admin or the user with uploading privilege can upload photos to Imagrove. Please make sure you entered the correct account and password.</source>
             <extracomment>IDS_PHOTO_LBL_WIZ_PASSWD_HINT</extracomment>
             <translation type="unfinished"/>
         </message>
         <message>
-            <source>Enter account and password</source>
+            <source>Please enter the account and password for Imagrove</source>
             <extracomment>IDS_PHOTO_LBL_WIZ_PASSWD_TITLE</extracomment>
             <translation type="unfinished"/>
         </message>
