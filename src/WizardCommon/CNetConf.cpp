@@ -12,6 +12,10 @@ bool CNetConf::isValidHostIP(uint32_t address)
 
 bool CNetConf::isValidHostAddress(const QString &text)
 {
+    // Only a complete dotted address counts: the address parser would also take the short forms
+    // ("192.168" as 192.0.0.168), which a user is still typing.
+    if (text.count(QLatin1Char('.')) != 3)
+        return false;
     return isValidHostIP(QHostAddress(text).toIPv4Address());
 }
 

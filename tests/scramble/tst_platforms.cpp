@@ -324,6 +324,10 @@ private slots:
         QVERIFY(!CNetConf::isValidHostAddress(QString()));
         QVERIFY(!CNetConf::isValidHostAddress(QStringLiteral("abc")));
         QVERIFY(!CNetConf::isValidHostAddress(QStringLiteral("300.1.1.1")));
+        // Short forms are not complete addresses.
+        QVERIFY(!CNetConf::isValidHostAddress(QStringLiteral("192.168")));
+        QVERIFY(!CNetConf::isValidHostAddress(QStringLiteral("10.1.2")));
+        QVERIFY(!CNetConf::isValidHostAddress(QStringLiteral("1")));
 
         QVERIFY(CNetConf::isValidHostIP(0x01000000u));
         QVERIFY(!CNetConf::isValidHostIP(0x00FFFFFFu));
