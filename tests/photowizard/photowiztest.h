@@ -1,0 +1,174 @@
+#ifndef PHOTOWIZTEST_H
+#define PHOTOWIZTEST_H
+
+// Shared pieces of the photo-profile wizard tests: a box answerer for the pages' modal message
+// boxes, hand-made server records, stored profiles and short-cuts to the wizard's pages.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTimer>
+#include <QtTest>
+
+#include <cstring>
+
+#include "CPhotoUploadConfig.h"
+#include "CVorkWizardPhotoUpload.h"
+#include "CWizPhotoIPDialog.h"
+#include "CWizPhotoPWDialog.h"
+#include "CWizPhotoSummary.h"
+#include "fhost.h"
+
+// Answers every modal message box that comes up while it runs, and records what each showed.
+// Each box takes the next planned answer (a button text); without a plan the first button is
+// clicked. With `tryEscape` the answerer first presses Escape and asks the box to close, and
+// records whether the box was still open afterwards. Polls every 10 ms while it lives (one
+// test function).
+class BoxAnswerer : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Seen {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString title;
+        QString text;
+        QStringList buttons;
+        QString defaultButton;
+        QWidget *parent = nullptr;
+        bool survivedEscape = false;
+    };
+
+    explicit BoxAnswerer(QObject *parent = nullptr) : QObject(parent)
+    {
+        m_timer.setInterval(10);
+        connect(&m_timer, &QTimer::timeout, this, &BoxAnswerer::poll);
+        m_timer.start();
+    }
+
+    // Planned answers, one per box in order of appearance.
+    void plan(const QStringList &answers, bool tryEscape = false)
+    {
+        m_answers = answers;
+        m_tryEscape = tryEscape;
+    }
+    void reset()
+    {
+        seen.clear();
+        m_answers.clear();
+        m_tryEscape = false;
+    }
+    QStringList texts() const
+    {
+        QStringList list;
+        for (const Seen &s : seen)
+            list << s.text;
+        return list;
+    }
+
+    QList<Seen> seen;
+
+private slots:
+    void poll()
+    {
+        QMessageBox *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        Seen s;
+        s.icon = box->icon();
+        s.title = box->windowTitle();
+        s.text = box->text();
+        s.parent = box->parentWidget();
+        const QList<QAbstractButton *> buttons = box->buttons();
+        for (QAbstractButton *b : buttons)
+            s.buttons << b->text();
+        if (box->defaultButton())
+            s.defaultButton = box->defaultButton()->text();
+        if (m_tryEscape) {
+            QTest::keyClick(box, Qt::Key_Escape);
+            if (box->isVisible())
+                box->close();
+            s.survivedEscape = box->isVisible();
+        }
+        seen << s;
+        if (!box->isVisible())
+            return;
+        const QString answer = m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+        for (QAbstractButton *b : buttons) {
+            if (answer.isEmpty() || b->text() == answer) {
+                b->click();
+                return;
+            }
+        }
+        box->done(0);
+    }
+
+private:
+    QTimer m_timer;
+    QStringList m_answers;
+    bool m_tryEscape = false;
+};
+
+namespace photowiztest {
+
+// 198.18.a.b in network byte order.
+inline uint32_t netAddr(uint8_t a, uint8_t b, uint8_t c, uint8_t d)
+{
+    const uint8_t bytes[4] = {a, b, c, d};
+    uint32_t v;
+    std::memcpy(&v, bytes, 4);
+    return v;
+}
+
+// A zeroed heap record: MAC key, name, address (network order), state and build. Build 1100
+// lies in the range that offers photo upload without looking at the service bits.
+inline NASINFO *makeNas(const char *mac, const char *name, uint32_t ipNet,
+                        uint32_t state = FHOSTQC_DONE, uint32_t build = 1100)
+{
+    NASINFO *n = new NASINFO;
+    std::memset(n, 0, sizeof *n);
+    std::strncpy(n->szMac, mac, sizeof n->szMac - 1);
+    std::strncpy(n->szServerName, name, sizeof n->szServerName - 1);
+    n->ulIP = ipNet;
+    n->ulConfigured = state;
+    n->ulBuild = build;
+    n->ulHttpPort = 5000;
+    n->ulHttpsPort = 5001;
+    return n;
+}
+
+// Removes every stored photo profile.
+inline void clearStoredProfiles()
+{
+    QSettings settings;
+    settings.remove(QStringLiteral("PhotoUploader"));
+    settings.sync();
+}
+
+inline void storeProfile(const QString &name)
+{
+    CPhotoUploadConfig config(80, false, name, QStringLiteral("198.18.0.99"), QString(),
+                              QStringLiteral("admin"), false, QString());
+    config.save(strPhotoUploadRootGroup);
+}
+
+inline QAbstractButton *nextButton(QWizard &w) { return w.button(QWizard::NextButton); }
+inline QAbstractButton *backButton(QWizard &w) { return w.button(QWizard::BackButton); }
+inline QAbstractButton *finishButton(QWizard &w) { return w.button(QWizard::FinishButton); }
+
+// Replaces a line edit's text as the user would: select all, then type (an empty text deletes).
+inline void typeInto(QLineEdit *edit, const QString &text)
+{
+    edit->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(edit, text);
+}
+
+} // namespace photowiztest
+
+#endif // PHOTOWIZTEST_H
