@@ -11,52 +11,40 @@
 
 // The Wake-on-LAN manager: the registered hosts and one wake-up job per host, both keyed by the
 // MAC text exactly as registered (case matters). Every registration writes the host to the
-// settings and every removal deletes its group, so settings and memory stay in step.
+// settings and every removal deletes its group, so settings and memory stay in step. Records and
+// jobs belong to the manager.
 class CQuenWOL : public QObject
 {
     Q_OBJECT
 
 public:
-    CQuenWOL(QObject *parent, QObject *packetSource)
-        : QObject(parent)
-        , m_pPacketSource(packetSource)
-    {
-    }
-    ~CQuenWOL() override
-    {
-        qDeleteAll(m_configs);
-        qDeleteAll(m_jobs);
-    }
+    // packetSource: the discovery thread, handed to every job (not owned, may be null).
+    CQuenWOL(QObject *parent, QObject *packetSource);
+    ~CQuenWOL() override;
 
     bool contains(const QString &mac) const { return m_configs.contains(mac); }
+    // The registered record (owned by the manager), or null.
     CWOLConfig *getWOLConfig(const QString &mac) const { return m_configs.value(mac, nullptr); }
+    // The host's job, or null when the MAC is not registered.
     CVorkWOL *getWOL(const QString &mac) const { return m_jobs.value(mac, nullptr); }
+    // The registered MAC texts in key order.
     QStringList getMacList() const { return m_configs.keys(); }
 
+    // Registers every host stored under the group prefix, in the order the settings list them.
+    // Each is written back once through the registration.
     void loadRegisteredHosts(const QString &groupPrefix);
+    // The names of the sub-groups under the group prefix in the settings.
     QStringList getRegisteredMacs(const QString &groupPrefix) const;
+    // Wakes the host registered under the record's MacAddress, with the registered record (not
+    // the argument): the job's wake result, or -1 when the MAC is not registered.
     int wakeUp(CWOLConfig *pConfig);
 
 public slots:
     // Registers one host; a host already registered is first removed completely (its job too,
     // even a waiting one), so it starts again with a new idle job.
-    void slotAddSvr2WOL(CWOLConfig config)
-    {
-        const QString mac = config.getMacAddress();
-        slotRemoveSvrFromWOL(mac);
-        m_configs.insert(mac, new CWOLConfig(config));
-        m_jobs.insert(mac, new CVorkWOL(m_pPacketSource));
-        config.writeSettings(QLatin1String(CWOLConfig::GROUP_PREFIX));
-    }
-
-    void slotRemoveSvrFromWOL(QString strMacAddr)
-    {
-        if (CWOLConfig *config = m_configs.take(strMacAddr)) {
-            config->removeSettings(QLatin1String(CWOLConfig::GROUP_PREFIX));
-            delete config;
-        }
-        delete m_jobs.take(strMacAddr);
-    }
+    void slotAddSvr2WOL(CWOLConfig config);
+    // Unregisters one host: its settings group, record and job. An unknown MAC changes nothing.
+    void slotRemoveSvrFromWOL(QString strMacAddr);
 
 private:
     QMap<QString, CWOLConfig *> m_configs;
