@@ -45,6 +45,18 @@ void compareRecords(const CPhotoUploadConfig &a, const CPhotoUploadConfig &b)
     QCOMPARE(a.getPersonalName(), b.getPersonalName());
 }
 
+// Every message line written while it lives.
+QStringList g_messages;
+void keepMessage(QtMsgType, const QMessageLogContext &, const QString &text)
+{
+    g_messages << text;
+}
+struct MessageCapture {
+    QtMessageHandler previous;
+    MessageCapture() : previous(qInstallMessageHandler(keepMessage)) { g_messages.clear(); }
+    ~MessageCapture() { qInstallMessageHandler(previous); }
+};
+
 QStringList rowTexts(QTreeWidget *tree)
 {
     QStringList rows;
@@ -154,6 +166,7 @@ private slots:
         w.setNasinfo(nullptr);
         w.setPhotoUploadConfig(stored);
         BoxAnswerer boxes;
+        MessageCapture messages;
         QStringList visited;
         QTimer::singleShot(0, &w, [&] {
             visited << QString::number(w.currentId());
@@ -181,6 +194,9 @@ private slots:
         QCOMPARE(result.getPassword(), scrambleEncodeString(QStringLiteral("new pass")));
         QCOMPARE(result.getAccount(), QStringLiteral("bob"));
         QCOMPARE(result.getPersonalName(), QStringLiteral("bob"));
+        // Neither the stored password (decoded on page 2) nor the typed one reaches a debug line.
+        for (const QString &line : g_messages)
+            QVERIFY2(!line.contains("s3cret") && !line.contains("new pass"), qPrintable(line));
     }
 
     void addRunByHand()
