@@ -13,4 +13,9 @@
 #define VORK_DEBUG_INT(source, expr, value) \
     qDebug("%s:%d %s=[%d]\n", source, __LINE__, expr, static_cast<int>(value))
 
+// Output function of the discovery library's log context: a non-null text goes to qDebug as it
+// stands (never as a format, so a '%' in a library line is printed, not interpreted); a null
+// text is ignored. Always returns 0.
+int findhostPrintSink(const char *text);
+
 #endif // VORKDEBUG_H

@@ -1,0 +1,400 @@
+#include "CFindHostUDP.h"
+
+#include <QHostAddress>
+#include <QList>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QtEndian>
+
+#include <cstring>
+
+#include "CNasConfig.h"
+#include "FindHostRequests.h"
+#include "VorkDebug.h"
+
+namespace {
+
+const char *const SRC = "src/CFindHostUDP";
+
+// Every command goes to the limited broadcast address (FHOST_BROADCAST_ADDR) on the discovery
+// port.
+const uint16_t COMMAND_PORT = 9999;
+const int COMMAND_TIMEOUT = 4;
+
+// Pauses of the senders, in seconds. The servers and the jobs that wait for their answers are
+// timed around them.
+const unsigned long PAUSE_SEARCH = 1;
+const unsigned long PAUSE_MAINTENANCE = 1;
+const unsigned long PAUSE_CONFIGURATION = 3;
+
+// How long terminate() waits for the listening loop to see the stop: one turn of the loop
+// (FHOST_UDP_WAIT_SEC) plus a margin for the record it may still be handing on.
+const unsigned long STOP_WAIT_MS = 3000;
+
+FHOSTLOGCTX s_fhostLogCtx = {};
+
+// The running listener; null when none runs or it was told to stop (null means stop).
+std::atomic<CFindHostUDP *> CFindHostInstance{nullptr};
+
+// Held by run() for the whole listening time: one listener at a time.
+QMutex &serverMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+// Guards the registry of accepted packet types.
+QMutex &registryMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+// Packet types whose records are passed on; FHOST_PKT_ALL passes every type. Class-wide: it
+// outlives every instance and is never emptied.
+QList<int> &registry()
+{
+    static QList<int> types;
+    return types;
+}
+
+// Held from the handler's look at the running instance until its record has been emitted, and
+// by terminate() while it clears the instance: once terminate() has cleared it, nothing more is
+// emitted, even for a record the loop had already read.
+QMutex &deliveryMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+const QString &defaultBindAddress()
+{
+    static const QString text = QStringLiteral("0.0.0.0");
+    return text;
+}
+
+// Clears the running instance when it is `instance`; a stop of one instance never stops another.
+void clearInstance(CFindHostUDP *instance)
+{
+    CFindHostUDP *expected = instance;
+    CFindHostInstance.compare_exchange_strong(expected, nullptr);
+}
+
+// A text slot of a record up to its NUL or its end.
+template <size_t N>
+QByteArray slotText(const char (&slot)[N])
+{
+    return QByteArray(slot, int(qstrnlen(slot, N)));
+}
+
+QByteArray addressText(uint32_t address)
+{
+    return ipToString(address).toLatin1();
+}
+
+// The common frame of every command: the broadcast connection on the caller's stack.
+void initCommandConnection(FHOSTCONN *conn)
+{
+    memset(conn, 0, sizeof(*conn));
+    static_assert(sizeof(FHOST_BROADCAST_ADDR) <= sizeof(conn->szAddr), "address text fits");
+    memcpy(conn->szAddr, FHOST_BROADCAST_ADDR, sizeof(FHOST_BROADCAST_ADDR));
+    conn->usPort = COMMAND_PORT;
+    conn->nTimeout = COMMAND_TIMEOUT;
+    conn->pfnStop = nullptr;
+    conn->pLogCtx = gpFHOSTLogCtx;
+}
+
+enum PauseRule { PAUSE_AFTER_EVERY, PAUSE_BETWEEN };
+
+// Broadcasts the request nSendTimes times with the pause after every repeat or only between
+// repeats. The same request goes out every time, so every repeat appends the interfaces' 0x7c
+// items once more; peers see exactly that. `round` (may be null) writes the debug line of a
+// repeat before its pause. True when the last broadcast succeeded.
+bool broadcastRepeats(FHOSTSEND *request, int nSendTimes, unsigned long pause, PauseRule rule,
+                      void (*round)(int))
+{
+    FHOSTCONN conn;
+    initCommandConnection(&conn);
+    int result = -1;
+    for (int i = 0; i < nSendTimes; ++i) {
+        result = FHOSTUDPBroadcastQuery(&conn, request);
+        if (rule == PAUSE_AFTER_EVERY || i < nSendTimes - 1) {
+            if (round)
+                round(i);
+            QThread::sleep(pause);
+        }
+    }
+    return result == 0;
+}
+
+void quickConfRound(int i)
+{
+    qDebug("%s:%d %s=[sendQuickPkt-round: %d]\n", SRC, __LINE__, "slotSendPktQCF", i);
+}
+
+void netSettingRound(int i)
+{
+    qDebug("%s:%d %s=[sendNetSetting-round: %d]\n", SRC, __LINE__, "slotSendPktNetSet", i);
+}
+
+} // namespace
+
+FHOSTLOGCTX *gpFHOSTLogCtx = &s_fhostLogCtx;
+
+QString ipToString(uint32_t addressInNetworkOrder)
+{
+    return QHostAddress(qFromBigEndian<quint32>(addressInNetworkOrder)).toString();
+}
+
+CFindHostUDP::CFindHostUDP(QObject *parent, int timeout, int port, const QString &bindAddress)
+    : QThread(parent),
+      m_timeout(timeout),
+      m_port(port),
+      m_bindAddress(bindAddress.isEmpty() ? defaultBindAddress() : bindAddress)
+{
+    memset(&m_recv, 0, sizeof(m_recv));
+    memset(&m_listen, 0, sizeof(m_listen));
+    FHOSTLogSetOutput(gpFHOSTLogCtx, FHOST_LOG_ERROR, findhostPrintSink);
+    m_recv.pfnLock = nullptr;
+    m_recv.pfnFilter = &CFindHostUDP::findhostRecvFilter;
+    m_recv.pfnHandler = &CFindHostUDP::findhostRecvHandler;
+    m_recv.pfnProgress = nullptr;
+    m_listen.pfnStop = &CFindHostUDP::findhostStopCheck;
+    m_listen.pLogCtx = gpFHOSTLogCtx;
+}
+
+CFindHostUDP::~CFindHostUDP()
+{
+    // A QThread destroyed while it runs ends the process; stop the listener first.
+    if (isRunning())
+        terminate();
+}
+
+void CFindHostUDP::addRecvPktType(int type)
+{
+    QMutexLocker lock(&registryMutex());
+    if (!registry().contains(type))
+        registry().append(type);
+}
+
+int CFindHostUDP::findhostStopCheck()
+{
+    return CFindHostInstance.load() == nullptr ? 1 : 0;
+}
+
+int CFindHostUDP::findhostRecvFilter(NASINFO *pnasInfo)
+{
+    QMutexLocker lock(&registryMutex());
+    if (!pnasInfo) {
+        qDebug("%s:%d \n", SRC, __LINE__);
+        return -1;
+    }
+    if (registry().contains(FHOST_PKT_ALL))
+        return 1;
+    return registry().contains(int(pnasInfo->ulPacketType)) ? 1 : 0;
+}
+
+int CFindHostUDP::findhostRecvHandler(NASINFO *pnasInfo)
+{
+    if (!pnasInfo)
+        return -1;
+    QMutexLocker lock(&deliveryMutex());
+    CFindHostUDP *instance = CFindHostInstance.load();
+    if (!instance) {
+        FHOSTLog(gpFHOSTLogCtx, FHOST_LOG_ERROR, "%s:%d There is no CFindHostInstance\n", SRC,
+                 __LINE__);
+        return -1;
+    }
+    // The loop reuses its record for the next datagram: hand on a copy.
+    NASINFO copy;
+    memcpy(&copy, pnasInfo, sizeof(copy));
+    instance->slotRecvPkt(copy);
+    return 0;
+}
+
+void CFindHostUDP::run()
+{
+    // A second listener waits here until the first has stopped, unless it is stopped itself.
+    while (!serverMutex().tryLock(100)) {
+        if (m_stopRequested.load()) {
+            exit(0);
+            return;
+        }
+    }
+
+    const QByteArray address = m_bindAddress.toLocal8Bit().left(int(sizeof(m_listen.szAddr)) - 1);
+    memset(m_listen.szAddr, 0, sizeof(m_listen.szAddr));
+    memcpy(m_listen.szAddr, address.constData(), size_t(address.size()));
+    m_listen.usPort = uint16_t(m_port);
+    m_listen.nTimeout = m_timeout;
+    m_listen.pfnStop = &CFindHostUDP::findhostStopCheck;
+    m_listen.pLogCtx = gpFHOSTLogCtx;
+
+    CFindHostInstance.store(this);
+    // A stop asked for before the instance was set would have found nothing to clear.
+    if (m_stopRequested.load())
+        clearInstance(this);
+
+    int code = 0;
+    if (FHOSTUDPServerRun(&m_listen, &m_recv, nullptr, nullptr) == -1) {
+        FHOSTLog(gpFHOSTLogCtx, FHOST_LOG_ERROR, "%s:%d Server run error!\n", SRC, __LINE__);
+        code = -1;
+    }
+
+    clearInstance(this);
+    exit(code);
+    serverMutex().unlock();
+}
+
+void CFindHostUDP::terminate()
+{
+    m_stopRequested.store(true);
+    {
+        QMutexLocker lock(&deliveryMutex());
+        clearInstance(this);
+    }
+    if (QThread::currentThread() == this) {
+        // Asked from the listening thread itself: the loop ends at its next stop test.
+        return;
+    }
+    // The loop asks the stop test once per turn, so it ends by itself within one turn. Only a
+    // thread that is still stuck after that is killed.
+    if (!wait(STOP_WAIT_MS)) {
+        FHOSTLog(gpFHOSTLogCtx, FHOST_LOG_ERROR, "%s:%d listener did not stop, terminating\n",
+                 SRC, __LINE__);
+        QThread::terminate();
+        wait(STOP_WAIT_MS);
+    }
+    m_stopRequested.store(false);
+}
+
+void CFindHostUDP::slotRecvPkt(NASINFO nasInfo)
+{
+    const QByteArray from = slotText(nasInfo.szServerName);
+    const QByteArray mac = slotText(nasInfo.szMac);
+    const QByteArray ip = addressText(nasInfo.ulIP);
+    const QByteArray remoteIP = addressText(nasInfo.ulRemoteIP);
+    const long con = long(nasInfo.ulConnected);
+    const long conf = long(nasInfo.ulConfigured);
+    const long err = long(nasInfo.ulErrCode);
+
+    switch (nasInfo.ulPacketType) {
+    case FHOST_PKT_BRESPONSE:
+        FHOSTLog(gpFHOSTLogCtx, FHOST_LOG_DETAIL,
+                 "%s:%d BResponse from %s, con=%ld, IP=%s, mac=%s, conf=%ld, RemoteIP=%s", SRC,
+                 __LINE__, from.constData(), con, ip.constData(), mac.constData(), conf,
+                 remoteIP.constData());
+        break;
+    case FHOST_PKT_JRESPONSE:
+        FHOSTLog(gpFHOSTLogCtx, FHOST_LOG_DETAIL,
+                 "%s:%d JResponse from %s, con=%ld, IP=%s, mac=%s, conf=%ld, RemoteIP=%s", SRC,
+                 __LINE__, from.constData(), con, ip.constData(), mac.constData(), conf,
+                 remoteIP.constData());
+        break;
+    case FHOST_PKT_QCF:
+        FHOSTLog(gpFHOSTLogCtx, FHOST_LOG_DETAIL,
+                 "%s:%d QCF from %s, con=%ld, IP=%s, mac=%s, conf=%ld, err=%ld, RemoteIP=%s", SRC,
+                 __LINE__, from.constData(), con, ip.constData(), mac.constData(), conf, err,
+                 remoteIP.constData());
+        break;
+    case FHOST_PKT_NETSET:
+        FHOSTLog(gpFHOSTLogCtx, FHOST_LOG_DETAIL,
+                 "%s:%d NSET from %s, con=%ld, IP=%s, mac=%s, conf=%ld, err=%ld, RemoteIP=%s", SRC,
+                 __LINE__, from.constData(), con, ip.constData(), mac.constData(), conf, err,
+                 remoteIP.constData());
+        break;
+    default:
+        break;
+    }
+    emit signalRecvPkt(nasInfo);
+}
+
+bool CFindHostUDP::slotSendPktBroadCast(int nSendTimes)
+{
+    if (nSendTimes <= 0)
+        return false;
+    NASINFO nasInfo;
+    FHOSTSEND request;
+    if (!findhostBuildSearch(&nasInfo, &request))
+        return false;
+    return broadcastRepeats(&request, nSendTimes, PAUSE_SEARCH, PAUSE_AFTER_EVERY, nullptr);
+}
+
+bool CFindHostUDP::slotSendPktBroadCast()
+{
+    return slotSendPktBroadCast(1);
+}
+
+bool CFindHostUDP::slotSendPktQCF(const CNasConfig *pnascfg, const NASINFO *pnasinfo, int nSendTimes)
+{
+    if (nSendTimes <= 0)
+        return false;
+    NASINFO nasInfo;
+    FHOSTSEND request;
+    if (!findhostBuildQuickConf(&nasInfo, &request, pnascfg, pnasinfo))
+        return false;
+    FHOSTLog(gpFHOSTLogCtx, FHOST_LOG_DETAIL, "%s:%d Send Conf to %s, type=%ld, mac=%s", SRC,
+             __LINE__, slotText(nasInfo.szServerName).constData(), long(nasInfo.ulPacketType),
+             slotText(nasInfo.szMac).constData());
+    return broadcastRepeats(&request, nSendTimes, PAUSE_CONFIGURATION, PAUSE_BETWEEN,
+                            quickConfRound);
+}
+
+bool CFindHostUDP::slotSendPktQCF(const CNasConfig *pnascfg, const NASINFO *pnasinfo)
+{
+    return slotSendPktQCF(pnascfg, pnasinfo, 1);
+}
+
+bool CFindHostUDP::slotSendPktNetSet(const CNasConfig *pnascfg, const NASINFO *pnasinfo,
+                                     int nSendTimes)
+{
+    if (nSendTimes <= 0)
+        return false;
+    NASINFO nasInfo;
+    FHOSTSEND request;
+    if (!findhostBuildNetSetting(&nasInfo, &request, pnascfg, pnasinfo))
+        return false;
+    FHOSTLog(gpFHOSTLogCtx, FHOST_LOG_DETAIL, "%s:%d Send Conf to %s, type=%ld, mac=%s", SRC,
+             __LINE__, slotText(nasInfo.szServerName).constData(), long(nasInfo.ulPacketType),
+             slotText(nasInfo.szMac).constData());
+    return broadcastRepeats(&request, nSendTimes, PAUSE_CONFIGURATION, PAUSE_BETWEEN,
+                            netSettingRound);
+}
+
+bool CFindHostUDP::slotSendPktNetSet(const CNasConfig *pnascfg, const NASINFO *pnasinfo)
+{
+    return slotSendPktNetSet(pnascfg, pnasinfo, 1);
+}
+
+bool CFindHostUDP::sendPktSysRecovery(int nSendTimes)
+{
+    if (nSendTimes <= 0)
+        return false;
+    NASINFO nasInfo;
+    FHOSTSEND request;
+    if (!findhostBuildSysRecovery(&nasInfo, &request))
+        return false;
+    return broadcastRepeats(&request, nSendTimes, PAUSE_MAINTENANCE, PAUSE_AFTER_EVERY, nullptr);
+}
+
+bool CFindHostUDP::sendPktCancelFsck(const NASINFO *pnasinfo, int nSendTimes)
+{
+    if (nSendTimes <= 0)
+        return false;
+    NASINFO nasInfo;
+    FHOSTSEND request;
+    if (!findhostBuildCancelFsck(&nasInfo, &request, pnasinfo))
+        return false;
+    return broadcastRepeats(&request, nSendTimes, PAUSE_SEARCH, PAUSE_AFTER_EVERY, nullptr);
+}
+
+bool CFindHostUDP::sendPktMemTest(const QString &password, const NASINFO *pnasinfo, int nSendTimes)
+{
+    if (nSendTimes <= 0)
+        return false;
+    NASINFO nasInfo;
+    FHOSTSEND request;
+    if (!findhostBuildMemTest(&nasInfo, &request, password, pnasinfo))
+        return false;
+    return broadcastRepeats(&request, nSendTimes, PAUSE_MAINTENANCE, PAUSE_BETWEEN, nullptr);
+}
