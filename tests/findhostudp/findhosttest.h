@@ -1,0 +1,124 @@
+// Shared pieces of the discovery-thread tests: hand-typed bytes, the datagram a request gives,
+// target records and setup parameters, and a capture of the library log lines.
+#ifndef FINDHOSTTEST_H
+#define FINDHOSTTEST_H
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QSettings>
+#include <QStringList>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "CFindHostUDP.h"
+#include "CNasConfig.h"
+#include "fhost.h"
+
+namespace fht {
+
+// Hex text with blanks and line breaks to bytes.
+inline QByteArray hex(const char *text)
+{
+    QByteArray compact(text);
+    compact.replace(' ', "").replace('\n', "");
+    return QByteArray::fromHex(compact);
+}
+
+// ASCII text as hex digits, for typing text items by hand.
+inline QByteArray ascii(const char *text)
+{
+    return QByteArray(text).toHex();
+}
+
+// The datagram FHOSTPacketWrite makes of a request (empty when it refuses).
+inline QByteArray datagramOf(const FHOSTSEND &request)
+{
+    int capacity = 16;
+    char *buffer = static_cast<char *>(malloc(size_t(capacity)));
+    const int length = FHOSTPacketWrite(gpFHOSTLogCtx, &buffer, &capacity, &request);
+    QByteArray bytes = length > 0 ? QByteArray(buffer, length) : QByteArray();
+    free(buffer);
+    return bytes;
+}
+
+// A server record as a search answer leaves it.
+inline NASINFO targetRecord(const char *mac, const char *name)
+{
+    NASINFO n;
+    memset(&n, 0, sizeof(n));
+    n.ulPacketType = FHOST_PKT_BRESPONSE;
+    strncpy(n.szMac, mac, sizeof(n.szMac) - 1);
+    strncpy(n.szServerName, name, sizeof(n.szServerName) - 1);
+    return n;
+}
+
+inline void storeLanguage(const QString &code)
+{
+    QSettings settings;
+    settings.setValue(QStringLiteral("Global/UILanguage"), code);
+    settings.sync();
+}
+
+// Setup parameters of the install form.
+inline CNasConfig installConfig(bool dhcp, bool qbv, const QString &password, const QString &name,
+                                unsigned long timezone = 23,
+                                const QString &ip = QStringLiteral("198.18.0.20"),
+                                const QString &mask = QStringLiteral("255.255.255.0"),
+                                const QString &gateway = QStringLiteral("198.18.0.1"),
+                                const QString &dns = QStringLiteral("198.18.0.2"))
+{
+    return CNasConfig(dhcp, qbv, QStringLiteral("/tmp/x.pat"), ip, mask, gateway, dns, password,
+                      name, timezone, QStringLiteral("2014/02/03 09:05:07"));
+}
+
+// Every line the library log context writes while a capture is installed.
+class LogCapture
+{
+public:
+    static QStringList lines()
+    {
+        QMutexLocker lock(&mutex());
+        return store();
+    }
+    static void clear()
+    {
+        QMutexLocker lock(&mutex());
+        store().clear();
+    }
+    // Lines that contain the text.
+    static QStringList matching(const QString &text)
+    {
+        return lines().filter(text);
+    }
+    // Output of both levels into the capture.
+    static void install()
+    {
+        FHOSTLogSetOutput(gpFHOSTLogCtx, FHOST_LOG_ERROR, &LogCapture::output);
+        FHOSTLogSetOutput(gpFHOSTLogCtx, FHOST_LOG_DETAIL, &LogCapture::output);
+    }
+
+private:
+    static int output(const char *text)
+    {
+        QMutexLocker lock(&mutex());
+        store() << QString::fromUtf8(text);
+        return 0;
+    }
+    static QMutex &mutex()
+    {
+        static QMutex m;
+        return m;
+    }
+    static QStringList &store()
+    {
+        static QStringList s;
+        return s;
+    }
+};
+
+} // namespace fht
+
+#endif // FINDHOSTTEST_H
