@@ -17,9 +17,6 @@
 #include "fhostnet.h"
 #include "scramble.h"
 
-static FHOSTLOGCTX s_fhostLogCtx = {};
-FHOSTLOGCTX *gpFHOSTLogCtx = &s_fhostLogCtx;
-
 bool ipStringToHostAddr(uint32_t *out, const QString &text)
 {
     if (text.isEmpty() || !out)

@@ -16,8 +16,9 @@
 bool ipStringToHostAddr(uint32_t *out, const QString &text);
 bool ipStringToNetAddr(uint32_t *out, const QString &text);
 
-// The discovery library's log context of the whole program, handed to every library call. It
-// starts without outputs; the discovery thread and the start-up sequence install them.
+// The discovery library's log context of the whole program, handed to every library call
+// (defined with the discovery thread, CFindHostUDP.cpp). It starts without outputs; the
+// discovery thread and the start-up sequence install them.
 extern FHOSTLOGCTX *gpFHOSTLogCtx;
 
 // This computer's active interfaces' MAC addresses as lower-case "xx:xx:xx:xx:xx:xx", in the

@@ -21,8 +21,9 @@
 // carries 0x01, 0xa4, 0x29, 0x21, 0x20, 0x1f, 0xa7 and the 0x7c; any other type carries 0x01,
 // 0xa4, the unit's fields, 0x1f, the 0x7c and 0x1e (the request's source address).
 //
-// The "answers" service sends a unit's answer of any type at once, without a request:
-//   answers send UNIT TYPE [ERROR]     by broadcast to 255.255.255.255:9999
+// The "answers" service sends a unit's answer of any type at once, without a request (started
+// only when the scenario says "services": {"answers": {"enabled": true}}):
+//   answers send UNIT TYPE [ERROR]     by broadcast to 255.255.255.255:9999; replies "ok HEX"
 #include "discovery.h"
 
 #include "scramble.h"
@@ -298,7 +299,7 @@ private:
     unsigned m_sent = 0;
 };
 
-SIM_REGISTER_SERVICE("answers", AnswersService, true);
+SIM_REGISTER_SERVICE("answers", AnswersService, false);
 
 } // namespace
 } // namespace sim
