@@ -46,6 +46,73 @@ IMAGES = [
 ]
 
 
+# Resource-monitor page: toolbar and menu icons (a glyph on the toolbar's colour for the toolbar,
+# on white for the context menu) and the three connection-status dots of the host list.
+BAR = (0xD9, 0xE4, 0xEE)
+WHITE = (0xFF, 0xFF, 0xFF)
+
+
+def glyph(shape, ink, paper, size=24):
+    """A centred glyph: shape(dx, dy, r) -> bool, with dx/dy measured from the centre."""
+    r = size / 2.0
+
+    def pixel(x, y):
+        dx, dy = x + 0.5 - r, y + 0.5 - r
+        return ink if shape(dx, dy, r) else paper
+    return pixel
+
+
+def plus(dx, dy, r):
+    return (abs(dx) < 2 and abs(dy) < r - 4) or (abs(dy) < 2 and abs(dx) < r - 4)
+
+
+def minus(dx, dy, r):
+    return abs(dy) < 2 and abs(dx) < r - 4
+
+
+def pencil(dx, dy, r):
+    return abs(dx + dy) < 2.5 and abs(dx) < r - 4
+
+
+def ring(dx, dy, r):
+    d = (dx * dx + dy * dy) ** 0.5
+    return r - 8 < d < r - 4 or (abs(dx) < 1.5 and dy < -(r - 8) + 2 and dy > -r + 1)
+
+
+def info(dx, dy, r):
+    return (abs(dx) < 1.5 and -2 < dy < r - 4) or (dx * dx + (dy + r - 7) ** 2 < 4)
+
+
+def gear(dx, dy, r):
+    d = (dx * dx + dy * dy) ** 0.5
+    return (4 < d < r - 5) or (abs(dx) < 2 and abs(dy) < r - 2) or (abs(dy) < 2 and abs(dx) < r - 2)
+
+
+def question(dx, dy, r):
+    d = (dx * dx + (dy + 3) ** 2) ** 0.5
+    return (5 < d < 8 and not (dx < 0 and dy > -3)) or (abs(dx) < 1.5 and 4 < dy < 7) or \
+        (dx * dx + (dy - 9) ** 2 < 3)
+
+
+def dot(dx, dy, r):
+    return dx * dx + dy * dy < (r - 2) ** 2
+
+
+INK = (0x00, 0x33, 0x66)
+DARK = (0x30, 0x30, 0x30)
+for _name, _shape in (("add", plus), ("remove", minus), ("edit", pencil), ("connect", ring)):
+    IMAGES.append(("icon_%s_enabled.png" % _name, 24, 24, glyph(_shape, INK, BAR)))
+    IMAGES.append(("icon_%s_dark.png" % _name, 24, 24, glyph(_shape, DARK, WHITE)))
+IMAGES += [
+    ("main_about.png", 24, 24, glyph(info, WHITE, (0x1F, 0x4E, 0x79))),
+    ("main_preference.png", 24, 24, glyph(gear, WHITE, (0x1F, 0x4E, 0x79))),
+    ("main_help.png", 24, 24, glyph(question, WHITE, (0x1F, 0x4E, 0x79))),
+    ("icon_rsrc_connecting.png", 16, 16, glyph(dot, (0xE8, 0xA3, 0x17), WHITE, 16)),
+    ("icon_rsrc_connected.png", 16, 16, glyph(dot, (0x2E, 0x9E, 0x3E), WHITE, 16)),
+    ("icon_rsrc_disconnected.png", 16, 16, glyph(dot, (0xC8, 0x2A, 0x2A), WHITE, 16)),
+]
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     for name, w, h, pixel in IMAGES:
