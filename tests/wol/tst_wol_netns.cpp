@@ -13,6 +13,7 @@
 
 #include <set>
 
+#include "CFindHostUDP.h"
 #include "CQuenWOL.h"
 #include "CVorkDialogWakeupAdd.h"
 #include "boxcatcher.h"
@@ -89,6 +90,54 @@ QString describe(const QList<WolDatagram> &lines)
     return parts.join(QStringLiteral(" "));
 }
 
+// Sockets bound to the UDP port in this namespace.
+int udpListeners(int port)
+{
+    QFile f(QStringLiteral("/proc/net/udp"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QString needle = QStringLiteral(":%1").arg(port, 4, 16, QLatin1Char('0')).toUpper();
+    int count = 0;
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        const QList<QByteArray> columns = line.simplified().split(' ');
+        if (columns.size() > 2 && QString::fromLatin1(columns[1]).endsWith(needle))
+            ++count;
+    }
+    return count;
+}
+
+// The discovery thread listening on 9999 for every packet type, and the search answers it
+// delivered, by MAC text.
+class RunningDiscovery
+{
+public:
+    RunningDiscovery()
+    {
+        qRegisterMetaType<NASINFO>("NASINFO");
+        CFindHostUDP::addRecvPktType(FHOST_PKT_ALL);
+        thread = new CFindHostUDP(nullptr, -1, 9999, QStringLiteral("0.0.0.0"));
+        QObject::connect(thread, &CFindHostUDP::signalRecvPkt, &context, [this](NASINFO n) {
+            if (n.ulPacketType == FHOST_PKT_BRESPONSE)
+                answered << QString::fromLatin1(n.szMac, int(qstrnlen(n.szMac, sizeof(n.szMac))));
+        });
+        thread->start();
+        QElapsedTimer t;
+        t.start();
+        while (udpListeners(9999) < 1 && t.elapsed() < 3000)
+            QTest::qWait(20);
+    }
+    ~RunningDiscovery()
+    {
+        thread->terminate();
+        delete thread;
+    }
+    bool listening() const { return udpListeners(9999) >= 1; }
+
+    CFindHostUDP *thread;
+    QObject context;
+    QStringList answered;
+};
+
 } // namespace
 
 class TestWolNetns : public QObject
@@ -122,6 +171,8 @@ private slots:
     void reRegisterDeletesWaitingJob();
     void failedSendOnOneInterface();
     void dialogLooksUpHostNames();
+    void sleepingServerWakesAndAnswers();
+    void silentHostTimesOut();
     void noUsableInterface();
 };
 
@@ -414,6 +465,67 @@ void TestWolNetns::dialogLooksUpHostNames()
     QVERIFY(catcher.boxes.isEmpty());
     QCOMPARE(dlg.result(), int(QDialog::Accepted));
     QCOMPARE(dlg.getWOLConfig().getAddrName(), QStringLiteral("wolhost.test"));
+}
+
+void TestWolNetns::sleepingServerWakesAndAnswers()
+{
+    // The unit is registered with its MAC in upper case; it announces itself in lower case.
+    const char sleepyMac[] = "02:53:56:00:00:0A";
+    QCOMPARE(m_sim.command(QStringLiteral("wol sleep 0")), QStringLiteral("ok"));
+    RunningDiscovery discovery;
+    QVERIFY(discovery.listening());
+    CQuenWOL wol(nullptr, discovery.thread);
+    wol.slotAddSvr2WOL(hostConfig(sleepyMac, 0, "198.18.1.2", 9));
+
+    // Asleep, it answers no search (the awake unit does).
+    QVERIFY(discovery.thread->slotSendPktBroadCast());
+    QTRY_VERIFY_WITH_TIMEOUT(discovery.answered.contains(QStringLiteral("02:53:56:00:00:0b")), 5000);
+    QVERIFY(!discovery.answered.contains(QStringLiteral("02:53:56:00:00:0a")));
+    discovery.answered.clear();
+
+    const QString m = mark();
+    QCOMPARE(wol.wakeUp(wol.getWOLConfig(QLatin1String(sleepyMac))), 0);
+    CVorkWOL *job = wol.getWOL(QLatin1String(sleepyMac));
+    QCOMPARE(job->getStatus(), int(CVorkWOL::STATUS_WAITING));
+    // The server takes 1.5 s to come up; the job keeps waiting meanwhile, and answers of other
+    // units do not end the wait.
+    QTest::qWait(700);
+    QCOMPARE(job->getStatus(), int(CVorkWOL::STATUS_WAITING));
+    QTRY_COMPARE_WITH_TIMEOUT(job->getStatus(), int(CVorkWOL::STATUS_ANSWERED), 10000);
+    QCOMPARE(job->getElapsed(), job->getTimeout());
+    QVERIFY(!job->findChild<QTimer *>()->isActive());
+    QVERIFY(discovery.answered.contains(QStringLiteral("02:53:56:00:00:0a")));
+
+    // The simulated unit took the magic packet (all three copies) and woke once.
+    const QList<WolDatagram> lines = wolLinesAfter(m);
+    QCOMPARE(lines.size(), 3);
+    const QJsonObject stats = m_sim.json(QStringLiteral("stats"));
+    QCOMPARE(stats.value(QLatin1String("wol")).toObject().value(QLatin1String("woken")).toInt(), 1);
+
+    // Awake now, it answers searches too.
+    discovery.answered.clear();
+    QVERIFY(discovery.thread->slotSendPktBroadCast());
+    QTRY_VERIFY_WITH_TIMEOUT(discovery.answered.contains(QStringLiteral("02:53:56:00:00:0a")), 5000);
+    QCOMPARE(m_sim.command(QStringLiteral("wol sleep 0")), QStringLiteral("ok"));
+}
+
+void TestWolNetns::silentHostTimesOut()
+{
+    // A registered host that never comes up: the real ticks (shortened through the seam) run
+    // out while the discovery thread keeps delivering other servers' answers.
+    CVorkWOL::setTickIntervalMs(5);
+    RunningDiscovery discovery;
+    QVERIFY(discovery.listening());
+    CQuenWOL wol(nullptr, discovery.thread);
+    const char ghostMac[] = "02:53:56:00:00:0c";
+    wol.slotAddSvr2WOL(hostConfig(ghostMac, 0, "198.18.0.2", 9));
+    QCOMPARE(wol.wakeUp(wol.getWOLConfig(QLatin1String(ghostMac))), 0);
+    QVERIFY(discovery.thread->slotSendPktBroadCast());
+    QTRY_VERIFY_WITH_TIMEOUT(discovery.answered.contains(QStringLiteral("02:53:56:00:00:0b")), 5000);
+    CVorkWOL *job = wol.getWOL(QLatin1String(ghostMac));
+    QTRY_COMPARE_WITH_TIMEOUT(job->getStatus(), int(CVorkWOL::STATUS_TIMED_OUT), 20000);
+    QCOMPARE(job->getElapsed(), 225000);
+    QVERIFY(!job->findChild<QTimer *>()->isActive());
 }
 
 void TestWolNetns::noUsableInterface()
