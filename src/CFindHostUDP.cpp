@@ -217,6 +217,7 @@ void CFindHostUDP::run()
     // A second listener waits here until the first has stopped, unless it is stopped itself.
     while (!serverMutex().tryLock(100)) {
         if (m_stopRequested.load()) {
+            m_stopRequested.store(false);
             exit(0);
             return;
         }
@@ -242,6 +243,8 @@ void CFindHostUDP::run()
     }
 
     clearInstance(this);
+    // A stop asked for has been served; a later start() listens again.
+    m_stopRequested.store(false);
     exit(code);
     serverMutex().unlock();
 }
@@ -249,13 +252,15 @@ void CFindHostUDP::run()
 void CFindHostUDP::terminate()
 {
     m_stopRequested.store(true);
+    if (QThread::currentThread() == this) {
+        // Asked from the listening thread itself (a receiver connected directly, which runs
+        // while the handler holds the delivery lock): the loop ends at its next stop test.
+        clearInstance(this);
+        return;
+    }
     {
         QMutexLocker lock(&deliveryMutex());
         clearInstance(this);
-    }
-    if (QThread::currentThread() == this) {
-        // Asked from the listening thread itself: the loop ends at its next stop test.
-        return;
     }
     // The loop asks the stop test once per turn, so it ends by itself within one turn. Only a
     // thread that is still stuck after that is killed.

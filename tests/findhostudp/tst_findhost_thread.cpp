@@ -36,6 +36,20 @@ bool lineLike(const QString &line, const QString &body)
         .hasMatch();
 }
 
+// Debug messages (qDebug), from any thread.
+QMutex g_messageMutex;
+QStringList g_messages;
+void collectMessage(QtMsgType, const QMessageLogContext &, const QString &text)
+{
+    QMutexLocker lock(&g_messageMutex);
+    g_messages << text;
+}
+QStringList messagesMatching(const QString &pattern)
+{
+    QMutexLocker lock(&g_messageMutex);
+    return g_messages.filter(QRegularExpression(pattern));
+}
+
 } // namespace
 
 class TestFindHostThread : public QObject
@@ -452,14 +466,53 @@ private slots:
                                                      QStringLiteral("vault"));
         const NASINFO target = fht::targetRecord(MAC1, "VarnestorOne");
         CaptureMark mark;
+        g_messages.clear();
+        const QtMessageHandler old = qInstallMessageHandler(collectMessage);
         QElapsedTimer t;
         t.start();
-        QVERIFY(m_thread->slotSendPktQCF(&config, &target, 3));
+        const bool sent = m_thread->slotSendPktQCF(&config, &target, 3);
         const qint64 took = t.elapsed();
+        qInstallMessageHandler(old);
+        QVERIFY(sent);
         QVERIFY2(took >= 6000 && took < 7500, qPrintable(QString::number(took)));
         QVERIFY(fht::waitFor([&] { return mark.datagrams(4).size() >= 6; }, 2000));
         fht::spin(200);
         QCOMPARE(mark.datagrams(4).size(), 6);
+        // One debug line before each of the two pauses, counting from 0.
+        const QStringList rounds = messagesMatching(QStringLiteral("sendQuickPkt-round"));
+        QCOMPARE(rounds.size(), 2);
+        QVERIFY(QRegularExpression(QStringLiteral(
+                    "^src/CFindHostUDP:\\d+ slotSendPktQCF=\\[sendQuickPkt-round: 0\\]\n$"))
+                    .match(rounds[0]).hasMatch());
+        QVERIFY(rounds[1].endsWith(QStringLiteral("=[sendQuickPkt-round: 1]\n")));
+    }
+
+    void networkSettingPauses()
+    {
+        const CNasConfig config(true, false, QString(), QString(), QString(), QString(),
+                                QStringLiteral("pa ss"));
+        const NASINFO target = fht::targetRecord(MAC1, "VarnestorOne");
+        CaptureMark mark;
+        g_messages.clear();
+        const QtMessageHandler old = qInstallMessageHandler(collectMessage);
+        QElapsedTimer t;
+        t.start();
+        const bool sent = m_thread->slotSendPktNetSet(&config, &target, 2);
+        const qint64 took = t.elapsed();
+        qInstallMessageHandler(old);
+        QVERIFY(sent);
+        QVERIFY2(took >= 3000 && took < 4500, qPrintable(QString::number(took)));
+        const QStringList rounds = messagesMatching(QStringLiteral("sendNetSetting-round"));
+        QCOMPARE(rounds.size(), 1);
+        QVERIFY(rounds[0].endsWith(QStringLiteral("=[sendNetSetting-round: 0]\n")));
+        QVERIFY(fht::waitFor([&] { return mark.datagrams(3).size() >= 4; }, 2000));
+        // The repeat carries the interface's MAC item twice.
+        QList<QJsonObject> bound;
+        for (const QJsonObject &d : mark.datagrams(3))
+            if (d.value("sport").toInt() == 1234)
+                bound << d;
+        QCOMPARE(bound.size(), 2);
+        QCOMPARE(fht::idsOf(bound[1]), (QList<int>{0x01, 0xa4, 0x29, 0x21, 0x20, 0x2a, 0x7c, 0x7c}));
     }
 
     void noRepeatsSendNothing()
@@ -512,6 +565,24 @@ private slots:
         QCOMPARE(fht::udpListeners(9999), 1);
         QVERIFY(m_sim.command("answers send 0 6").startsWith("ok "));
         QVERIFY(fht::waitFor([&] { return m_collector.find(6, MAC1); }, 3000));
+
+        // A receiver connected directly runs on the listening thread; stopping from there
+        // neither deadlocks nor kills the thread.
+        CFindHostUDP *self = m_thread;
+        const QMetaObject::Connection direct = connect(
+            m_thread, &CFindHostUDP::signalRecvPkt, m_thread,
+            [self](NASINFO) { self->terminate(); }, Qt::DirectConnection);
+        QVERIFY(m_sim.command("answers send 1 6").startsWith("ok "));
+        QVERIFY(m_thread->wait(4000));
+        disconnect(direct);
+        QCOMPARE(fht::udpListeners(9999), 0);
+
+        // The same object listens again after a start.
+        m_collector.clear();
+        m_thread->start();
+        QVERIFY(fht::waitFor([] { return fht::udpListeners(9999) == 1; }, 3000));
+        QVERIFY(m_sim.command("answers send 2 6").startsWith("ok "));
+        QVERIFY(fht::waitFor([&] { return m_collector.find(6, MAC3); }, 3000));
     }
 
     void oneListenerAtATime()
