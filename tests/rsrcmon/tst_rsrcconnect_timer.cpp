@@ -43,18 +43,18 @@ private slots:
         QCOMPARE(client.pollInterval(), 3000);
         client.slotDoConnect(true);
         QTRY_COMPARE_WITH_TIMEOUT(client.getStatus(), 2, 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(sim.requestCount(QStringLiteral("cpuchart")), 3, 9000);
+        QTRY_COMPARE_WITH_TIMEOUT(sim.requestCount(QStringLiteral("cpuchart")), 3, 15000);
         const QList<QDateTime> cpu = times(sim, QStringLiteral("cpuchart"));
         // The first round follows "init" at once; the next ones come with the timer.
         const qint64 first = times(sim, QStringLiteral("init")).first().msecsTo(cpu.at(0));
-        QVERIFY2(first < 1000, qPrintable(QString::number(first)));
+        QVERIFY2(first < 2500, qPrintable(QString::number(first)));
         for (int i = 1; i < 3; ++i) {
             const qint64 gap = cpu.at(i - 1).msecsTo(cpu.at(i));
-            QVERIFY2(gap >= 1500 && gap <= 4000, qPrintable(QString::number(gap)));
+            QVERIFY2(gap >= 1500 && gap <= 6000, qPrintable(QString::number(gap)));
         }
         const qint64 fromInit = times(sim, QStringLiteral("init")).first().msecsTo(cpu.at(2));
         // Qt's default coarse timers may fire up to 5% early.
-        QVERIFY2(fromInit >= 5500 && fromInit <= 7500, qPrintable(QString::number(fromInit)));
+        QVERIFY2(fromInit >= 5500 && fromInit <= 11000, qPrintable(QString::number(fromInit)));
         QCOMPARE(sim.requestCount(QStringLiteral("init")), 1);
         QCOMPARE(client.getStatus(), 2);
         client.slotDoConnect(false);
