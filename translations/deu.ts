@@ -470,7 +470,7 @@
         </message>
         <message>
             <source>Processing...</source>
-            <extracomment>IDS_ERR_SYS_BUSY, IDS_PHOTO_PROC_MSG_PROC</extracomment>
+            <extracomment>IDS_ERR_SYS_BUSY</extracomment>
             <translation type="unfinished"/>
         </message>
         <message>
@@ -2100,7 +2100,7 @@
         </message>
         <message>
             <source>Preview</source>
-            <extracomment>IDS_PHOTO_LBL_PROCESS_THUMBNAIL</extracomment>
+            <extracomment>IDS_PHOTO_LBL_PROCESS_THUMBNAIL, IDS_PHOTO_PROC_MSG_PROC</extracomment>
             <translation type="unfinished"/>
         </message>
         <message>
@@ -2169,17 +2169,17 @@
             <translation type="unfinished"/>
         </message>
         <message>
-            <source>Converting...</source>
+            <source>Converting</source>
             <extracomment>IDS_PHOTO_PROC_MSG_CONVERT</extracomment>
             <translation type="unfinished"/>
         </message>
         <message>
-            <source>Preparing...</source>
+            <source>Initializing...</source>
             <extracomment>IDS_PHOTO_PROC_MSG_INIT</extracomment>
             <translation type="unfinished"/>
         </message>
         <message>
-            <source>Uploading...</source>
+            <source>Uploading</source>
             <extracomment>IDS_PHOTO_PROC_MSG_UPLOAD</extracomment>
             <translation type="unfinished"/>
         </message>

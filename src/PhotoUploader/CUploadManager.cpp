@@ -1,10 +1,29 @@
 #include "CUploadManager.h"
 
+#include "CImageConverter.h"
+#include "CPhotoUploadConfig.h"
+#include "CVideoConverter.h"
+#include "StringTable.h"
+#include "VorkDebug.h"
+#include "VorkJson.h"
+#include "platforms.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
 #include <QStandardItem>
 #include <QStandardItemModel>
+#include <QUrl>
+
+#include <json/reader.h>
+#include <json/value.h>
 
 const QString strJobFilePath = QStringLiteral("FILE_PATH");
 const QString strJobFolderLevel = QStringLiteral("UPLOAD_FOLDER_LEVEL");
@@ -26,7 +45,135 @@ const char CUST_TITLE[] = "CUST_TITLE";
 const char CUST_DESC[] = "CUST_DESC";
 } // namespace UploadPartType
 
+// Header values of the running upload, set by the run loop for each job and read by uploadFile.
+// Only one upload runs at a time.
+static QString strUploadServerPath;
+static QString strDuplicateMode;
+static QString strUploadFileName;
+
 namespace {
+
+const char* const DebugSource = "src/PhotoUploader/CUploadManager";
+
+const char* const WorkFolderName = "VORK_PHOTO_TEMP";
+const char* const UploadInitScript = "/photo/include/vork_upload_init.php";
+const char* const FileUploadScript = "/photo/include/vork_file_upload.php";
+const char* const ListDelimiter = "/FolderDelimiter/";
+const char* const InitUnknownError = "server unknown errror";
+const char* const UploadDefaultError = "server default error";
+const char* const TargetNotFoundPrefix = "target_folder_not_found_";
+
+// Thumbnail output names of the converters and the part type each one is sent as, in upload order.
+const struct {
+    const char* name;
+    const char* type;
+} ThumbnailOutputs[] = {
+    {"THUMB_B.jpg", UploadPartType::THUM_B},
+    {"THUMB_L.jpg", UploadPartType::THUM_L},
+    {"THUMB_M.jpg", UploadPartType::THUM_M},
+    {"THUMB_S.jpg", UploadPartType::THUM_S},
+    {"THUMB_XL.jpg", UploadPartType::THUM_XL},
+};
+
+// Web versions of a video by quality profile id (0 high, 1 medium, 2 low, 3 mobile).
+const struct {
+    const char* name;
+    const char* type;
+} VideoOutputs[] = {
+    {"FILM_H.mp4", UploadPartType::MP4_HIGH},
+    {"FILM_M.mp4", UploadPartType::MP4_MEDIUM},
+    {"FILM_L.mp4", UploadPartType::MP4_LOW},
+    {"FILM_MOBILE.mp4", UploadPartType::MP4_MOBILE},
+};
+
+QString duplicateModeText(int mode)
+{
+    switch (mode) {
+    case 1:
+        return QStringLiteral("SKIP");
+    case 2:
+        return QStringLiteral("OVERWRITE");
+    default:
+        return QStringLiteral("RENAME");
+    }
+}
+
+// Deletes the plain, not hidden files directly inside `folder`; sub-folders and their contents
+// stay. A symbolic link is removed as a link: the permissions of whatever it points to are left
+// alone. Failures are ignored.
+void deleteWorkFiles(const QString& folder)
+{
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::Unsorted);
+    for (const QFileInfo& file : files) {
+        const QString path = file.absoluteFilePath();
+        if (!file.isSymLink())
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QFile::remove(path);
+    }
+}
+
+// The name of a job's file or folder without its folder; a trailing slash is not taken for an
+// empty name.
+QString jobFileName(const QString& path)
+{
+    return QFileInfo(QDir::cleanPath(path)).fileName();
+}
+
+// The two progress formulas, in thousandths of the whole run. P(index + 0.8) holds the job
+// position in single precision and computes in it, as the page's bar expects (with 5 jobs,
+// P(2.8) is 560, where double precision gives 559); A(index) divides as real numbers.
+int progressPartial(int index, int total)
+{
+    const float x = index + 0.8;
+    return static_cast<int>(x / total * 1000);
+}
+
+int progressAt(int index, int total)
+{
+    return static_cast<int>(static_cast<double>(index) / total * 1000);
+}
+
+// The reply body read as JSON without its last byte (the server's line end). Whether the text
+// read as a whole document does not matter: the keys are read from whatever the reader produced.
+Json::Value parseReply(const QByteArray& body)
+{
+    Json::Value root;
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+#endif
+    Json::Reader reader;
+    const char* begin = body.constData();
+    reader.parse(begin, begin + body.size() - 1, root, false);
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+    return root;
+}
+
+// A reply member read as text: a string as its UTF-8 text, a number or boolean in its written
+// form, anything else (absent, null, an array or object) as `fallback`.
+QString replyText(const Json::Value& value, const QString& fallback)
+{
+    if (value.isString())
+        return QString::fromUtf8(value.asCString());
+    if (value.isNumeric() || value.isBool())
+        return QString::fromStdString(value.asString());
+    return fallback;
+}
+
+// Inserts every non-empty text element of the array `key` of `root` into `set`.
+void insertPaths(const Json::Value& root, const char* key, QHash<QString, bool>* set)
+{
+    const Json::Value& array = VorkJson::member(root, key);
+    if (!array.isArray())
+        return;
+    for (Json::ArrayIndex i = 0; i < array.size(); ++i) {
+        const QString path = replyText(array[i], QString());
+        if (!path.isEmpty())
+            set->insert(path, true);
+    }
+}
 
 const char* const RawSuffixes[] = {
     "arw", "srf", "sr2", "dcr", "k25", "kdc", "cr2", "crw", "nef", "mrw", "ptx",
@@ -135,6 +282,9 @@ CUploadManager::CUploadManager(QObject* parent, CPhotoUploadConfig* config, QSta
 
 CUploadManager::~CUploadManager()
 {
+    stopAndWait();
+    delete m_pImageConverter;
+    delete m_pVideoConverter;
     delete m_pParts;
 }
 
@@ -295,4 +445,484 @@ void CUploadManager::initConvertibleFileTypes()
     insertAll(m_hashConvertibleVideoTypes, ConvertibleVideoSuffixes);
     for (auto it = m_hashRawTypes.constBegin(); it != m_hashRawTypes.constEnd(); ++it)
         m_hashConvertiblePhotoTypes.insert(it.key(), true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Stopping
+
+void CUploadManager::stopAndWait()
+{
+    if (!isRunning())
+        return;
+    terminate();
+    // The worker thread may be waiting for a reply handler, which runs in this (the object's)
+    // thread: deliver the calls queued to this object while waiting, and nothing else.
+    while (!wait(10))
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+void CUploadManager::terminate()
+{
+    // The flag first, so that a worker woken by a stopped converter or an aborted request sees it.
+    m_bStop = true;
+
+    std::lock_guard<std::mutex> lock(m_mutexHandles);
+    if (m_pImageConverter && m_pImageConverter->isRunning()) {
+        m_pImageConverter->terminate();
+        while (m_pImageConverter->isRunning())
+            QThread::msleep(10);
+    }
+    if (m_pVideoConverter && m_pVideoConverter->isRunning()) {
+        m_pVideoConverter->terminate();
+        while (m_pVideoConverter->isRunning())
+            QThread::msleep(10);
+    }
+    // The replies live in the worker thread: the abort is carried out there, by its event loop.
+    if (m_pInitReply)
+        QMetaObject::invokeMethod(m_pInitReply, "abort", Qt::QueuedConnection);
+    if (m_pFileUploadReply)
+        QMetaObject::invokeMethod(m_pFileUploadReply, "abort", Qt::QueuedConnection);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The run
+
+void CUploadManager::emitProgress(int progress, int done, int total, int next, qint64 size)
+{
+    emit signalUploadProgressChanged(progress, done, total, next, size);
+}
+
+void CUploadManager::run()
+{
+    emitProgress(0, 0, 0, 0, 0);
+    emit signalProcessStatusChanged(getString(441));
+    emit signalProcessFileChanged(QString());
+
+    const QString workFolder = QDir::tempPath() + QLatin1Char('/') + QLatin1String(WorkFolderName);
+    if (QFileInfo(workFolder).isDir())
+        deleteWorkFiles(workFolder);
+    else
+        QDir().mkpath(workFolder);
+
+    strDuplicateMode = duplicateModeText(m_iDuplicateMode);
+
+    QList<UploadJob>* jobs = addJob();
+    if (uploadJobs(*jobs, workFolder)) {
+        const int total = jobs->size();
+        emit signalProcessStatusChanged(getString(439) + QLatin1Char(' '));
+        emitProgress(1000, total, total, 999,
+                     total > 0 ? QFileInfo(jobs->last().value(strJobFilePath)).size() : 0);
+        emit signalUploadFinished();
+    }
+
+    deleteWorkFiles(workFolder);
+    delete jobs;
+}
+
+bool CUploadManager::uploadJobs(const QList<UploadJob>& jobs, const QString& workFolder)
+{
+    const int total = jobs.size();
+    if (total == 0)
+        return true;
+
+    sendUploadInitRequest(jobs);
+    if (m_bStop)
+        return false;
+    if (m_bSessionLost) {
+        emit signalConnectionSessionLost();
+        return false;
+    }
+    emitProgress(0, 0, total, progressPartial(0, total) - 1, 0);
+
+    for (int i = 0; i < total; ++i) {
+        const UploadJob& job = jobs.at(i);
+        m_pParts->clear();
+        UploadPart ownPart;
+
+        const QString filePath = job.value(strJobFilePath);
+        const QString level = job.value(strJobFolderLevel);
+        const QString serverPath = job.value(strJobServerPath);
+        const QFileInfo info(filePath);
+        const QString fileName = jobFileName(filePath);
+        strUploadServerPath = serverPath;
+        strUploadFileName = fileName;
+        const qint64 size = info.size();
+        const bool isFolder = info.isDir();
+
+        emitProgress(progressAt(i, total), i, total, progressPartial(i, total) - 1, size);
+        emit signalProcessStatusChanged(getString(442));
+        emit signalProcessFileChanged(fileName);
+
+        bool send = true;
+        if (!isFolder) {
+            const QString key = serverPath + QLatin1Char('/') + fileName;
+            if (m_hashNoPrivilegeFiles.contains(key)) {
+                if (m_pFailedFiles)
+                    m_pFailedFiles->append(QDir::toNativeSeparators(filePath) + QStringLiteral("\r\n") +
+                                           getString(464));
+                send = false;
+            } else if (m_iDuplicateMode == 1 && m_hashDuplicatedFiles.contains(key)) {
+                send = false;
+            }
+        }
+
+        if (send) {
+            // A folder is never converted, whatever its name ends in.
+            const int convertType = isFolder ? 2 : getConvertType(info.suffix());
+            if (convertType == 0 || convertType == 1) {
+                emit signalProcessStatusChanged(getString(440) + QLatin1Char(' '));
+                emit signalBigThumbReady(QString());
+                if (convertType == 0)
+                    convertPhoto(filePath, workFolder, m_pParts);
+                else
+                    convertVideo(filePath, workFolder, m_listVideoProfiles, m_pParts);
+            }
+            if (m_bStop)
+                return false;
+
+            if (convertType == 0 || convertType == 1)
+                addMediaCustomInfoParts(filePath, workFolder, level, m_pParts);
+            ownPart.insert(UPLOAD_PART_PATH, filePath);
+            if (isFolder) {
+                ownPart.insert(UPLOAD_PART_TYPE, QLatin1String(UploadPartType::FOLDER));
+                setFolderCustomInfo(filePath, level, &ownPart);
+            } else {
+                ownPart.insert(UPLOAD_PART_TYPE, QLatin1String(UploadPartType::ORIG_FILE));
+            }
+            m_pParts->append(ownPart);
+
+            emitProgress(progressPartial(i, total), i, total, progressAt(i + 1, total) - 1, size);
+            emit signalProcessStatusChanged(getString(443) + QLatin1Char(' '));
+            uploadFile(i == total - 1);
+            if (m_bStop)
+                return false;
+            if (m_bSessionLost) {
+                emit signalConnectionSessionLost();
+                return false;
+            }
+        }
+
+        deleteWorkFiles(workFolder);
+        emit signalProcessStatusChanged(getString(439) + QLatin1Char(' '));
+        emitProgress(progressAt(i + 1, total), i + 1, total, progressPartial(i + 1, total) - 1, size);
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Requests
+
+void CUploadManager::waitForReply(QNetworkReply* reply, QNetworkReply** member, const char* handler)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutexHandles);
+        *member = reply;
+    }
+    // The worker object lives in the GUI thread, so the handler runs there (queued).
+    connect(reply, SIGNAL(finished()), this, handler);
+    // A stop that came after the caller's last check found no reply to abort yet.
+    if (m_bStop)
+        QMetaObject::invokeMethod(reply, "abort", Qt::QueuedConnection);
+    exec();
+}
+
+QNetworkReply* CUploadManager::pendingReply(QNetworkReply* const* member)
+{
+    std::lock_guard<std::mutex> lock(m_mutexHandles);
+    return *member;
+}
+
+void CUploadManager::forgetReply(QNetworkReply** member)
+{
+    QNetworkReply* reply;
+    {
+        std::lock_guard<std::mutex> lock(m_mutexHandles);
+        reply = *member;
+        *member = nullptr;
+    }
+    delete reply;
+}
+
+QByteArray CUploadManager::uploadInitList(const QList<UploadJob>& jobs)
+{
+    QStringList items;
+    for (const UploadJob& job : jobs) {
+        const QString filePath = job.value(strJobFilePath);
+        const QFileInfo info(filePath);
+        if (!info.exists() || info.isDir())
+            continue;
+        items.append(job.value(strJobServerPath) + QLatin1Char('/') + jobFileName(filePath));
+    }
+    return items.join(QLatin1String(ListDelimiter)).toUtf8();
+}
+
+QByteArray CUploadManager::uploadInitBody(const QByteArray& boundary, const QByteArray& list)
+{
+    // One form part without a Content-Type of its own; the closing delimiter has no "--".
+    QByteArray body;
+    body += "--" + boundary + "\r\n";
+    body += "content-disposition: ";
+    body += "form-data; name=\"filelist\"\r\n";
+    body += "\r\n";
+    body += list;
+    body += "\r\n";
+    body += "--" + boundary + "\r\n";
+    return body;
+}
+
+void CUploadManager::sendUploadInitRequest(const QList<UploadJob>& jobs)
+{
+    QNetworkAccessManager manager;
+
+    const QByteArray boundary = "updbdry--" +
+                                QDateTime::currentDateTime().toString(Qt::ISODate).toLatin1() +
+                                "------------------";
+    const QByteArray body = uploadInitBody(boundary, uploadInitList(jobs));
+
+    QNetworkRequest request(QUrl(m_pConfig->getBaseUrl() + QLatin1String(UploadInitScript)));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("multipart/form-data, boundary=") + boundary);
+    request.setHeader(QNetworkRequest::CookieHeader, QVariant::fromValue(m_listCookies));
+
+    waitForReply(manager.post(request, body), &m_pInitReply, SLOT(slotUploadInitRequestFinished()));
+    QThread::msleep(100);
+    forgetReply(&m_pInitReply);
+}
+
+void CUploadManager::slotUploadInitRequestFinished()
+{
+    QNetworkReply* reply = pendingReply(&m_pInitReply);
+    if (!reply) {
+        quit();
+        return;
+    }
+
+    QString strError;
+    if (reply->error() != QNetworkReply::NoError) {
+        strError = reply->errorString();
+    } else {
+        const QByteArray body = reply->readAll();
+        if (!body.startsWith('{')) {
+            VORK_DEBUG_STR(DebugSource, "QString(baBody).toLocal8Bit().constData()", QString::fromUtf8(body));
+            strError = QLatin1String(InitUnknownError);
+        } else {
+            const Json::Value root = parseReply(body);
+            if (VorkJson::truth(VorkJson::member(root, "success"))) {
+                insertPaths(root, "duplicated_files", &m_hashDuplicatedFiles);
+                insertPaths(root, "no_privilege_files", &m_hashNoPrivilegeFiles);
+            } else {
+                strError = replyText(VorkJson::member(root, "err_msg"), QLatin1String(InitUnknownError));
+                if (strError == QLatin1String("session_lost"))
+                    m_bSessionLost = true;
+            }
+        }
+    }
+    if (!strError.isEmpty())
+        VORK_DEBUG_STR(DebugSource, "QString(\"init upload error:\" + strError).toLocal8Bit().constData()",
+                       QStringLiteral("init upload error:") + strError);
+    quit();
+}
+
+void CUploadManager::uploadFile(bool isLastJob)
+{
+    QNetworkAccessManager manager;
+    const QUrl url(m_pConfig->getBaseUrl() + QLatin1String(FileUploadScript));
+    const int count = m_pParts->size();
+
+    for (int i = 0; i < count && !m_bStop; ++i) {
+        m_iCurrentPart = i;
+        const UploadPart& part = m_pParts->at(i);
+        const QString path = part.value(UPLOAD_PART_PATH);
+        const QString type = part.value(UPLOAD_PART_TYPE);
+        const bool isFolder = type == QLatin1String(UploadPartType::FOLDER);
+
+        QNetworkRequest request(url);
+        request.setHeader(QNetworkRequest::CookieHeader, QVariant::fromValue(m_listCookies));
+        request.setRawHeader("X-PATH", " " + QUrl::toPercentEncoding(strUploadServerPath));
+        request.setRawHeader("X-DUPLICATE", strDuplicateMode.toLatin1());
+        request.setRawHeader("X-ORIG-FNAME", " " + QUrl::toPercentEncoding(strUploadFileName));
+        request.setRawHeader("X-UPLOAD-TYPE", type.toUtf8());
+        if (i == 0)
+            request.setRawHeader("X-IS-BATCH-FIRST-FILE", "1");
+        if (i == count - 1)
+            request.setRawHeader("X-IS-BATCH-LAST-FILE", "1");
+        if (isLastJob)
+            request.setRawHeader("X-LAST-UPLOAD-ITEM", "1");
+        if (isFolder && part.contains(UPLOAD_PART_TITLE))
+            request.setRawHeader("X-FOLDER-TITLE", " " + QUrl::toPercentEncoding(part.value(UPLOAD_PART_TITLE)));
+        if (isFolder && part.contains(UPLOAD_PART_DESC))
+            request.setRawHeader("X-FOLDER-DESC", " " + QUrl::toPercentEncoding(part.value(UPLOAD_PART_DESC)));
+
+        QNetworkReply* reply;
+        if (isFolder) {
+            m_pUploadFile = nullptr;
+            reply = manager.put(request, QByteArray());
+        } else {
+            QFile* file = new QFile(path);
+            if (!file->open(QIODevice::ReadOnly)) {
+                delete file;
+                VORK_DEBUG_STR(DebugSource, "QString(\"open file fail. file:\" + strFilePath).toLocal8Bit().constData()",
+                               QStringLiteral("open file fail. file:") + path);
+                // The job's own file is what the user chose: its loss is a failure, not a success.
+                if (type == QLatin1String(UploadPartType::ORIG_FILE) && m_pFailedFiles)
+                    m_pFailedFiles->append(QDir::toNativeSeparators(path) + QStringLiteral("\r\n") +
+                                           getString(411).arg(QStringLiteral("open_file_err")));
+                continue;
+            }
+            m_pUploadFile = file;
+            if (i == count - 1) {
+                const qint64 seconds = QFileInfo(path).lastModified().toSecsSinceEpoch();
+                VORK_DEBUG_STR(DebugSource, "QString(\"last modifiled time =\" + strTime).toLocal8Bit().constData()",
+                               QStringLiteral("last modifiled time =") + QString::number(seconds));
+                request.setRawHeader("X-LAST-MODIFIED-TIME", QByteArray::number(seconds));
+            }
+            reply = manager.put(request, m_pUploadFile);
+        }
+
+        waitForReply(reply, &m_pFileUploadReply, SLOT(slotFileUploadRequestFinished()));
+        forgetReply(&m_pFileUploadReply);
+        delete m_pUploadFile;
+        m_pUploadFile = nullptr;
+    }
+}
+
+void CUploadManager::slotFileUploadRequestFinished()
+{
+    QNetworkReply* reply = pendingReply(&m_pFileUploadReply);
+    if (m_pUploadFile && m_pUploadFile->isOpen())
+        m_pUploadFile->close();
+    if (!reply) {
+        quit();
+        return;
+    }
+
+    QString strError;
+    if (reply->error() != QNetworkReply::NoError) {
+        strError = getString(64).arg(networkErrorName(reply->error()));
+        VORK_DEBUG_STR(DebugSource, "QString(\"Upload file http error: \" + strError).toLocal8Bit().constData()",
+                       QStringLiteral("Upload file http error: ") + reply->errorString());
+    } else {
+        const QByteArray body = reply->readAll();
+        if (!body.startsWith('{')) {
+            VORK_DEBUG_STR(DebugSource, "QString(baBody).toLocal8Bit().constData()", QString::fromUtf8(body));
+            strError = getString(411).arg(QStringLiteral("ret_err"));
+        } else {
+            const Json::Value root = parseReply(body);
+            if (!VorkJson::truth(VorkJson::member(root, "success"))) {
+                QString message = replyText(VorkJson::member(root, "err_msg"), QLatin1String(UploadDefaultError));
+                if (message == QLatin1String("no_privilege")) {
+                    strError = getString(464);
+                } else if (message == QLatin1String("duplicated_file")) {
+                    strError = getString(462);
+                } else if (message == QLatin1String("session_lost")) {
+                    strError = getString(412);
+                    m_bSessionLost = true;
+                } else if (message.startsWith(QLatin1String(TargetNotFoundPrefix))) {
+                    strError = getString(465).arg(QStringLiteral(" /photo") +
+                                                  message.remove(QLatin1String(TargetNotFoundPrefix)));
+                } else if (message == QLatin1String("demo_site_disable")) {
+                    strError = getString(461);
+                } else {
+                    strError = getString(411).arg(message);
+                    VORK_DEBUG_STR(DebugSource,
+                                   "QString(\"upload server unknown error: return error -- \" + strErrMsg).toLocal8Bit().constData()",
+                                   QStringLiteral("upload server unknown error: return error -- ") + message);
+                }
+            }
+        }
+    }
+
+    if (!strError.isEmpty()) {
+        VORK_DEBUG_STR(DebugSource, "QString(\"upload file error:\" + strError).toLocal8Bit().constData()",
+                       QStringLiteral("upload file error:") + strError);
+        if (m_iCurrentPart >= 0 && m_iCurrentPart < m_pParts->size()) {
+            const UploadPart& part = m_pParts->at(m_iCurrentPart);
+            const QString type = part.value(UPLOAD_PART_TYPE);
+            if ((type == QLatin1String(UploadPartType::ORIG_FILE) || type == QLatin1String(UploadPartType::FOLDER)) &&
+                m_pFailedFiles)
+                m_pFailedFiles->append(QDir::toNativeSeparators(part.value(UPLOAD_PART_PATH)) +
+                                       QStringLiteral("\r\n") + strError);
+        }
+    }
+    quit();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Derived files
+
+void CUploadManager::appendThumbnailParts(const QString& workFolder, uint id, QList<UploadPart>* parts) const
+{
+    const QString prefix = workFolder + QLatin1Char('/') + QString::number(id);
+    for (const auto& output : ThumbnailOutputs) {
+        const QString path = prefix + QLatin1String(output.name);
+        QImage image;
+        if (!image.load(path))
+            continue;
+        UploadPart part;
+        part.insert(UPLOAD_PART_PATH, path);
+        part.insert(UPLOAD_PART_TYPE, QLatin1String(output.type));
+        parts->append(part);
+    }
+}
+
+void CUploadManager::convertPhoto(const QString& filePath, const QString& workFolder, QList<UploadPart>* parts)
+{
+    const uint id = ++*m_pRequestCounter;
+    CImageConverter* converter = new CImageConverter(filePath, workFolder, false, id);
+    connect(converter, &CImageConverter::signalPhotoBigThumbReady, this, &CUploadManager::signalBigThumbReady);
+    connect(converter, &CImageConverter::signalPhotoConvertError, this, &CUploadManager::signalConvertError);
+
+    CImageConverter* previous;
+    bool stopped;
+    {
+        std::lock_guard<std::mutex> lock(m_mutexHandles);
+        previous = m_pImageConverter;
+        m_pImageConverter = converter;
+        // Started under the lock: a stop now either finds it running or is seen here.
+        stopped = m_bStop;
+        if (!stopped)
+            converter->start(QThread::InheritPriority);
+    }
+    delete previous;
+    if (stopped)
+        return;
+    converter->wait();
+    appendThumbnailParts(workFolder, id, parts);
+}
+
+void CUploadManager::convertVideo(const QString& filePath, const QString& workFolder, QList<uint> videoProfiles,
+                                  QList<UploadPart>* parts)
+{
+    const uint id = ++*m_pRequestCounter;
+    CVideoConverter* converter = new CVideoConverter(nullptr, filePath, workFolder, videoProfiles, false, id);
+    connect(converter, &CVideoConverter::signalVideoBigThumbReady, this, &CUploadManager::signalBigThumbReady);
+    connect(converter, &CVideoConverter::signalVideoConvertError, this, &CUploadManager::signalConvertError);
+
+    CVideoConverter* previous;
+    bool stopped;
+    {
+        std::lock_guard<std::mutex> lock(m_mutexHandles);
+        previous = m_pVideoConverter;
+        m_pVideoConverter = converter;
+        stopped = m_bStop;
+        if (!stopped)
+            converter->start(QThread::LowestPriority);
+    }
+    delete previous;
+    if (stopped)
+        return;
+    converter->wait();
+
+    appendThumbnailParts(workFolder, id, parts);
+    const QString prefix = workFolder + QLatin1Char('/') + QString::number(id);
+    for (uint profile : videoProfiles) {
+        if (profile >= sizeof(VideoOutputs) / sizeof(VideoOutputs[0]))
+            continue;
+        const QString path = prefix + QLatin1String(VideoOutputs[profile].name);
+        if (!QFile::exists(path))
+            continue;
+        UploadPart part;
+        part.insert(UPLOAD_PART_PATH, path);
+        part.insert(UPLOAD_PART_TYPE, QLatin1String(VideoOutputs[profile].type));
+        parts->append(part);
+    }
 }

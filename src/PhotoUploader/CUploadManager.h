@@ -8,6 +8,9 @@
 #include <QStringList>
 #include <QThread>
 
+#include <atomic>
+#include <mutex>
+
 class CImageConverter;
 class CPhotoUploadConfig;
 class CVideoConverter;
@@ -62,6 +65,19 @@ extern const char CUST_DESC[];
 
 // The upload worker: one thread per upload to the server's photo web application.
 //
+// The page builds one worker per upload in the GUI thread, connects its seven signals and starts
+// it with start(QThread::LowestPriority). run() empties the work folder, builds the job list,
+// announces the run's files to the server, makes the derived files of each job with the converter
+// threads and sends every part of a job with one PUT, one request at a time. Each request is sent
+// from the worker thread through a network manager of its own; the worker thread then waits in
+// its own event loop until the reply handler, which runs in the GUI thread (the worker object
+// lives there), has read the reply and quits that loop. The GUI thread must therefore keep its
+// event loop running while an upload runs.
+//
+// terminate() (the worker's own slot, not QThread's) stops the run: the converter in hand is
+// stopped and waited for, the pending request aborted; run() then ends without a closing signal.
+// Deleting a worker whose thread still runs stops it first and waits for it (stopAndWait).
+//
 // It also holds the file-type knowledge of the photo uploader: five sets of lower-case file-name
 // suffixes (without the dot), filled by every constructor. Code that needs only those sets builds a
 // short-lived worker with null pointers, empty texts and lists and zeros, and never starts it.
@@ -76,7 +92,13 @@ public:
                    bool onlyIndexable, bool skipHidden, const QList<uint>& videoProfiles,
                    int duplicateMode, uint* requestCounter, QStringList* failedFiles,
                    const QList<QNetworkCookie>* cookies);
+    // Stops a running upload and waits for its thread (see stopAndWait).
     ~CUploadManager() override;
+
+    // Stops the upload (terminate) and returns once the worker thread has ended. Call it from the
+    // GUI thread: while it waits it delivers the worker's own reply-handler calls, so that a
+    // pending request can end. Nothing else of the GUI thread's event queue is processed.
+    void stopAndWait();
 
     // File types by suffix (any case, without the dot).
     // True when the suffix names a camera RAW file.
@@ -103,7 +125,63 @@ public:
     void addMediaCustomInfoParts(const QString& filePath, const QString& workFolder,
                                  const QString& level, QList<UploadPart>* parts);
 
+public slots:
+    // Stops the upload: sets the stop flag, stops the running converter and waits until its thread
+    // has ended (polling every 10 ms), then aborts the pending request. The run ends at its next
+    // check without a closing signal. This is the worker's own slot; it hides QThread::terminate,
+    // so it must be called on a CUploadManager, never through a QThread pointer.
+    void terminate();
+
+signals:
+    void signalProcessStatusChanged(QString strNewStatus);
+    void signalProcessFileChanged(QString strNewProcessFileName);
+    void signalUploadProgressChanged(int iNewProgress, int iNumCompleted, int iNumTotalFile,
+                                     int iNextProgress, qint64 i64FileSize);
+    void signalBigThumbReady(QString strThumbPath);
+    void signalConvertError(QString strErrorFilePath);
+    void signalUploadFinished();
+    void signalConnectionSessionLost();
+
+protected:
+    void run() override;
+
+private slots:
+    void slotUploadInitRequestFinished();
+    void slotFileUploadRequestFinished();
+
 private:
+    friend class TestUploadWorker;
+
+    // The run from the upload-init request to the end of the last job. True when the run reached
+    // its end (no job at all included); false when it stopped or lost its session.
+    bool uploadJobs(const QList<UploadJob>& jobs, const QString& workFolder);
+    // The file list of the upload-init request: server path + "/" + name of every job whose file
+    // exists and is not a folder, joined by "/FolderDelimiter/", as UTF-8.
+    static QByteArray uploadInitList(const QList<UploadJob>& jobs);
+    // The upload-init body: the list as the single "filelist" part of a multipart form.
+    static QByteArray uploadInitBody(const QByteArray& boundary, const QByteArray& list);
+    // Announces every file of the run to the server and fills the two refusal sets from the reply.
+    void sendUploadInitRequest(const QList<UploadJob>& jobs);
+    // Sends every part of m_pParts, one PUT at a time, until done or stopped.
+    void uploadFile(bool isLastJob);
+    // Makes the five thumbnails of a photo and appends a part for each one that loads.
+    void convertPhoto(const QString& filePath, const QString& workFolder, QList<UploadPart>* parts);
+    // Makes the thumbnails and the chosen web versions of a video and appends their parts.
+    void convertVideo(const QString& filePath, const QString& workFolder, QList<uint> videoProfiles,
+                      QList<UploadPart>* parts);
+    // Thumbnail parts of conversion `id` that load as images, in the fixed order B, L, M, S, XL.
+    void appendThumbnailParts(const QString& workFolder, uint id, QList<UploadPart>* parts) const;
+
+    // Stores a new pending reply (under the handle lock), connects its end to `handler` and waits
+    // in the worker thread's event loop until the handler quits it.
+    void waitForReply(QNetworkReply* reply, QNetworkReply** member, const char* handler);
+    // The pending reply of `member`, read under the handle lock.
+    QNetworkReply* pendingReply(QNetworkReply* const* member);
+    // Clears `member` under the handle lock and deletes the reply it held.
+    void forgetReply(QNetworkReply** member);
+
+    void emitProgress(int progress, int done, int total, int next, qint64 size);
+
     // Whether the hidden and only-indexable options leave the entry out.
     bool isFilteredOut(const QFileInfo& info) const;
 
@@ -131,8 +209,9 @@ private:
     uint* m_pRequestCounter;
     bool m_bOnlyIndexable;
     bool m_bSkipHidden;
-    bool m_bSessionLost;
-    bool m_bStop;
+    // Written by the reply handlers (GUI thread) and by terminate, read by the worker thread.
+    std::atomic<bool> m_bSessionLost;
+    std::atomic<bool> m_bStop;
     // State of a running upload: null until the run sets them. The part list is allocated empty
     // by the constructor and owned by the worker.
     CImageConverter* m_pImageConverter;
@@ -142,6 +221,9 @@ private:
     QNetworkReply* m_pFileUploadReply;
     QList<QNetworkCookie> m_listCookies;
     QFile* m_pUploadFile;
+    // Guards the converter and reply pointers, which terminate() reads from the GUI thread while
+    // the worker thread replaces, creates and deletes what they point to.
+    std::mutex m_mutexHandles;
 };
 
 #endif // CUPLOADMANAGER_H
