@@ -283,8 +283,13 @@ CUploadManager::CUploadManager(QObject* parent, CPhotoUploadConfig* config, QSta
 CUploadManager::~CUploadManager()
 {
     stopAndWait();
-    delete m_pImageConverter;
-    delete m_pVideoConverter;
+    {
+        std::lock_guard<std::mutex> lock(m_mutexHandles);
+        delete m_pImageConverter;
+        delete m_pVideoConverter;
+        m_pImageConverter = nullptr;
+        m_pVideoConverter = nullptr;
+    }
     delete m_pParts;
 }
 
@@ -517,6 +522,11 @@ void CUploadManager::run()
 
     deleteWorkFiles(workFolder);
     delete jobs;
+
+    // The run's last act: whoever takes the handle lock after the thread has ended (the
+    // destructor) is ordered after everything the run did, also for race checkers that do not
+    // see the ordering that QThread::wait gives.
+    std::lock_guard<std::mutex> lock(m_mutexHandles);
 }
 
 bool CUploadManager::uploadJobs(const QList<UploadJob>& jobs, const QString& workFolder)
