@@ -842,6 +842,25 @@ private slots:
         QVERIFY(!setup.recorder.events.contains(QStringLiteral("lost")));
     }
 
+    void stopDuringVideoConversion()
+    {
+        UploadSetup setup(m_sim);
+        QVERIFY(setup.login());
+        setup.profiles = {0};
+        QVERIFY(m_bench.setPlan(Ffmpeg, {"hang"}));
+        QVERIFY(writeFile(local(QStringLiteral("v.mp4")), QByteArray(100, 'v')));
+        setup.addRow(local(QStringLiteral("v.mp4")));
+        setup.start();
+        QVERIFY(m_bench.waitForCalls(Ffmpeg, 1, 20000));
+        const qint64 pid = m_bench.calls(Ffmpeg).at(0).pid;
+        setup.worker->terminate();
+        QVERIFY(!setup.worker->m_pVideoConverter->isRunning());
+        QVERIFY(processGone(pid));
+        QVERIFY(setup.waitDone(10000));
+        QCOMPARE(m_sim->requests().size(), 1);
+        QVERIFY(!setup.recorder.events.contains(QStringLiteral("finished")));
+    }
+
     void stopDuringARequest()
     {
         UploadSetup setup(m_sim);
