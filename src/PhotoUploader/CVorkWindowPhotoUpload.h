@@ -1,55 +1,101 @@
 #ifndef CVORKWINDOWPHOTOUPLOAD_H
 #define CVORKWINDOWPHOTOUPLOAD_H
 
+#include <QByteArray>
+#include <QList>
+#include <QPoint>
 #include <QString>
+#include <QStringList>
+#include <QUrl>
 
 #include "CVorkNasinfoMap.h"
 #include "CVorkWindowMainTab.h"
 #include "ui_CVorkWindowPhotoUpload.h"
 
+class CImageConverter;
 class CPhotoUploadConfig;
+class CUploadManager;
+class CVideoConverter;
 class QCloseEvent;
+class QEvent;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QResizeEvent;
+class QTimer;
 class QTreeWidgetItem;
 
 // The photo-upload page of the main window.
 //
-// Left: the stored photo-server profiles, one row per profile (profile name, account), sorted
-// by name; each row carries its profile key as user data. Right: a panel whose first page tells
-// the user how to start. Adding and editing a profile are handed to the main window
-// (signalPhotoServerAdd, signalPhotoServerEdit), which runs the profile wizard and calls back
-// slotConfigRemoved / slotConfigAdded. While an upload runs (upload mode) the page holds up
-// quitting. GUI thread only.
+// Left: the stored photo-server profiles (profile name and account, sorted by name; the profile
+// key travels in each row's data) above the thumbnail area. Right: a stacked panel with three
+// pages: 0 the server page, whose status label tells the user what to do or why the login
+// failed; 1 the upload settings (destination, contents, options); 2 the upload progress.
+//
+// Selecting a profile logs in to the server's photo web application at once, asking for the
+// password when it is not stored. The page's one network manager carries the login, the
+// keep-alive and the album dialog's requests; its cookie store keeps the web session cookie.
+// Adding and editing a profile are handed to the main window (signalPhotoServerAdd,
+// signalPhotoServerEdit), which runs the profile wizard and calls back slotConfigRemoved and
+// slotConfigAdded. GUI thread only.
 class CVorkWindowPhotoUpload : public CVorkWindowMainTab, public Ui::CVorkWindowPhotoUpload
 {
     Q_OBJECT
 
 public:
+    // Interval of the keep-alive timer while an upload runs: 20 minutes.
+    static const int KEEP_ALIVE_INTERVAL_MS = 1200000;
+    // Interval of the progress timer while an upload runs.
+    static const int PROGRESS_INTERVAL_MS = 1000;
+    // The settings group of the page's options.
+    static const QString strSettingsGroup;
     // The settings group of the stored profiles.
     static const QString strRegisteredHostsGroup;
     // The page's work folder inside the system's temporary folder.
     static const QString strTempFolderName;
 
-    // Built once by the main window, which is also its parent.
     explicit CVorkWindowPhotoUpload(QWidget *parent = nullptr);
     ~CVorkWindowPhotoUpload() override;
 
     // True while an upload runs.
     bool hasUnfinishedTasks() override;
 
-    // Enters (true) or leaves (false) upload mode: while an upload runs the server list and the
-    // profile actions Edit and Remove are disabled.
-    void setUploadMode(bool blUploading);
-
-    // Called by the main window when it closes: cancels a running upload, then removes the
-    // plain files of the work folder and the folder itself (sub-folders and hidden files stay,
-    // and with them the folder).
+    // Called once when the program closes: cancels a running upload, then removes the files of
+    // the work folder "VORK_PHOTO_TEMP" in the system temporary folder and the folder itself
+    // (it stays when it still holds a sub-folder or a hidden file).
     void cleanUpTempFolder();
-
     // Absolute path of the work folder.
     static QString tempFolderPath();
 
-    // The current profile (the selected or last connected one); null when there is none.
-    const CPhotoUploadConfig *currentConfig() const { return m_pCurrentConfig; }
+    // Browse depth of the file table: entering a folder disables the add buttons and enables
+    // Go Back; leaving the last level does the reverse.
+    void enterFolderLevel();
+    void leaveFolderLevel();
+    // True when the file table's header shows its sort indicator on one of its columns.
+    bool isFileTableSorted() const;
+
+    // Enters or leaves upload mode: while on, the server list and the profile actions are
+    // disabled, the thumbnail group hidden, the progress page shown and the keep-alive and
+    // progress timers run; when off, the settings page comes back and both timers stop.
+    void setUploadMode(bool blUploading);
+
+    // Starts a login to the profile's photo web application. With `useProfilePassword`, or when
+    // the profile stores its password, the stored (scrambled) password is decoded and sent;
+    // otherwise the user is asked for it (Cancel sends nothing). Only the reply of the latest
+    // attempt counts.
+    void sendLoginRequest(CPhotoUploadConfig *profile, bool useProfilePassword);
+    // Opens the destination album of the current profile in the desktop's web browser, with the
+    // session of the latest login in the address.
+    void openAlbumInBrowser();
+
+    // Read-only views, for inspection.
+    CPhotoUploadConfig *currentConfig() const { return m_pCurrentConfig; }
+    QNetworkAccessManager *networkManager() const { return m_pNetworkManager; }
+    QTimer *keepAliveTimer() const { return m_ptmrKeepAlive; }
+    QTimer *progressTimer() const { return m_ptmrProgress; }
+    QTimer *previewTimer() const { return m_ptmrUIPreview; }
+    const QByteArray &sessionCookie() const { return m_baSessionCookie; }
+    int loginSerial() const { return m_iLoginSerial; }
+    int folderLevel() const { return m_iFolderLevel; }
 
 signals:
     void signalPhotoServerAdd(CVorkNasinfoMap::TKey key);
@@ -58,39 +104,113 @@ signals:
     void signalPrefTriggered();
 
 public slots:
-    // Sets the init flag when it is clear; nothing else.
-    void slotDelayedInit() override;
-    // Lists the profile (the page does not keep the record; the caller does). With
-    // `blToConnect` and no upload running, its row becomes the current one and the profile is
-    // loaded anew from the settings as the current profile.
+    // The main window hands over a profile it has just saved. The page lists it and, when
+    // `blToConnect` is set and no upload runs, logs in with the record's own password and makes
+    // its row current. The record is the page's from here on; the page deletes it before the
+    // call returns, so the caller must not use it afterwards.
     void slotConfigAdded(CPhotoUploadConfig *pPhotoConfig, bool blToConnect);
-    // Removes the profile's settings group and its row.
+    // Removes a stored profile from the settings and its row from the list.
     void slotConfigRemoved(QString strPhotoConfigKey);
-    // Lists every stored profile again.
+    // Lists every stored profile anew; the current profile and the right panel stay as they are.
     void slotConfigReloaded();
+    void slotDelayedInit() override;
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void languageChange() override;
+    void changeEvent(QEvent *event) override;
 
 private slots:
+    // Profiles.
     void slotAddTriggered();
     void slotEditTriggered();
+    void slotConnectTriggered();
     void slotRemoveTriggered();
     void slotAboutTriggered();
     void slotPrefTriggered();
     void slotHelpTriggered();
     void slotServerListItemSelectionChanged();
+    void slotShowContextMenu(QPoint ptPosition);
+
+    // Session.
+    void slotLoginRequestFinished();
+    void slotPreventConnectionTimeout();
+    void slotConnectionSessionLost();
+
+    // File list and file table.
+    void slotPhotoFileAddClicked();
+    void slotPhotoFolderAddClicked();
+    void slotPhotoRemoveClicked();
+    void slotBackToParentClicked();
+    void slotTableCellDoubleClicked(int iRow, int iColumn);
+    void slotTableCellChanged(int iRow, int iColumn);
+    void slotTableCurrentCellChanged(int iCurRow, int iCurColumn, int iPreRow, int iPreColumn);
+    void slotFileListTableHeaderClicked(int iSection);
+    void slotSplitterMoved(int iPos, int iIndex);
+    void slotOnlyIdxableFileToggled(bool blChecked);
+    void slotNotUploadHiddenToggled(bool blChecked);
+
+    // Upload options, start and progress.
+    void slotVideoHighStateChanged(int iState);
+    void slotVideoMediumStateChanged(int iState);
+    void slotVideoLowStateChanged(int iState);
+    void slotVideoMobileStateChanged(int iState);
+    void slotDuplicateFileIndexChanged(int iIndex);
+    void slotUploadDirSelectClicked();
+    void slotPhotoUploadClicked();
+    void slotUploadCancelClicked();
+    void slotUpdateUploadProgress();
+
+    // Previews.
+    void slotProcessUIPreview();
 
 private:
-    void addServerItem(const CPhotoUploadConfig *pPhotoConfig);
-    void removeServerItem(const CPhotoUploadConfig *pPhotoConfig);
+    // Server list.
+    void addServerItem(CPhotoUploadConfig *profile);
+    void removeServerItem(CPhotoUploadConfig *profile);
     QTreeWidgetItem *findServerItem(const QString &strKey) const;
-    void setCurrentConfig(CPhotoUploadConfig *pPhotoConfig);
-    void enableProfileActions(bool blEnable);
+    void setProfileActionsEnabled(bool blEnabled);
+    // Makes `config` the current profile, deleting the one it replaces.
+    void setCurrentConfig(CPhotoUploadConfig *config);
+    // The server page with the first-step prompt.
+    void showInitialStatus();
+    // Drops the reply of the login in flight without letting it report.
+    void discardLoginReply();
+
+    // File list and file table (filled by the file-list code).
+    void initFileTypeNames();
+    void getFileDialogFilter();
+    void initFileTableHeader();
+    void fitTableColumns();
+    void addDroppedUrls(const QList<QUrl> &urls);
+
+    // Upload options.
+    void loadDuplicateOption();
+    void loadFileFilterOptions();
+    void loadVideoQualityOptions();
 
     CPhotoUploadConfig *m_pCurrentConfig;
     bool m_bUploading;
+    int m_iFolderLevel;
+
+    // Session.
+    int m_iLoginSerial;
+    QNetworkAccessManager *m_pNetworkManager;
+    QNetworkReply *m_pLoginReply;
+    QByteArray m_baSessionCookie;
+
+    // Timers, children of the page.
+    QTimer *m_ptmrKeepAlive;
+    QTimer *m_ptmrProgress;
+    QTimer *m_ptmrUIPreview;
+
+    // Upload and previews.
+    QStringList *m_plstFailedFiles;
+    CUploadManager *m_pUploadManager;
+    CImageConverter *m_pUIPreviewImageConverter;
+    CVideoConverter *m_pUIPreviewVideoConverter;
 };
 
 #endif // CVORKWINDOWPHOTOUPLOAD_H
