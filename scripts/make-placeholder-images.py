@@ -113,6 +113,30 @@ IMAGES += [
 ]
 
 
+
+# Finder page: the Search, Wake-on-LAN and Memory Test icons, for the toolbar ("_enabled") and
+# the context menu ("_dark"). The Search toolbar icon keeps the resource name the form uses.
+def magnifier(dx, dy, r):
+    d = ((dx + 2) ** 2 + (dy + 2) ** 2) ** 0.5
+    return (4 < d < 7) or (abs(dx - dy) < 2 and dx > 3 and dx < r - 3)
+
+
+def power(dx, dy, r):
+    d = (dx * dx + dy * dy) ** 0.5
+    return (r - 8 < d < r - 5 and not (dy < 0 and abs(dx) < 4)) or (abs(dx) < 1.5 and -(r - 3) < dy < 0)
+
+
+def chip(dx, dy, r):
+    body = abs(dx) < r - 7 and abs(dy) < r - 7 and not (abs(dx) < r - 10 and abs(dy) < r - 10)
+    pins = (r - 7 <= abs(dx) < r - 3 and abs(dy) < r - 7 and int(dy + r) % 4 < 2)
+    return body or pins
+
+
+for _name, _shape in (("search.png", magnifier), ("WOL", power), ("mem_test", chip)):
+    IMAGES.append(("icon_%s_enabled.png" % _name, 24, 24, glyph(_shape, INK, BAR)))
+    _dark = "search" if _name == "search.png" else _name
+    IMAGES.append(("icon_%s_dark.png" % _dark, 24, 24, glyph(_shape, DARK, WHITE)))
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     for name, w, h, pixel in IMAGES:
