@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "CNasConfig.h"
+#include "CWaitScale.h"
 #include "FindHostRequests.h"
 #include "VorkDebug.h"
 
@@ -22,7 +23,7 @@ const uint16_t COMMAND_PORT = 9999;
 const int COMMAND_TIMEOUT = 4;
 
 // Pauses of the senders, in seconds. The servers and the jobs that wait for their answers are
-// timed around them.
+// timed around them. The pause itself runs through CWaitScale (tests shorten it there).
 const unsigned long PAUSE_SEARCH = 1;
 const unsigned long PAUSE_MAINTENANCE = 1;
 const unsigned long PAUSE_CONFIGURATION = 3;
@@ -121,7 +122,7 @@ bool broadcastRepeats(FHOSTSEND *request, int nSendTimes, unsigned long pause, P
         if (rule == PAUSE_AFTER_EVERY || i < nSendTimes - 1) {
             if (round)
                 round(i);
-            QThread::sleep(pause);
+            QThread::msleep(static_cast<unsigned long>(CWaitScale::ms(int(pause * 1000))));
         }
     }
     return result == 0;
