@@ -28,7 +28,8 @@
 //
 // Each answer carries 0x01, 0xa4, 0x19 (the unit's MAC text as its search answers give it),
 // 0x11 (the new name), 0x12 (the new address, network order), 0xa7, 0x1f, 0x49, 0x7c and 0x1e
-// (the querier's address). The new address is the one the command sent, or for DHCP one from
+// (the querier's address); a type-3 answer also 0x29 (the MAC), 0x21 (the name) and 0x20, the
+// items a network-setting result is read by. The new address is the one the command sent, or for DHCP one from
 // the pool; an answer whose last error is 0 also takes the name and address into the unit, and
 // the address (only inside 198.18.0.0/15) is added to the interface the command arrived on, so
 // that later connections reach it.
@@ -58,6 +59,7 @@ constexpr uint8_t kIdIp = 0x22;
 constexpr uint8_t kIdMask = 0x23;
 constexpr uint8_t kIdGateway = 0x24;
 constexpr uint8_t kIdDns = 0x25;
+constexpr uint8_t kIdNetSetMac = 0x29;
 constexpr uint8_t kIdPassword = 0x2a;
 constexpr uint8_t kIdDateTime = 0x31;
 constexpr uint8_t kIdTimezone = 0x32;
@@ -74,6 +76,7 @@ constexpr uint8_t kIdSupport1 = 0xb0;
 constexpr uint8_t kIdSupport2 = 0xb1;
 constexpr uint8_t kIdMask1 = 0xb8;
 constexpr uint8_t kIdMask2 = 0xb9;
+constexpr uint32_t kTypeNetSet = 3;
 constexpr uint32_t kTypeQuickConf = 4;
 constexpr uint32_t kDefaultVersion = 0x01020000;
 constexpr uint64_t kServiceQbvBit = uint64_t(1) << 7;
@@ -331,6 +334,10 @@ bool answerQuickConf(Server &server, const Datagram &d, Replier &replier)
             .u32(kIdBuild, build)
             .raw(kIdSrcNicMac, srcMac)
             .ip(kIdRemoteIp, d.src);
+        if (type == kTypeNetSet) {
+            // A network-setting result is read only with its MAC, name and DHCP items.
+            b.str(kIdNetSetMac, mac).str(kIdCmdName, newName).u32(kIdDhcp, hasDhcp ? dhcp : 0);
+        }
         const std::string packet = b.bytes();
         const Datagram request = d;
         Replier *r = &replier;
