@@ -50,6 +50,7 @@ private slots:
     void noServerBox();
     void automaticConnect();
     void automaticConnectNeedsSingleCandidate();
+    void recordReplacedDuringConnect();
     void memoryTestWatch();
     void serversUnderInstallationAreListedAgain();
     void wakeOnLanRowRefresh();
@@ -468,6 +469,41 @@ void TestFinderIntake::automaticConnectNeedsSingleCandidate()
     page.slotInsert(answer(MAC_A, "Fresh", FHOSTQC_FALSE));
     page.slotInsert(answer(MAC_C, "Blank", FHOSTQC_UNINSTALL));
     QCOMPARE(quickConf.count() + netSetting.count() + install.count(), 0);
+}
+
+void TestFinderIntake::recordReplacedDuringConnect()
+{
+    CVorkNasinfoMap map;
+    CVorkFinderWindow page(nullptr, &map);
+    page.slotRefreshTrigged();
+    for (int i = 0; i < 3; ++i)
+        page.slotSetFinderProgress();
+    // The main window runs its wizard modally on the request; answers that arrive meanwhile
+    // replace the record the intake had just stored (and free it).
+    int replaced = 0;
+    connect(&page, &CVorkFinderWindow::signalMangerDoQuickConf, [&] {
+        NASINFO newer = answer(MAC_A, "Newer", FHOSTQC_FALSE);
+        newer.ulConnected = 1;
+        page.slotInsert(newer);
+        ++replaced;
+    });
+    page.addMemTestServer(QString::fromLatin1(MAC_A));
+    BoxWatcher watcher;
+    watcher.start();
+    page.slotInsert(answer(MAC_A, "Older", FHOSTQC_FALSE));
+    QTest::qWait(50);
+    watcher.stop();
+    QCOMPARE(replaced, 1);
+    QCOMPARE(QString::fromLatin1(map.find(MAC_A)->szServerName), QStringLiteral("Newer"));
+    // The watch saw the stored record each time (still watched: no errors reported).
+    QCOMPARE(watcher.boxes.size(), 0);
+    NASINFO failed = answer(MAC_A, "Newer", FHOSTQC_BOOTING);
+    failed.ulConnected = 1;
+    failed.ulProgress = 1;
+    watcher.start();
+    page.slotInsert(failed);
+    watcher.stop();
+    QCOMPARE(watcher.boxes.size(), 1);
 }
 
 void TestFinderIntake::memoryTestWatch()
