@@ -43,9 +43,9 @@ public:
     };
 
     // Time-out after construction, in counted milliseconds.
-    static const unsigned long DEFAULT_TIMEOUT_MS = 125000;
+    static constexpr unsigned long DEFAULT_TIMEOUT_MS = 125000;
     // One progress tick: its interval and the milliseconds it counts.
-    static const int TICK_MS = 500;
+    static constexpr int TICK_MS = 500;
 
     // Keeps udp (not owned; may be null only in a job that is never started) and copies the
     // configuration (member by member) and the record. Null pointers give an empty copy.

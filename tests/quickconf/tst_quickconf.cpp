@@ -350,6 +350,39 @@ private slots:
             QVERIFY2(!line.contains(QStringLiteral("Secr3t")), qPrintable(line));
     }
 
+    // A job made in another thread (as the network-install job does) ticks and takes its
+    // answers there; this thread only reads its fields, without processing any events.
+    void jobInItsOwnThread()
+    {
+        QThread worker;
+        worker.start();
+        CQuickConf *job = nullptr;
+        // Work handed to an object of the worker thread runs there.
+        QObject anchor;
+        anchor.moveToThread(&worker);
+        QMetaObject::invokeMethod(
+            &anchor, [&]() { job = startedJob(); }, Qt::BlockingQueuedConnection);
+        QVERIFY(job);
+        QCOMPARE(job->thread(), &worker);
+        QCOMPARE(job->findChild<QTimer *>()->thread(), &worker);
+
+        auto pollUntil = [](const std::function<bool()> &condition) {
+            for (int i = 0; i < 3000 && !condition(); ++i)
+                QThread::msleep(2);
+            return condition();
+        };
+        QVERIFY(pollUntil([&] { return job->getElapsed() >= 2000; }));
+        // Emitted here, delivered queued in the job's thread.
+        emit m_udp->signalRecvPkt(answer(2, FHOSTQC_DONE, 0));
+        QVERIFY(pollUntil([&] { return job->getState() == CQuickConf::QC_STATE_ANSWERED; }));
+        QCOMPARE(job->getError(), 0ul);
+        QCOMPARE(job->getElapsed(), 125000ul);
+
+        QMetaObject::invokeMethod(&anchor, [&]() { delete job; }, Qt::BlockingQueuedConnection);
+        worker.quit();
+        QVERIFY(worker.wait(10000));
+    }
+
     // With no interface listed, every source MAC passes, also for later builds.
     void loopbackOnlyAcceptsEverySource()
     {
