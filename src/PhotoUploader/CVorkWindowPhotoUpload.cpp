@@ -120,9 +120,9 @@ CVorkWindowPhotoUpload::CVorkWindowPhotoUpload(QWidget *parent)
 
     setProfileActionsEnabled(false);
 
-    // Drag and drop reach the table through its viewport, so the filter watches both.
+    // Drags over the table's viewport are passed on to the table's own handlers through its
+    // event filters, so the one filter on the table sees them.
     m_ptblwFileListTable->installEventFilter(this);
-    m_ptblwFileListTable->viewport()->installEventFilter(this);
 
     m_ptmrKeepAlive = new QTimer(this);
     connect(m_ptmrKeepAlive, &QTimer::timeout, this, &CVorkWindowPhotoUpload::slotPreventConnectionTimeout);
@@ -237,7 +237,7 @@ bool CVorkWindowPhotoUpload::eventFilter(QObject *watched, QEvent *event)
 {
     QTableWidget *table = m_ptblwFileListTable;
     // Files are dropped only onto the top-level list, never into a folder being browsed.
-    if ((watched == table || watched == table->viewport()) && m_iFolderLevel == 0) {
+    if (watched == table && m_iFolderLevel == 0) {
         const QEvent::Type type = event->type();
         if (type == QEvent::DragEnter || type == QEvent::DragMove) {
             // The table's own model takes no URL lists, so the table would refuse the drag on

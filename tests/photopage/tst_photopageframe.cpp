@@ -3,6 +3,13 @@
 // the removal question and the clean-up of the work folder.
 
 #include <QAbstractButton>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QResizeEvent>
+#include <QTableWidget>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -16,7 +23,9 @@
 
 #include "CPhotoUploadConfig.h"
 #include "CVorkWindowPhotoUpload.h"
+#include "CPhotoUploadToolBar.h"
 #include "StringTable.h"
+#include "photopagetest.h"
 #include "platforms.h"
 
 namespace {
@@ -261,6 +270,279 @@ private slots:
         QVERIFY(QFile::exists(folder + QStringLiteral("/.hidden")));
         QVERIFY(QDir(folder + QStringLiteral("/preview")).exists());
         qunsetenv("TMPDIR");
+    }
+
+    // The form as built: size, menus, tool bars, the progress bar, the file table's settings,
+    // the page's texts, and the state right after construction.
+    void formAndInitialState()
+    {
+        CVorkWindowPhotoUpload page;
+        QCOMPARE(page.size(), QSize(837, 600));
+        QCOMPARE(page.contextMenuPolicy(), Qt::CustomContextMenu);
+        QCOMPARE(page.toolBar->metaObject()->className(), "CPhotoUploadToolBar");
+        QVERIFY(qobject_cast<CPhotoUploadToolBar *>(page.toolBar));
+        QCOMPARE(page.m_pprobarUploadProgress->minimum(), 0);
+        QCOMPARE(page.m_pprobarUploadProgress->maximum(), 1000);
+        QCOMPARE(page.m_pprobarUploadProgress->format(), QStringLiteral("%p%"));
+        QVERIFY(page.m_pprobarUploadProgress->isTextVisible());
+        QVERIFY(page.m_pbtnUploadDirSelect->maximumWidth() <= 30);
+        QVERIFY(page.m_ptextedtUploadRootPath->isReadOnly());
+        QTableWidget *table = page.m_ptblwFileListTable;
+        QCOMPARE(table->dragDropMode(), QAbstractItemView::DropOnly);
+        QVERIFY(table->acceptDrops());
+        QCOMPARE(table->selectionBehavior(), QAbstractItemView::SelectRows);
+        QVERIFY(table->alternatingRowColors());
+        QVERIFY(table->isSortingEnabled());
+        QVERIFY(page.m_ptrwServerList->alternatingRowColors());
+        QCOMPARE(page.m_ptrwServerList->contextMenuPolicy(), Qt::CustomContextMenu);
+
+        // State after construction.
+        QCOMPARE(page.m_pstkwRightPanel->currentIndex(), 0);
+        QCOMPARE(page.m_plblConnectStatus->text(), PhotoPageTest::initialStatus());
+        QVERIFY(page.m_plblCurrentProcessFile->isHidden());
+        QVERIFY(!page.m_pactConnect->isEnabled());
+        QVERIFY(!page.m_pactEdit->isEnabled());
+        QVERIFY(!page.m_pactRemove->isEnabled());
+        QVERIFY(table->horizontalHeader()->isHidden());
+        QCOMPARE(page.folderLevel(), 0);
+        QVERIFY(!page.keepAliveTimer()->isActive());
+        QVERIFY(!page.progressTimer()->isActive());
+        QVERIFY(!page.previewTimer()->isActive());
+        QVERIFY(page.previewTimer()->isSingleShot());
+        QCOMPARE(page.keepAliveTimer()->parent(), static_cast<QObject *>(&page));
+        QCOMPARE(page.progressTimer()->parent(), static_cast<QObject *>(&page));
+        QCOMPARE(page.previewTimer()->parent(), static_cast<QObject *>(&page));
+        // The manager has no parent: the page alone holds it.
+        QVERIFY(page.networkManager()->parent() == nullptr);
+        QVERIFY(page.sessionCookie().isEmpty());
+
+        // Texts of the page.
+        QCOMPARE(page.m_pactConnect->text(), QStringLiteral("Connect"));
+        QCOMPARE(page.m_pactConnectPopUp->text(), QStringLiteral("Connect"));
+        QCOMPARE(page.m_pactRemovePopUp->text(), QStringLiteral("Remove"));
+        QVERIFY(page.m_pactAdd->toolTip().isEmpty() || page.m_pactAdd->toolTip() == page.m_pactAdd->text());
+        QCOMPARE(page.m_pactHelp->toolTip(), QStringLiteral("Help"));
+        QCOMPARE(page.m_pactAbout->text(), QStringLiteral("&About"));
+        QCOMPARE(page.m_plblUploadTo->text(), QStringLiteral("   Destination:"));
+        QCOMPARE(page.m_pgrpThumArea->title(), QStringLiteral("Thumbnail"));
+        QCOMPARE(page.m_plblThumbnail->text(), QStringLiteral("Select a photo or video to show its thumbnail"));
+        QCOMPARE(page.m_pgrpPhotoSelection->title(), QStringLiteral("Contents to Upload"));
+        QCOMPARE(page.m_pbtnBackToParent->text(), QStringLiteral("Go Back"));
+        QCOMPARE(page.m_pbtnPhotoFileAdd->text(), QStringLiteral("Add File"));
+        QCOMPARE(page.m_pbtnPhotoFolderAdd->text(), QStringLiteral("Add Folder"));
+        QCOMPARE(page.m_pbtnPhotoRemove->text(), QStringLiteral("Remove"));
+        QCOMPARE(page.m_pcboxOnlyIdxableFile->text(), QStringLiteral("Only upload supported contents"));
+        QCOMPARE(page.m_pcboxNotUploadHidden->text(), QStringLiteral("Skip hidden files"));
+        QCOMPARE(page.m_plblDuplicateFile->text(), QStringLiteral("If file already exists:"));
+        QCOMPARE(page.m_plblVideoConvertQty->text(), QStringLiteral("Video conversion setting:"));
+        QCOMPARE(page.m_pcboxVdoHighQty->text(), QStringLiteral("High (~2000 Kbps)"));
+        QCOMPARE(page.m_pcboxVdoNormalQty->text(), QStringLiteral("Medium (~1000 Kbps)"));
+        QCOMPARE(page.m_pcboxVdoLowQty->text(), QStringLiteral("Low (~256 Kbps)"));
+        QCOMPARE(page.m_pcboxVdoMobileQty->text(), QStringLiteral("Mobile"));
+        QCOMPARE(page.m_pbtnPhotoUpload->text(), QStringLiteral("Upload"));
+        QCOMPARE(page.m_pbtnUploadCancel->text(), QStringLiteral("Cancel"));
+        QCOMPARE(page.m_pgrpProcessThumbnail->title(), QStringLiteral("Preview"));
+        // The worker's texts stay the designer's until the first status comes.
+        QCOMPARE(page.m_plblUploadStatus->text(), QStringLiteral("Process Status"));
+        QCOMPARE(page.m_plblCurrentProcessFile->text(), QStringLiteral("File Name"));
+    }
+
+    // The page's tool bar paints its background picture over the whole bar.
+    void toolBarPaintsItsPicture()
+    {
+        CVorkWindowPhotoUpload page;
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        const QImage shot = page.toolBar->grab().toImage();
+        const QImage picture = QImage(QStringLiteral(":/images/main_up_sub_bg.png"))
+                                   .scaled(shot.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                                   .convertToFormat(shot.format());
+        QVERIFY(!picture.isNull());
+        // Right of the last button the bar shows nothing but the picture.
+        const int x = shot.width() - 3;
+        for (int y = 0; y < shot.height(); y += 4)
+            QCOMPARE(QColor(shot.pixel(x, y)).rgb(), QColor(picture.pixel(x, y)).rgb());
+    }
+
+    // A language change puts the first prompt back even over a login message.
+    void languageChangeResetsStatus()
+    {
+        CVorkWindowPhotoUpload page;
+        page.m_plblConnectStatus->setText(QStringLiteral("The user account has been disabled."));
+        page.m_pcboxVdoHighQty->setText(QStringLiteral("x"));
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(&page, &change);
+        QCOMPARE(page.m_plblConnectStatus->text(), PhotoPageTest::initialStatus());
+        QCOMPARE(page.m_pcboxVdoHighQty->text(), QStringLiteral("High (~2000 Kbps)"));
+    }
+
+    // Resizing lays the table out anew without adding or losing rows.
+    void resizeKeepsTheRows()
+    {
+        CVorkWindowPhotoUpload page;
+        QTableWidget *table = page.m_ptblwFileListTable;
+        QResizeEvent resize(QSize(900, 700), page.size());
+        QCoreApplication::sendEvent(&page, &resize);
+        QCOMPARE(table->rowCount(), 0);
+        table->setColumnCount(2);
+        table->setRowCount(2);
+        table->setItem(0, 0, new QTableWidgetItem(QStringLiteral("a")));
+        table->setItem(1, 0, new QTableWidgetItem(QStringLiteral("b")));
+        QCoreApplication::sendEvent(&page, &resize);
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("a"));
+        QCOMPARE(table->item(1, 0)->text(), QStringLiteral("b"));
+    }
+
+    // A URL list may be dragged over and dropped on the top-level list only; text without URLs
+    // is refused. Drags reach the table through its viewport.
+    void dragAndDrop()
+    {
+        CVorkWindowPhotoUpload page;
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QWidget *viewport = page.m_ptblwFileListTable->viewport();
+        QMimeData urls;
+        urls.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.jpg"))});
+        QMimeData text;
+        text.setText(QStringLiteral("just words"));
+        const QPoint at(5, 5);
+
+        auto enter = [&](QMimeData *data) {
+            QDragEnterEvent e(at, Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+            e.ignore();
+            QCoreApplication::sendEvent(viewport, &e);
+            return e.isAccepted() ? e.dropAction() : Qt::IgnoreAction;
+        };
+        auto move = [&](QMimeData *data) {
+            QDragMoveEvent e(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+            e.ignore();
+            QCoreApplication::sendEvent(viewport, &e);
+            return e.isAccepted();
+        };
+        auto drop = [&](QMimeData *data) {
+            QDropEvent e(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+            return QCoreApplication::sendEvent(viewport, &e);
+        };
+
+        QCOMPARE(enter(&urls), Qt::CopyAction); // the proposed action
+        QVERIFY(move(&urls));
+        QVERIFY(drop(&urls));
+        QCOMPARE(enter(&text), Qt::IgnoreAction);
+        QVERIFY(!move(&text));
+
+        page.enterFolderLevel();
+        QCOMPARE(enter(&urls), Qt::IgnoreAction);
+        QVERIFY(!move(&urls));
+        page.leaveFolderLevel();
+        QCOMPARE(enter(&urls), Qt::CopyAction);
+        QCOMPARE(page.m_ptblwFileListTable->rowCount(), 0);
+    }
+
+    // Folder levels switch the add buttons and Go Back; the sort indicator on a column counts as
+    // a sorted table, the indicator past the last column as unsorted.
+    void folderLevelsAndSortIndicator()
+    {
+        CVorkWindowPhotoUpload page;
+        QVERIFY(!page.m_pbtnBackToParent->isEnabled());
+        page.enterFolderLevel();
+        page.enterFolderLevel();
+        QCOMPARE(page.folderLevel(), 2);
+        QVERIFY(page.m_pbtnBackToParent->isEnabled());
+        QVERIFY(!page.m_pbtnPhotoFileAdd->isEnabled());
+        QVERIFY(!page.m_pbtnPhotoFolderAdd->isEnabled());
+        page.leaveFolderLevel();
+        QVERIFY(page.m_pbtnBackToParent->isEnabled());
+        QVERIFY(!page.m_pbtnPhotoFileAdd->isEnabled());
+        page.leaveFolderLevel();
+        QCOMPARE(page.folderLevel(), 0);
+        QVERIFY(!page.m_pbtnBackToParent->isEnabled());
+        QVERIFY(page.m_pbtnPhotoFileAdd->isEnabled());
+        QVERIFY(page.m_pbtnPhotoFolderAdd->isEnabled());
+
+        QTableWidget *table = page.m_ptblwFileListTable;
+        table->setColumnCount(3);
+        table->horizontalHeader()->setSortIndicator(3, Qt::AscendingOrder);
+        QVERIFY(!page.isFileTableSorted());
+        table->horizontalHeader()->setSortIndicator(1, Qt::DescendingOrder);
+        QVERIFY(page.isFileTableSorted());
+    }
+
+    // The server list's pop-up menu: Add anywhere, the profile actions on a row.
+    void contextMenu()
+    {
+        store(QStringLiteral("Only"), QStringLiteral("o"));
+        CVorkWindowPhotoUpload page;
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        PhotoPageTest::ModalDriver driver;
+        driver.start();
+        QTreeWidget *tree = page.m_ptrwServerList;
+        const QPoint onRow = tree->visualItemRect(tree->topLevelItem(0)).center();
+        QVERIFY(QMetaObject::invokeMethod(&page, "slotShowContextMenu", Q_ARG(QPoint, onRow)));
+        const QPoint below(onRow.x(), tree->viewport()->height() - 2);
+        QVERIFY(QMetaObject::invokeMethod(&page, "slotShowContextMenu", Q_ARG(QPoint, below)));
+        driver.stop();
+        QCOMPARE(driver.menus.size(), 2);
+        QCOMPARE(driver.menus[0], QStringList({"Add", "Remove", "Edit", "Connect"}));
+        QCOMPARE(driver.menus[1], QStringList({"Add"}));
+    }
+
+    // Removing the current profile clears the selection and the actions.
+    void removingTheCurrentProfile()
+    {
+        store(QStringLiteral("One"), QStringLiteral("a"));
+        store(QStringLiteral("Two"), QStringLiteral("b"));
+        CVorkWindowPhotoUpload page;
+        page.m_ptrwServerList->topLevelItem(1)->setSelected(true);
+        QCOMPARE(page.currentConfig()->getKey(), QStringLiteral("two"));
+        QVERIFY(page.m_pactConnect->isEnabled());
+        page.m_plblConnectStatus->setText(QStringLiteral("message"));
+        // Removing another profile leaves the current one alone.
+        page.slotConfigRemoved(QStringLiteral("one"));
+        QCOMPARE(page.currentConfig()->getKey(), QStringLiteral("two"));
+        QCOMPARE(page.m_plblConnectStatus->text(), QStringLiteral("message"));
+        page.slotConfigRemoved(QStringLiteral("two"));
+        QVERIFY(page.currentConfig() == nullptr);
+        QVERIFY(page.m_ptrwServerList->selectedItems().isEmpty());
+        QVERIFY(page.m_ptrwServerList->currentItem() == nullptr);
+        QVERIFY(!page.m_pactConnect->isEnabled());
+        QVERIFY(!page.m_pactEdit->isEnabled());
+        QVERIFY(!page.m_pactRemove->isEnabled());
+        QCOMPARE(page.m_pstkwRightPanel->currentIndex(), 0);
+        QCOMPARE(page.m_plblConnectStatus->text(), PhotoPageTest::initialStatus());
+        // Connect, Edit and Remove without a current profile do nothing.
+        QSignalSpy edit(&page, &CVorkWindowPhotoUpload::signalPhotoServerEdit);
+        const int serial = page.loginSerial();
+        QVERIFY(QMetaObject::invokeMethod(&page, "slotConnectTriggered"));
+        QVERIFY(QMetaObject::invokeMethod(&page, "slotEditTriggered"));
+        QVERIFY(QMetaObject::invokeMethod(&page, "slotRemoveTriggered"));
+        QCOMPARE(page.loginSerial(), serial);
+        QCOMPARE(edit.count(), 0);
+    }
+
+    // Reloading lists every stored profile again and leaves the current one and the panel alone;
+    // an edit (remove, then add again) keeps the list sorted.
+    void reloadAndEditKeepOrder()
+    {
+        store(QStringLiteral("b"), QStringLiteral("x"));
+        store(QStringLiteral("d"), QStringLiteral("x"));
+        CVorkWindowPhotoUpload page;
+        page.m_ptrwServerList->topLevelItem(0)->setSelected(true);
+        page.m_pstkwRightPanel->setCurrentIndex(1);
+        store(QStringLiteral("c"), QStringLiteral("x"));
+        page.slotConfigReloaded();
+        QCOMPARE(rows(page.m_ptrwServerList), QStringList({"b|x|b", "c|x|c", "d|x|d"}));
+        QCOMPARE(page.currentConfig()->getKey(), QStringLiteral("b"));
+        QCOMPARE(page.m_pstkwRightPanel->currentIndex(), 1);
+
+        page.slotConfigRemoved(QStringLiteral("d"));
+        auto *edited = new CPhotoUploadConfig(9, true, QStringLiteral("a"), QStringLiteral("127.0.0.1"),
+                                              scrambleEncodeString(QStringLiteral("pw")), QStringLiteral("y"), false,
+                                              QString());
+        edited->save(Group);
+        page.slotConfigAdded(edited, false);
+        QCOMPARE(rows(page.m_ptrwServerList), QStringList({"a|y|a", "b|x|b", "c|x|c"}));
     }
 
     void closeIsAccepted()

@@ -87,6 +87,9 @@ struct Reply {
     QByteArray contentType = "text/html; charset=utf-8";
     QList<QPair<QByteArray, QByteArray>> headers; // further headers (Set-Cookie, ...)
     QByteArray body;
+    // When above 0, the answer goes out this many milliseconds later (later requests of the same
+    // connection wait for it).
+    int delayMs = 0;
 
     // The application's JSON answer: compact JSON and one "\n", as the scripts print it.
     void json(const Json::Value &value);
@@ -103,6 +106,9 @@ public:
 
     // Accounts: name -> administrator flag. An administrator writes into every album.
     QMap<QString, bool> accounts;
+    // Further settings of an account, as the scenario or the "account" command gave them (a JSON
+    // object; null when there are none). The login script reads its answer from them.
+    QMap<QString, Json::Value> accountOptions;
     QMap<QString, Site> sites;
     QMap<QString, Session> sessions;
 

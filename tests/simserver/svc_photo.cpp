@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -206,6 +207,7 @@ QByteArray statusText(int status)
 {
     switch (status) {
     case 200: return "OK";
+    case 302: return "Found";
     case 400: return "Bad Request";
     case 403: return "Forbidden";
     case 404: return "Not Found";
@@ -275,13 +277,17 @@ private:
     void loadConfig()
     {
         m_app->accounts.clear();
+        m_app->accountOptions.clear();
         m_app->sites.clear();
         m_app->sessions.clear();
         const Json::Value &accounts = m_config["accounts"];
         if (accounts.isObject()) {
-            for (const std::string &name : accounts.getMemberNames())
+            for (const std::string &name : accounts.getMemberNames()) {
                 m_app->accounts.insert(QString::fromStdString(name),
                                        accounts[name].isObject() && accounts[name].get("admin", false).asBool());
+                if (accounts[name].isObject())
+                    m_app->accountOptions.insert(QString::fromStdString(name), accounts[name]);
+            }
         } else {
             m_app->accounts.insert(QStringLiteral("admin"), true);
         }
@@ -419,7 +425,29 @@ private:
             if (forcedReply && !reply.body.isEmpty())
                 reply.body.chop(1);
         }
+        if (reply.delayMs > 0) {
+            sendLater(socket, reply, close);
+            return;
+        }
         sendRaw(socket, reply.status, reply.contentType, reply.body, reply.headers, close);
+    }
+
+    // Answers after the reply's delay; the connection takes no further request until then.
+    void sendLater(QTcpSocket *socket, const Reply &reply, bool close)
+    {
+        m_connections[socket].busy = true;
+        QPointer<QTcpSocket> guard(socket);
+        QTimer::singleShot(reply.delayMs, this, [this, guard, reply, close]() {
+            if (!guard)
+                return;
+            QTcpSocket *s = guard.data();
+            sendRaw(s, reply.status, reply.contentType, reply.body, reply.headers, close);
+            auto it = m_connections.find(s);
+            if (it != m_connections.end()) {
+                it->busy = false;
+                process(s);
+            }
+        });
     }
 
     void resolveSession(Request &req)
@@ -608,8 +636,19 @@ bool PhotoService::command(const QStringList &words, QString *reply)
         m_held.clear();
         m_loseAt = 0;
         *reply = QStringLiteral("ok");
-    } else if (cmd == QLatin1String("account") && (n == 2 || n == 3)) {
-        m_app->accounts.insert(words[1], n == 3 && words[2] == QLatin1String("admin"));
+    } else if (cmd == QLatin1String("account") && n >= 2) {
+        // account NAME [admin] [KEY=VALUE...]: the words after the name set options as texts.
+        bool admin = false;
+        Json::Value options = m_app->accountOptions.value(words[1], Json::Value(Json::objectValue));
+        for (int i = 2; i < n; ++i) {
+            const int eq = words[i].indexOf(QLatin1Char('='));
+            if (words[i] == QLatin1String("admin"))
+                admin = true;
+            else if (eq > 0)
+                options[words[i].left(eq).toStdString()] = decoded(words[i].mid(eq + 1)).toStdString();
+        }
+        m_app->accounts.insert(words[1], admin);
+        m_app->accountOptions.insert(words[1], options);
         *reply = QStringLiteral("ok");
     } else if (cmd == QLatin1String("album") && (n == 3 || n == 4)) {
         Album &album = m_app->addAlbum(siteArg(words[1]), decoded(words[2]));
