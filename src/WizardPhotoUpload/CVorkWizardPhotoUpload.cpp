@@ -2,6 +2,7 @@
 
 #include "CPhotoUploadConfig.h"
 #include "CVorkGlobalSettings.h"
+#include "CWizPhotoAutoIPDialog.h"
 #include "CWizPhotoIPDialog.h"
 #include "CWizPhotoPWDialog.h"
 #include "CWizPhotoSummary.h"
@@ -11,16 +12,16 @@
 CVorkWizardPhotoUpload::CVorkWizardPhotoUpload(CVorkFinderWindow *finder,
                                                CVorkNasinfoModel *model, CVorkNasinfoMap *map,
                                                QWidget *parent, bool edit)
-    : CQuenWizard(map, parent), m_pPhotoUploadConfig(nullptr), m_pPageAddress(nullptr),
-      m_pPageAccount(nullptr), m_pPageSummary(nullptr)
+    : CQuenWizard(map, parent), m_pPhotoUploadConfig(nullptr), m_pPageServerChoice(nullptr),
+      m_pPageAddress(nullptr), m_pPageAccount(nullptr), m_pPageSummary(nullptr)
 {
-    // The list of found servers and its search button belong to the server choice page, which
-    // only an add run has; nothing else uses them.
-    Q_UNUSED(finder);
-    Q_UNUSED(model);
-    Q_UNUSED(edit);
-
-    // Without a start id the wizard opens on its lowest page id.
+    // Without a start id the wizard opens on its lowest page id: the server choice page when
+    // adding, the address page when editing. Only the server choice page uses the finder page
+    // and its model, so an edit wizard may be given null for both.
+    if (!edit) {
+        m_pPageServerChoice = new CWizPhotoAutoIPDialog(finder, model, parent);
+        setPage(PAGE_SERVER_CHOICE, m_pPageServerChoice);
+    }
     m_pPageAccount = new CWizPhotoPWDialog(parent);
     setPage(PAGE_ACCOUNT, m_pPageAccount);
     m_pPageAddress = new CWizPhotoIPDialog(parent);

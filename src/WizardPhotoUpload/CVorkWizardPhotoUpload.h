@@ -6,6 +6,7 @@
 class CPhotoUploadConfig;
 class CVorkFinderWindow;
 class CVorkNasinfoModel;
+class CWizPhotoAutoIPDialog;
 class CWizPhotoIPDialog;
 class CWizPhotoPWDialog;
 class CWizPhotoSummary;
@@ -51,12 +52,15 @@ public:
     bool validateCurrentPage() override;
     int getWizardType() const override;
 
+    // The server choice page, or null in an edit wizard.
+    CWizPhotoAutoIPDialog *serverChoicePage() const { return m_pPageServerChoice; }
     CWizPhotoIPDialog *addressPage() const { return m_pPageAddress; }
     CWizPhotoPWDialog *accountPage() const { return m_pPageAccount; }
     CWizPhotoSummary *summaryPage() const { return m_pPageSummary; }
 
 private:
     CPhotoUploadConfig *m_pPhotoUploadConfig;
+    CWizPhotoAutoIPDialog *m_pPageServerChoice;
     CWizPhotoIPDialog *m_pPageAddress;
     CWizPhotoPWDialog *m_pPageAccount;
     CWizPhotoSummary *m_pPageSummary;

@@ -17,6 +17,7 @@
 
 #include "CPhotoUploadConfig.h"
 #include "CVorkWizardPhotoUpload.h"
+#include "CWizPhotoAutoIPDialog.h"
 #include "CWizPhotoIPDialog.h"
 #include "CWizPhotoPWDialog.h"
 #include "CWizPhotoSummary.h"
@@ -158,6 +159,22 @@ inline void storeProfile(const QString &name)
 inline QAbstractButton *nextButton(QWizard &w) { return w.button(QWizard::NextButton); }
 inline QAbstractButton *backButton(QWizard &w) { return w.button(QWizard::BackButton); }
 inline QAbstractButton *finishButton(QWizard &w) { return w.button(QWizard::FinishButton); }
+
+// An add wizard that opens on the address page, for tests of that page alone: it keeps whatever
+// target record the test sets, which the server choice page would otherwise decide.
+inline void startOnAddressPage(CVorkWizardPhotoUpload &w)
+{
+    w.setStartId(CVorkWizardPhotoUpload::PAGE_ADDRESS);
+}
+
+// On the server choice page of a shown add wizard: "Manual setup", then Next.
+inline void chooseManualSetup(CVorkWizardPhotoUpload &w)
+{
+    QCOMPARE(w.currentId(), int(CVorkWizardPhotoUpload::PAGE_SERVER_CHOICE));
+    w.serverChoicePage()->m_rdoManInput->click();
+    w.button(QWizard::NextButton)->click();
+    QCOMPARE(w.currentId(), int(CVorkWizardPhotoUpload::PAGE_ADDRESS));
+}
 
 // Replaces a line edit's text as the user would: select all, then type (an empty text deletes).
 inline void typeInto(QLineEdit *edit, const QString &text)

@@ -67,6 +67,7 @@ private slots:
     void filledFromTargetServer()
     {
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
+        startOnAddressPage(w);
         w.setNasinfo(m_map.findByName(QStringLiteral("nas1")));
         w.show();
         CWizPhotoIPDialog *p = w.addressPage();
@@ -78,6 +79,7 @@ private slots:
     void filledWithoutRecords()
     {
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
+        startOnAddressPage(w);
         w.show();
         CWizPhotoIPDialog *p = w.addressPage();
         QCOMPARE(p->m_pedtHost->text(), QString());
@@ -118,6 +120,7 @@ private slots:
         NASINFO *n = makeNas("00:11:32:00:00:09", serverName.toLatin1().constData(),
                              netAddr(198, 18, 0, 30));
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
+        startOnAddressPage(w);
         w.setNasinfo(n);
         delete n;
         w.show();
@@ -132,6 +135,7 @@ private slots:
         NASINFO *n = makeNas("00:11:32:00:00:09", "", netAddr(198, 18, 0, 30));
         std::memset(n->szServerName, 'a', sizeof n->szServerName);
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
+        startOnAddressPage(w);
         w.setNasinfo(n);
         delete n;
         QElapsedTimer clock;
@@ -144,6 +148,7 @@ private slots:
     void typingFollowsFoundServers()
     {
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
+        startOnAddressPage(w);
         w.show();
         CWizPhotoIPDialog *p = w.addressPage();
         p->m_pedtPort->setText(QStringLiteral("8080"));
@@ -178,6 +183,7 @@ private slots:
     void typingUnknownHosts()
     {
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
+        startOnAddressPage(w);
         w.show();
         CWizPhotoIPDialog *p = w.addressPage();
 
@@ -205,6 +211,7 @@ private slots:
     void slotsIdleBeforeFirstEntry()
     {
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
+        startOnAddressPage(w);
         CWizPhotoIPDialog *p = w.addressPage();
         BoxAnswerer boxes;
         QTest::keyClicks(p->m_pedtHost, QStringLiteral("198.18.0.21"));
@@ -229,6 +236,7 @@ private slots:
         QFETCH(QString, port);
         QFETCH(int, boxesWhileTyping);
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
+        startOnAddressPage(w);
         w.show();
         CWizPhotoIPDialog *p = w.addressPage();
         typeInto(p->m_pedtHost, QStringLiteral("198.18.0.77"));
@@ -257,6 +265,7 @@ private slots:
     void goodAndEmptyPorts()
     {
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
+        startOnAddressPage(w);
         w.show();
         CWizPhotoIPDialog *p = w.addressPage();
         typeInto(p->m_pedtHost, QStringLiteral("198.18.0.77"));
@@ -278,6 +287,7 @@ private slots:
     void unsupportedServerFailsFirst()
     {
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
+        startOnAddressPage(w);
         w.show();
         CWizPhotoIPDialog *p = w.addressPage();
         typeInto(p->m_pedtHost, QStringLiteral("198.18.0.22"));
@@ -297,6 +307,7 @@ private slots:
     void notReadyServerAsks()
     {
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
+        startOnAddressPage(w);
         w.show();
         CWizPhotoIPDialog *p = w.addressPage();
         // By address: a name would go to a real lookup once the questions are passed.
@@ -338,6 +349,7 @@ private slots:
     void unknownHostSkipsServerChecks()
     {
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
+        startOnAddressPage(w);
         w.show();
         CWizPhotoIPDialog *p = w.addressPage();
         typeInto(p->m_pedtHost, QStringLiteral("localhost"));
@@ -353,6 +365,7 @@ private slots:
     {
         storeProfile(QStringLiteral("office"));
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
+        startOnAddressPage(w);
         w.show();
         CWizPhotoIPDialog *p = w.addressPage();
         typeInto(p->m_pedtHost, QStringLiteral("198.18.0.77"));
@@ -449,6 +462,7 @@ private slots:
                 QFAIL("a network interface other than loopback exists here");
         }
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
+        startOnAddressPage(w);
         w.show();
         CWizPhotoIPDialog *p = w.addressPage();
         typeInto(p->m_pedtHost, QStringLiteral("no-such-host.invalid"));

@@ -92,6 +92,9 @@ private slots:
 
         CVorkWizardPhotoUpload add(nullptr, nullptr, &m_map, nullptr, false);
         QCOMPARE(add.getWizardType(), 6);
+        QCOMPARE(add.pageIds(), (QList<int>{0, 1, 2, 3}));
+        QVERIFY(add.serverChoicePage());
+        QVERIFY(!w.serverChoicePage());
     }
 
     void validateWithoutPage()
@@ -204,7 +207,7 @@ private slots:
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
         w.setNasinfo(nullptr);
         w.show();
-        QCOMPARE(w.currentId(), 1);
+        chooseManualSetup(w);
         typeInto(w.addressPage()->m_pedtHost, QStringLiteral("198.18.0.12"));
         nextButton(w)->click();
         QCOMPARE(w.currentId(), 2);
@@ -231,6 +234,7 @@ private slots:
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
+        chooseManualSetup(w);
         typeInto(w.addressPage()->m_pedtHost, QStringLiteral("198.18.0.12"));
         BoxAnswerer boxes;
         nextButton(w)->click();
@@ -298,6 +302,7 @@ private slots:
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
+        chooseManualSetup(w);
         typeInto(w.addressPage()->m_pedtHost, QStringLiteral("198.18.0.12"));
         nextButton(w)->click();
         CWizPhotoPWDialog *p = w.accountPage();
@@ -426,6 +431,7 @@ private slots:
         QFETCH(QString, url);
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
         w.show();
+        chooseManualSetup(w);
         typeInto(w.addressPage()->m_pedtHost, QStringLiteral("localhost"));
         typeInto(w.addressPage()->m_pedtPort, port);
         typeInto(w.addressPage()->m_pedtProfile, QStringLiteral("P1"));
@@ -468,8 +474,10 @@ private slots:
         if (edit)
             w.setPhotoUploadConfig(stored);
         w.show();
-        if (!edit)
+        if (!edit) {
+            chooseManualSetup(w);
             typeInto(w.addressPage()->m_pedtHost, QStringLiteral("198.18.0.12"));
+        }
         nextButton(w)->click();
         nextButton(w)->click();
         QCOMPARE(w.currentId(), 3);
