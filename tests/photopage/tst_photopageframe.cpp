@@ -188,7 +188,9 @@ private slots:
         auto *other = new CPhotoUploadConfig(9, false, QStringLiteral("Attic"), QStringLiteral("127.0.0.1"),
                                              QString(), QStringLiteral("bob"), false, QString());
         other->save(Group);
+        const int serial = page.loginSerial();
         page.slotConfigAdded(other, true);
+        QCOMPARE(page.loginSerial(), serial); // no login started
         QCOMPARE(page.currentConfig()->getKey(), QStringLiteral("office"));
         QCOMPARE(rows(page.m_ptrwServerList), QStringList({"Attic|bob|attic", "Office|ann|office"}));
         page.setUploadMode(false);
