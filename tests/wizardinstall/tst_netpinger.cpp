@@ -1,0 +1,250 @@
+// The free-address pinger with the real /bin/ping, inside the namespace bed (client vc0
+// 198.18.0.1/24, server vs0 198.18.0.2/24). An address "in use" is one the server namespace
+// holds: it answers at once. A "free" address is one with a permanent neighbour entry on vc0
+// that points at a MAC nobody has: the echo request leaves, nothing answers, and ping is still
+// waiting when the 2 s window closes. Nothing is ever sent outside the bed's namespaces.
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QProcess>
+#include <QtTest>
+
+#include <unistd.h>
+
+#include "CVorkDialogNetPinger.h"
+#include "installwiztest.h"
+#include "netnsbed.h"
+
+namespace {
+
+uint32_t host(const char *dotted)
+{
+    return QHostAddress(QString::fromLatin1(dotted)).toIPv4Address();
+}
+
+const uint32_t MASK24 = 0xFFFFFF00u;
+
+// Permanent neighbour entry for an address nobody holds.
+bool deadNeighbour(const QString &address)
+{
+    return bed::ip({QStringLiteral("neigh"), QStringLiteral("replace"), address,
+                    QStringLiteral("lladdr"), QStringLiteral("02:00:00:00:00:99"),
+                    QStringLiteral("dev"), QStringLiteral("vc0"), QStringLiteral("nud"),
+                    QStringLiteral("permanent")}) == 0;
+}
+
+bool forgetNeighbour(const QString &address)
+{
+    return bed::ip({QStringLiteral("neigh"), QStringLiteral("del"), address,
+                    QStringLiteral("dev"), QStringLiteral("vc0")}) == 0;
+}
+
+// An extra address held by the server namespace.
+bool serverHolds(const QString &address, bool on)
+{
+    return bed::ipServer({QStringLiteral("addr"), on ? QStringLiteral("add") : QStringLiteral("del"),
+                          address + QStringLiteral("/24"), QStringLiteral("dev"),
+                          QStringLiteral("vs0")}) == 0;
+}
+
+// Ping processes that are children of this test (running or not yet reaped).
+int pingChildren()
+{
+    QProcess pgrep;
+    pgrep.start(QStringLiteral("pgrep"), {QStringLiteral("-P"), QString::number(getpid()),
+                                          QStringLiteral("-x"), QStringLiteral("ping")});
+    if (!pgrep.waitForFinished(5000))
+        return -1;
+    return QString::fromLatin1(pgrep.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts).size();
+}
+
+struct Run {
+    int code;
+    uint32_t result;
+    qint64 ms;
+};
+
+Run runPinger(int mode, const char *start, uint32_t mask = MASK24)
+{
+    CVorkDialogNetPinger pinger;
+    pinger.setTarget(mode, host(start), mask);
+    QElapsedTimer t;
+    t.start();
+    const int code = pinger.exec();
+    return Run{code, pinger.getResult(), t.elapsed()};
+}
+
+} // namespace
+
+class TestNetPinger : public QObject
+{
+    Q_OBJECT
+
+private:
+    iwt::PingGuard *m_guard = nullptr;
+    QStringList m_held;
+    QStringList m_dead;
+
+    void hold(const QString &a)
+    {
+        QVERIFY(serverHolds(a, true));
+        m_held << a;
+    }
+    void dead(const QString &a)
+    {
+        QVERIFY(deadNeighbour(a));
+        m_dead << a;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QString why;
+        if (!bed::active(&why))
+            QSKIP(qPrintable(why));
+        iwt::setProgramNames();
+        m_guard = new iwt::PingGuard;
+        QVERIFY(QFileInfo(QString::fromLatin1(CVorkDialogNetPinger::PING_PROGRAM)).isExecutable());
+    }
+    void cleanup()
+    {
+        for (const QString &a : m_held)
+            serverHolds(a, false);
+        for (const QString &a : m_dead)
+            forgetNeighbour(a);
+        m_held.clear();
+        m_dead.clear();
+        QCOMPARE(pingChildren(), 0);
+    }
+    void cleanupTestCase()
+    {
+        if (m_guard)
+            QCOMPARE(m_guard->refused, 0);
+        delete m_guard;
+    }
+
+    void looks()
+    {
+        CVorkDialogNetPinger pinger;
+        QCOMPARE(pinger.size(), QSize(400, 100));
+        QCOMPARE(pinger.minimumSize(), QSize(400, 100));
+        QCOMPARE(pinger.maximumSize(), QSize(400, 100));
+        QCOMPARE(pinger.windowTitle(), QStringLiteral("Searching Available IP Address"));
+        QVERIFY(pinger.parent() == nullptr);
+        QCOMPARE(pinger.m_pgrpTitle->title(),
+                 QStringLiteral("Checking if the specified IP address is in use"));
+        QVERIFY(pinger.m_plblStatus->text().isEmpty());
+        pinger.setTarget(CVorkDialogNetPinger::MODE_SEARCH, host("198.18.0.2"), MASK24);
+        QCOMPARE(pinger.m_pgrpTitle->title(), QStringLiteral("Searching for an available IP address"));
+        QCOMPARE(pinger.m_plblStatus->text(), QStringLiteral("Checking IP address: 198.18.0.2"));
+        pinger.setTarget(CVorkDialogNetPinger::MODE_CHECK, host("198.18.0.7"), MASK24);
+        QCOMPARE(pinger.m_pgrpTitle->title(),
+                 QStringLiteral("Checking if the specified IP address is in use"));
+        QCOMPARE(pinger.m_plblStatus->text(), QStringLiteral("Checking IP address: 198.18.0.7"));
+        QCOMPARE(pinger.getResult(), 0u);
+    }
+
+    void checkAddressInUse()
+    {
+        // The server's own address answers the one ping at once.
+        const Run r = runPinger(CVorkDialogNetPinger::MODE_CHECK, "198.18.0.2");
+        QCOMPARE(r.code, int(QDialog::Accepted));
+        QCOMPARE(r.result, 0u);
+        QVERIFY2(r.ms < 1500, qPrintable(QString::number(r.ms)));
+    }
+
+    void checkFreeAddress()
+    {
+        dead(QStringLiteral("198.18.0.99"));
+        const Run r = runPinger(CVorkDialogNetPinger::MODE_CHECK, "198.18.0.99");
+        QCOMPARE(r.code, int(QDialog::Accepted));
+        QCOMPARE(r.result, host("198.18.0.99"));
+        // The window is 2000 ms from the program's start; a coarse timer may fire a little early.
+        QVERIFY2(r.ms >= 1850, qPrintable(QString::number(r.ms)));
+        QVERIFY2(r.ms < 15000, qPrintable(QString::number(r.ms)));
+    }
+
+    void searchExhaustsSubnet()
+    {
+        // .250 to .254 held by the server; .255 is the subnet's broadcast address, which ping
+        // refuses at once. Every ping ends early, so nothing is free up to the subnet's end.
+        for (int i = 250; i <= 254; ++i)
+            hold(QStringLiteral("198.18.0.%1").arg(i));
+        m_guard->seen.clear();
+        const Run r = runPinger(CVorkDialogNetPinger::MODE_SEARCH, "198.18.0.250");
+        QCOMPARE(r.code, int(QDialog::Accepted));
+        QCOMPARE(r.result, 0u);
+        QVERIFY2(r.ms < 10000, qPrintable(QString::number(r.ms)));
+        QCOMPARE(m_guard->seen.size(), 1);
+    }
+
+    void searchFindsFirstFree()
+    {
+        hold(QStringLiteral("198.18.0.250"));
+        hold(QStringLiteral("198.18.0.251"));
+        dead(QStringLiteral("198.18.0.252"));
+        hold(QStringLiteral("198.18.0.253"));
+        const Run r = runPinger(CVorkDialogNetPinger::MODE_SEARCH, "198.18.0.250");
+        QCOMPARE(r.code, int(QDialog::Accepted));
+        QCOMPARE(r.result, host("198.18.0.252"));
+        // The free address got its full window.
+        QVERIFY2(r.ms >= 1850, qPrintable(QString::number(r.ms)));
+    }
+
+    void searchStopsAtSubnetEnd()
+    {
+        // With a /30 mask the search from .249 covers .249 to .251 only: .252 is another subnet.
+        hold(QStringLiteral("198.18.0.249"));
+        hold(QStringLiteral("198.18.0.250"));
+        hold(QStringLiteral("198.18.0.251"));
+        dead(QStringLiteral("198.18.0.252"));
+        const Run r = runPinger(CVorkDialogNetPinger::MODE_SEARCH, "198.18.0.249", 0xFFFFFFFCu);
+        QCOMPARE(r.code, int(QDialog::Accepted));
+        QCOMPARE(r.result, 0u);
+        QVERIFY2(r.ms < 1850, qPrintable(QString::number(r.ms)));
+    }
+
+    void checkModeNeverWalks()
+    {
+        // In check mode an address in use ends the check even when the next one is free.
+        dead(QStringLiteral("198.18.0.3"));
+        const Run r = runPinger(CVorkDialogNetPinger::MODE_CHECK, "198.18.0.2");
+        QCOMPARE(r.code, int(QDialog::Accepted));
+        QCOMPARE(r.result, 0u);
+    }
+
+    void closedByUser()
+    {
+        dead(QStringLiteral("198.18.0.98"));
+        CVorkDialogNetPinger pinger;
+        pinger.setTarget(CVorkDialogNetPinger::MODE_CHECK, host("198.18.0.98"), MASK24);
+        int runningSeen = -1;
+        QTimer::singleShot(500, &pinger, [&] {
+            runningSeen = pingChildren();
+            pinger.close();
+        });
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(pinger.exec(), int(QDialog::Rejected));
+        QVERIFY2(t.elapsed() < 1850, qPrintable(QString::number(t.elapsed())));
+        QCOMPARE(runningSeen, 1);
+        QCOMPARE(pinger.getResult(), 0u);
+        // The ping was ended and reaped with the dialog's close; its time-out does not fire
+        // later.
+        QCOMPARE(pingChildren(), 0);
+        QTest::qWait(2500);
+        QCOMPARE(pinger.result(), int(QDialog::Rejected));
+        QCOMPARE(pinger.getResult(), 0u);
+        QVERIFY(pinger.findChildren<QProcess *>().isEmpty());
+    }
+
+    void loopback()
+    {
+        // Loopback answers: in use.
+        const Run r = runPinger(CVorkDialogNetPinger::MODE_CHECK, "127.0.0.1");
+        QCOMPARE(r.code, int(QDialog::Accepted));
+        QCOMPARE(r.result, 0u);
+    }
+};
+
+IWT_BED_MAIN(TestNetPinger)
+#include "tst_netpinger.moc"
