@@ -1,5 +1,6 @@
 #include "CFindHostUDP.h"
 
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QList>
 #include <QMutex>
@@ -159,7 +160,7 @@ CFindHostUDP::CFindHostUDP(QObject *parent, int timeout, int port, const QString
     m_recv.pfnLock = nullptr;
     m_recv.pfnFilter = &CFindHostUDP::findhostRecvFilter;
     m_recv.pfnHandler = &CFindHostUDP::findhostRecvHandler;
-    m_recv.pfnProgress = nullptr;
+    m_recv.pfnProgress = &CFindHostUDP::findhostRecvProgress;
     m_listen.pfnStop = &CFindHostUDP::findhostStopCheck;
     m_listen.pLogCtx = gpFHOSTLogCtx;
 }
@@ -213,6 +214,30 @@ int CFindHostUDP::findhostRecvHandler(NASINFO *pnasInfo)
     return 0;
 }
 
+void CFindHostUDP::findhostRecvProgress(int timeout, int elapsed, int reserved)
+{
+    Q_UNUSED(timeout);
+    Q_UNUSED(elapsed);
+    Q_UNUSED(reserved);
+    CFindHostUDP *instance = CFindHostInstance.load();
+    if (instance)
+        instance->m_listening.store(true);
+}
+
+bool CFindHostUDP::isListening() const
+{
+    return m_listening.load();
+}
+
+bool CFindHostUDP::waitForListening(int timeoutMs) const
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!m_listening.load() && !isFinished() && timer.elapsed() < timeoutMs)
+        QThread::msleep(5);
+    return m_listening.load();
+}
+
 void CFindHostUDP::run()
 {
     // A second listener waits here until the first has stopped, unless it is stopped itself.
@@ -243,6 +268,7 @@ void CFindHostUDP::run()
         code = -1;
     }
 
+    m_listening.store(false);
     clearInstance(this);
     // A stop asked for has been served; a later start() listens again.
     m_stopRequested.store(false);

@@ -54,6 +54,16 @@ public:
     static int findhostStopCheck();
     static int findhostRecvFilter(NASINFO *pnasInfo);
     static int findhostRecvHandler(NASINFO *pnasInfo);
+    // Called by the listening loop at the start of every turn, once its socket is bound: marks
+    // the running instance as listening.
+    static void findhostRecvProgress(int timeout, int elapsed, int reserved);
+
+    // True from the listening loop's first turn (its socket is bound, answers are heard) until
+    // the loop ends.
+    bool isListening() const;
+    // Waits until the instance listens, its thread has ended, or timeoutMs have passed;
+    // returns isListening(). Sleeps on the calling thread.
+    bool waitForListening(int timeoutMs) const;
 
 signals:
     void signalRecvPkt(NASINFO nasInfo);
@@ -85,6 +95,8 @@ private:
     QString m_bindAddress;
     // Set by terminate(): also ends a run() that is still waiting for the listener mutex.
     std::atomic<bool> m_stopRequested{false};
+    // Set by the loop's first turn, cleared when run() leaves the loop.
+    std::atomic<bool> m_listening{false};
 };
 
 #endif // CFINDHOSTUDP_H
