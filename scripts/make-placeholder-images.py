@@ -137,6 +137,29 @@ for _name, _shape in (("search.png", magnifier), ("WOL", power), ("mem_test", ch
     _dark = "search" if _name == "search.png" else _name
     IMAGES.append(("icon_%s_dark.png" % _dark, 24, 24, glyph(_shape, DARK, WHITE)))
 
+
+# Main window: the three states of a page tab (a frame 6 pixels wide around a fill, the frame
+# being what the border image keeps at the corners) and the window icon.
+def tab(edge, fill, size=24, border=6):
+    def pixel(x, y):
+        inside = border <= x < size - border and border <= y < size - border
+        return fill if inside else edge
+    return pixel
+
+
+def window_magnifier(dx, dy, r):
+    d = ((dx + 3) ** 2 + (dy + 3) ** 2) ** 0.5
+    return 6 < d < 10 or (abs(dx - dy) < 2.5 and dx > 3 and dx < r - 2)
+
+
+IMAGES += [
+    ("tab_normal.png", 24, 24, tab((0xB4, 0xC3, 0xD2), (0xE6, 0xEC, 0xF2))),
+    ("tab_hover.png", 24, 24, tab((0x8C, 0xA5, 0xBE), (0xF2, 0xF6, 0xFA))),
+    ("tab_click.png", 24, 24, tab((0x00, 0x33, 0x66), (0xFF, 0xFF, 0xFF))),
+    ("finder.png", 32, 32, glyph(window_magnifier, (0x1F, 0x4E, 0x79), WHITE, 32)),
+]
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     for name, w, h, pixel in IMAGES:

@@ -32,10 +32,7 @@
 
 // The main window provides the busy flag that guards the password prompts. The page is also
 // built and used on its own (tests), where there is no main window to ask.
-#if __has_include("CVorkWindowMain.h")
 #include "CVorkWindowMain.h"
-#define VORK_RSRCMON_HAS_MAIN_WINDOW 1
-#endif
 
 namespace {
 
@@ -491,21 +488,15 @@ void CVorkWindowRsrcMon::connectItems(const QList<QTreeWidgetItem *> &items)
 
 bool CVorkWindowRsrcMon::lockMainWindow()
 {
-#ifdef VORK_RSRCMON_HAS_MAIN_WINDOW
     CVorkWindowMain *pMain = getMainWindow();
     return pMain == nullptr || pMain->tryLockOperation();
-#else
-    return true;
-#endif
 }
 
 void CVorkWindowRsrcMon::unlockMainWindow()
 {
-#ifdef VORK_RSRCMON_HAS_MAIN_WINDOW
     CVorkWindowMain *pMain = getMainWindow();
     if (pMain)
         pMain->unlockOperation();
-#endif
 }
 
 void CVorkWindowRsrcMon::wireConnectAction(QAction *action, bool &blWiredToDisconnect,

@@ -1,0 +1,473 @@
+#include "CVorkWindowMain.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMetaType>
+#include <QScreen>
+#include <QSettings>
+#include <QTimer>
+
+#include "CFindHostUDP.h"
+#include "CQuenWOL.h"
+#include "CVorkDialogPreference.h"
+#include "CVorkFinderWindow.h"
+#include "CVorkGlobalSettings.h"
+#include "CVorkHelpBrowser.h"
+#include "CVorkNasinfoMap.h"
+#include "CVorkWindowMainTab.h"
+#include "CVorkWindowPhotoUpload.h"
+#include "CVorkWindowRsrcMon.h"
+#include "NasinfoMetaType.h"
+#include "PhotoWizardBox.h"
+#include "StringTable.h"
+#include "VorkDebug.h"
+
+namespace {
+
+const char *const DEBUG_SOURCE = "src/CVorkWindowMain";
+
+const char *const KEY_GEOMETRY = "Global/geometry";
+const char *const KEY_RUN_FINDER = "Global/blRunFinder";
+const char *const KEY_RUN_PHOTO_UPLOAD = "Global/blRunPhotoUpPages";
+const char *const WOL_GROUP = "WOL/RegisteredHosts/";
+
+// How long a search waits for the discovery thread to listen before it is sent anyway.
+const int LISTEN_WAIT_MS = 2000;
+
+// The page buttons look like tabs: a border image per state, sliced 6 pixels from each edge.
+const char *const TAB_STYLE =
+    "QToolButton {"
+    " padding-top: 4px; padding-left: 8px; padding-right: 8px;"
+    " border-width: 6px;"
+    " border-image: url(:/images/tab_normal.png) 6 6 6 6 stretch stretch;"
+    " color: rgb(60, 60, 60); }"
+    "QToolButton:hover {"
+    " border-image: url(:/images/tab_hover.png) 6 6 6 6 stretch stretch;"
+    " color: rgb(60, 60, 60); }"
+    "QToolButton:pressed, QToolButton:checked {"
+    " border-image: url(:/images/tab_click.png) 6 6 6 6 stretch stretch;"
+    " color: rgb(0, 51, 102); }";
+
+} // namespace
+
+CVorkWindowMain::CVorkWindowMain()
+    : QMainWindow(nullptr),
+      m_pNasinfoMap(nullptr),
+      m_pFinderWindow(nullptr),
+      m_pUdpThread(nullptr),
+      m_pWOL(nullptr),
+      m_pInstallMap(nullptr),
+      m_blBusy(false)
+{
+    for (QWidget *&page : m_pwdgPages)
+        page = nullptr;
+
+    setupUi(this);
+    // The window's own commands work by their shortcuts.
+    addAction(m_pactAbout);
+    addAction(m_pactExit);
+    addAction(m_pactPreference);
+    languageChange();
+
+    m_pNasinfoMap = new CVorkNasinfoMap;
+
+    static int s_nasinfoTypeId = 0;
+    if (s_nasinfoTypeId == 0)
+        s_nasinfoTypeId = qRegisterMetaType<NASINFO>("NASINFO");
+
+    m_pwdgPages[PAGE_EMPTY] = m_pwdgEmpty;
+    restoreWindowGeometry();
+
+    createUdpThread();
+    createRsrcMonPage();
+    createPhotoUploadPage();
+    createFinderPage();
+    createWOLHelper();
+    slotShowVisibleTab();
+
+    setWindowTitle(CVorkGlobalSettings::getAppName());
+    setWindowIcon(QIcon(QStringLiteral(":/images/finder.png")));
+    setupTabStyle();
+}
+
+CVorkWindowMain::~CVorkWindowMain()
+{
+    stopUdpThread();
+    // The pages hold the server map; they go before it.
+    for (int i = PAGE_FINDER; i < PAGE_COUNT; ++i) {
+        delete m_pwdgPages[i];
+        m_pwdgPages[i] = nullptr;
+    }
+    m_pFinderWindow = nullptr;
+    delete m_pWOL;
+    m_pWOL = nullptr;
+    delete m_pNasinfoMap;
+    m_pNasinfoMap = nullptr;
+}
+
+void CVorkWindowMain::languageChange()
+{
+    retranslateUi(this);
+    m_pactFinder->setText(getString(IDS_TOOLBAR_HOME));
+    m_pactRsrcMon->setText(getString(IDS_PREFER_LAU_SAVE_RSRC_WIN));
+    m_pactPhotoUpload->setText(getString(IDS_PHOTO_CAPTION));
+    m_pactMultiFuncPtr->setText(getString(IDS_TOOLBAR_PRINTER_DEVICE));
+    m_pactFinder->setToolTip(QString());
+    m_pactRsrcMon->setToolTip(QString());
+    m_pactPhotoUpload->setToolTip(QString());
+    m_pactMultiFuncPtr->setToolTip(QString());
+}
+
+// --- busy flag -------------------------------------------------------------------------------
+
+bool CVorkWindowMain::tryLockOperation()
+{
+    if (m_blBusy)
+        return false;
+    m_blBusy = true;
+    return true;
+}
+
+void CVorkWindowMain::unlockOperation()
+{
+    m_blBusy = false;
+}
+
+// --- discovery thread ------------------------------------------------------------------------
+
+void CVorkWindowMain::createUdpThread()
+{
+    m_pUdpThread = new CFindHostUDP(this, -1, DISCOVERY_PORT, QStringLiteral("0.0.0.0"));
+    CFindHostUDP::addRecvPktType(FHOST_PKT_ALL);
+    QTimer::singleShot(UDP_START_DELAY_MS, this, &CVorkWindowMain::slotStartUdpThread);
+    QCoreApplication::processEvents();
+}
+
+void CVorkWindowMain::slotStartUdpThread()
+{
+    if (m_pUdpThread && !m_pUdpThread->isRunning())
+        m_pUdpThread->start(QThread::InheritPriority);
+}
+
+void CVorkWindowMain::slotSendSearch()
+{
+    if (!m_pUdpThread)
+        return;
+    // The servers answer at once: a search sent before the listener is bound (the first one
+    // runs while the window is still being built) would find nothing.
+    if (!m_pUdpThread->isListening()) {
+        slotStartUdpThread();
+        if (!m_pUdpThread->waitForListening(LISTEN_WAIT_MS))
+            VORK_DEBUG_STR(DEBUG_SOURCE, "discovery listener", "not listening yet");
+    }
+    m_pUdpThread->slotSendPktBroadCast();
+}
+
+void CVorkWindowMain::stopUdpThread()
+{
+    if (m_pUdpThread && m_pUdpThread->isRunning())
+        m_pUdpThread->terminate();
+}
+
+// --- pages -----------------------------------------------------------------------------------
+
+QWidget *CVorkWindowMain::page(PAGES page) const
+{
+    if (int(page) < 0 || int(page) >= PAGE_COUNT)
+        return nullptr;
+    return m_pwdgPages[page];
+}
+
+void CVorkWindowMain::createRsrcMonPage()
+{
+    CVorkWindowRsrcMon *rsrcMon = new CVorkWindowRsrcMon(this);
+    m_pwdgPages[PAGE_RSRC_MON] = rsrcMon;
+    rsrcMon->setMainWindow(this);
+    m_pstkwCenter->addWidget(rsrcMon);
+    QCoreApplication::processEvents();
+    connect(rsrcMon, &CVorkWindowRsrcMon::signalAboutTriggered, this, &CVorkWindowMain::slotAbout);
+    connect(rsrcMon, &CVorkWindowRsrcMon::signalPrefTriggered, this,
+            &CVorkWindowMain::slotPreferences);
+}
+
+void CVorkWindowMain::createPhotoUploadPage()
+{
+    CVorkWindowPhotoUpload *photo = new CVorkWindowPhotoUpload(this);
+    m_pwdgPages[PAGE_PHOTO_UPLOAD] = photo;
+    photo->setMainWindow(this);
+    m_pstkwCenter->addWidget(photo);
+    QCoreApplication::processEvents();
+    connect(photo, &CVorkWindowPhotoUpload::signalAboutTriggered, this,
+            &CVorkWindowMain::slotAbout);
+    connect(photo, &CVorkWindowPhotoUpload::signalPrefTriggered, this,
+            &CVorkWindowMain::slotPreferences);
+}
+
+void CVorkWindowMain::createFinderPage()
+{
+    if (!m_pNasinfoMap)
+        m_pNasinfoMap = new CVorkNasinfoMap;
+    m_pNasinfoMap->clear();
+
+    if (!m_pFinderWindow) {
+        m_pFinderWindow = new CVorkFinderWindow(this, m_pNasinfoMap);
+        m_pFinderWindow->setMainWindow(this);
+        m_pwdgPages[PAGE_FINDER] = m_pFinderWindow;
+        m_pstkwCenter->addWidget(m_pFinderWindow);
+        m_pFinderWindow->setInstallMap(m_pInstallMap);
+    }
+    m_pFinderWindow->setNasinfoMap(m_pNasinfoMap);
+
+    connect(m_pUdpThread, &CFindHostUDP::signalRecvPkt, m_pFinderWindow,
+            &CVorkFinderWindow::slotInsert);
+    connect(m_pFinderWindow, &CVorkFinderWindow::signalRefresh, this,
+            &CVorkWindowMain::slotSendSearch);
+    connect(m_pFinderWindow, &CVorkFinderWindow::signalAboutTriggered, this,
+            &CVorkWindowMain::slotAbout);
+    connect(m_pFinderWindow, &CVorkFinderWindow::signalPrefTriggered, this,
+            &CVorkWindowMain::slotPreferences);
+}
+
+void CVorkWindowMain::createWOLHelper()
+{
+    CQuenWOL *previous = m_pWOL;
+    m_pWOL = new CQuenWOL(this, m_pUdpThread);
+    delete previous;
+    m_pWOL->loadRegisteredHosts(QString::fromLatin1(WOL_GROUP));
+    if (m_pFinderWindow)
+        m_pFinderWindow->setWOL(m_pWOL);
+}
+
+void CVorkWindowMain::showPage(PAGES page)
+{
+    QWidget *widget = m_pwdgPages[page];
+    if (!widget)
+        return;
+    m_pstkwCenter->setCurrentWidget(widget);
+    if (CVorkWindowMainTab *tab = qobject_cast<CVorkWindowMainTab *>(widget))
+        tab->slotDelayedInit();
+}
+
+void CVorkWindowMain::slotFinder()
+{
+    if (!m_pactFinder->isChecked())
+        return;
+    if (!m_pwdgPages[PAGE_FINDER]) {
+        createFinderPage();
+        createWOLHelper();
+    }
+    showPage(PAGE_FINDER);
+}
+
+void CVorkWindowMain::slotRsrcMon()
+{
+    if (!m_pactRsrcMon->isChecked())
+        return;
+    if (!m_pwdgPages[PAGE_RSRC_MON])
+        createRsrcMonPage();
+    showPage(PAGE_RSRC_MON);
+}
+
+void CVorkWindowMain::slotPhotoUpload()
+{
+    if (!m_pactPhotoUpload->isChecked())
+        return;
+    if (!m_pwdgPages[PAGE_PHOTO_UPLOAD])
+        createPhotoUploadPage();
+    showPage(PAGE_PHOTO_UPLOAD);
+}
+
+void CVorkWindowMain::slotInstall()
+{
+    // The installation page is not held by the page stack: asking the stack for it leaves the
+    // current page as it is.
+    QWidget *widget = m_pwdgPages[PAGE_INSTALL] ? m_pwdgPages[PAGE_INSTALL] : m_pwdgEmpty;
+    if (m_pstkwCenter->indexOf(widget) >= 0)
+        m_pstkwCenter->setCurrentWidget(widget);
+}
+
+void CVorkWindowMain::slotActionToggle(CVorkWindowMain::PAGES page)
+{
+    switch (page) {
+    case PAGE_FINDER:
+        m_pactFinder->setChecked(true);
+        break;
+    case PAGE_RSRC_MON:
+        m_pactRsrcMon->setChecked(true);
+        break;
+    case PAGE_PHOTO_UPLOAD:
+        m_pactPhotoUpload->setChecked(true);
+        break;
+    default:
+        break;
+    }
+}
+
+bool CVorkWindowMain::isPageVisible(PAGES page)
+{
+    QSettings settings;
+    switch (page) {
+    case PAGE_FINDER:
+        return settings.value(QString::fromLatin1(KEY_RUN_FINDER), true).toBool();
+    case PAGE_PHOTO_UPLOAD: {
+        const bool visible =
+            settings.value(QString::fromLatin1(KEY_RUN_PHOTO_UPLOAD), true).toBool();
+        if (visible)
+            settings.setValue(QString::fromLatin1(KEY_RUN_PHOTO_UPLOAD), true);
+        return visible;
+    }
+    case PAGE_RSRC_MON:
+        // The resource-monitor page is reached only through its profiles, never its button.
+    case PAGE_EMPTY:
+    case PAGE_INSTALL:
+    default:
+        return false;
+    }
+}
+
+void CVorkWindowMain::slotShowVisibleTab()
+{
+    m_pactMultiFuncPtr->setVisible(false);
+    for (int i = 0; i < PAGE_COUNT; ++i) {
+        const bool visible = isPageVisible(PAGES(i));
+        if (i == PAGE_RSRC_MON)
+            m_pactRsrcMon->setVisible(visible);
+        else if (i == PAGE_PHOTO_UPLOAD)
+            m_pactPhotoUpload->setVisible(visible);
+    }
+    slotActionToggle(PAGE_FINDER);
+}
+
+void CVorkWindowMain::setupTabStyle()
+{
+    const QList<QAction *> actions{m_pactFinder, m_pactRsrcMon, m_pactPhotoUpload,
+                                   m_pactMultiFuncPtr};
+    const int minimumWidth = 3 * m_ptlbrTab->iconSize().width();
+    for (QAction *action : actions) {
+        QWidget *button = m_ptlbrTab->widgetForAction(action);
+        if (!button)
+            continue;
+        button->setMinimumWidth(minimumWidth);
+        button->setStyleSheet(QString::fromLatin1(TAB_STYLE));
+    }
+}
+
+// --- geometry --------------------------------------------------------------------------------
+
+void CVorkWindowMain::restoreWindowGeometry()
+{
+    QSettings settings;
+    restoreGeometry(settings.value(QString::fromLatin1(KEY_GEOMETRY)).toByteArray());
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QRect frame = frameGeometry();
+    move((area.width() - frame.width()) / 2, (area.height() - frame.height()) / 2);
+}
+
+void CVorkWindowMain::saveWindowGeometry()
+{
+    QSettings settings;
+    settings.setValue(QString::fromLatin1(KEY_GEOMETRY), saveGeometry());
+}
+
+// --- commands --------------------------------------------------------------------------------
+
+void CVorkWindowMain::slotShowMainWindow(const QString &strMessage)
+{
+    VORK_DEBUG_STR(DEBUG_SOURCE, "strMessage", strMessage);
+    setVisible(true);
+}
+
+void CVorkWindowMain::slotRefreshAfterInstallClose()
+{
+    if (m_pFinderWindow)
+        m_pFinderWindow->slotRefreshTrigged();
+}
+
+void CVorkWindowMain::slotAbout()
+{
+    const QString appName = CVorkGlobalSettings::getAppName();
+    QMessageBox::about(this, getString(IDS_ABOUT_CAPTION).arg(appName),
+                       QStringLiteral("<H3>%1&nbsp;%2&nbsp;%3</H3><p>%4")
+                           .arg(appName, getString(IDS_ABOUT_VERSION),
+                                CVorkGlobalSettings::getVersion(),
+                                CVorkGlobalSettings::getRightsNotice()));
+}
+
+void CVorkWindowMain::slotHelp()
+{
+    CVorkHelpBrowser::showHelp();
+}
+
+void CVorkWindowMain::slotPreferences()
+{
+    // While another dialog of this window runs, nothing is built or shown.
+    if (!tryLockOperation())
+        return;
+    CVorkDialogPreference *dialog = new CVorkDialogPreference(this);
+    dialog->exec();
+    slotShowVisibleTab();
+    if (m_pFinderWindow)
+        m_pFinderWindow->slotUpdateActions();
+    unlockOperation();
+    delete dialog;
+}
+
+void CVorkWindowMain::slotExit()
+{
+    QApplication::closeAllWindows();
+}
+
+void CVorkWindowMain::slotManagerDoMapDrive(CVorkNasinfoMap::TKey key)
+{
+    Q_UNUSED(key);
+}
+
+void CVorkWindowMain::slotAddPrinter()
+{
+}
+
+void CVorkWindowMain::updateMenus()
+{
+}
+
+void CVorkWindowMain::updateWindowMenu()
+{
+}
+
+void CVorkWindowMain::updateRsrcMonMenu()
+{
+}
+
+// --- closing ---------------------------------------------------------------------------------
+
+void CVorkWindowMain::closeEvent(QCloseEvent *event)
+{
+    bool unfinished = false;
+    for (int i = PAGE_FINDER; i < PAGE_COUNT; ++i) {
+        CVorkWindowMainTab *tab = qobject_cast<CVorkWindowMainTab *>(m_pwdgPages[i]);
+        if (tab && tab->hasUnfinishedTasks())
+            unfinished = true;
+    }
+    if (unfinished) {
+        setVisible(true);
+        const QString text =
+            getString(IDS_UNFINISHED_JOBS).arg(CVorkGlobalSettings::getAppName()) +
+            QLatin1Char('\n') + getString(IDS_CONFIRM_EXIT);
+        if (!PhotoWizardBox::ask(nullptr, QMessageBox::Warning, getString(IDS_WARNING), text,
+                                 getString(IDS_BTN_YES), getString(IDS_BTN_NO))) {
+            event->ignore();
+            return;
+        }
+    }
+    if (CVorkWindowPhotoUpload *photo =
+            qobject_cast<CVorkWindowPhotoUpload *>(m_pwdgPages[PAGE_PHOTO_UPLOAD]))
+        photo->cleanUpTempFolder();
+    saveWindowGeometry();
+    event->accept();
+}

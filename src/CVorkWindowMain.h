@@ -1,0 +1,134 @@
+#ifndef CVORKWINDOWMAIN_H
+#define CVORKWINDOWMAIN_H
+
+#include <QMainWindow>
+#include <QString>
+
+#include "CVorkNasinfoMap.h"
+#include "ui_CVorkWindowMain.h"
+
+class CFindHostUDP;
+class CQuenWOL;
+class CVorkFinderWindow;
+class CVorkInstallMap;
+class CVorkWindowMainTab;
+class QCloseEvent;
+class QWidget;
+
+// The program's only top-level window.
+//
+// It shows one page at a time in its page stack, chosen by the checkable page buttons of its
+// tab toolbar: the finder ("Management"), the resource monitor and the photo uploader. It owns
+// what lives for the whole run: the discovery thread (started 100 ms after construction, once
+// the event loop runs), the map of found servers and the Wake-on-LAN manager. Its busy flag is
+// set while one of its modal wizards or dialogs runs, so that a request arriving meanwhile is
+// dropped rather than queued. Closing asks first when a page still has unfinished work.
+// GUI thread only.
+class CVorkWindowMain : public QMainWindow, public Ui::CVorkWindowMain
+{
+    Q_OBJECT
+
+public:
+    // The pages, and the index into the page array.
+    enum PAGES {
+        PAGE_EMPTY = 0,
+        PAGE_FINDER = 1,
+        PAGE_INSTALL = 2,
+        PAGE_RSRC_MON = 3,
+        PAGE_PHOTO_UPLOAD = 4
+    };
+    Q_ENUM(PAGES)
+    static const int PAGE_COUNT = 5;
+
+    // Port of the discovery protocol the window's discovery thread listens on.
+    static const int DISCOVERY_PORT = 9999;
+    // Delay between construction and the start of the discovery thread.
+    static const int UDP_START_DELAY_MS = 100;
+
+    CVorkWindowMain();
+    ~CVorkWindowMain() override;
+
+    // The busy flag: false when it is already set; otherwise sets it and returns true.
+    bool tryLockOperation();
+    void unlockOperation();
+    bool isBusy() const { return m_blBusy; }
+
+    // Whether a page's toolbar action is shown (from the settings; see the .cpp).
+    bool isPageVisible(PAGES page);
+
+    // Window geometry under "Global/geometry"; restoring always centres the window on the
+    // primary screen and keeps the restored size.
+    void restoreWindowGeometry();
+    void saveWindowGeometry();
+
+    // Stops the discovery thread and waits for it (at most one turn of its listening loop plus
+    // a margin). Start-up calls it once the event loop has returned.
+    void stopUdpThread();
+
+    // What the window holds, for the pages and for inspection.
+    QWidget *page(PAGES page) const;
+    CFindHostUDP *udpThread() const { return m_pUdpThread; }
+    CVorkNasinfoMap *nasinfoMap() const { return m_pNasinfoMap; }
+    CVorkInstallMap *installMap() const { return m_pInstallMap; }
+    CVorkFinderWindow *finderWindow() const { return m_pFinderWindow; }
+    CQuenWOL *wolManager() const { return m_pWOL; }
+
+public slots:
+    // Checks the toolbar action of page 1, 3 or 4 (even a hidden one), which shows the page;
+    // other values do nothing.
+    void slotActionToggle(CVorkWindowMain::PAGES page);
+    // Page switching: build the page when it is missing, make it current and run its delayed
+    // initialisation. Connected to the toggled signal of the page actions: only the action
+    // that is checked switches.
+    void slotFinder();
+    void slotRsrcMon();
+    void slotInstall();
+    void slotPhotoUpload();
+    // Applies isPageVisible to the toolbar actions, then checks the finder's action.
+    void slotShowVisibleTab();
+    // Makes the window visible; the text (a second start's message) is not used.
+    void slotShowMainWindow(const QString &strMessage);
+    // Starts a new search on the finder page.
+    void slotRefreshAfterInstallClose();
+    void slotAbout();
+    void slotHelp();
+    void slotPreferences();
+    void slotExit();
+    // Kept empty: nothing is connected to them.
+    void slotManagerDoMapDrive(CVorkNasinfoMap::TKey key);
+    void slotAddPrinter();
+    void updateMenus();
+    void updateWindowMenu();
+    void updateRsrcMonMenu();
+    // Starts the discovery thread.
+    void slotStartUdpThread();
+
+private slots:
+    // Sends a search broadcast for the finder, once the discovery thread listens.
+    void slotSendSearch();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    // Puts the string-table texts on the page actions.
+    virtual void languageChange();
+
+private:
+    void createUdpThread();
+    void createRsrcMonPage();
+    void createPhotoUploadPage();
+    void createFinderPage();
+    void createWOLHelper();
+    void setupTabStyle();
+    // Makes the page current and runs its delayed initialisation.
+    void showPage(PAGES page);
+
+    QWidget *m_pwdgPages[PAGE_COUNT];
+    CVorkNasinfoMap *m_pNasinfoMap;
+    CVorkFinderWindow *m_pFinderWindow;
+    CFindHostUDP *m_pUdpThread;
+    CQuenWOL *m_pWOL;
+    CVorkInstallMap *m_pInstallMap;
+    bool m_blBusy;
+};
+
+#endif // CVORKWINDOWMAIN_H
