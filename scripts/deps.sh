@@ -13,7 +13,7 @@ packages=(
   fonts-dejavu-core
 )
 if [ "$mode" = test ]; then
-  packages+=(xvfb xauth iproute2 procps)
+  packages+=(xvfb xauth iproute2 procps xdotool)
 fi
 
 missing=()
