@@ -306,6 +306,43 @@ private slots:
         window.unlockOperation();
     }
 
+    void resourceMonitorPromptsUnderTheBusyFlag()
+    {
+        {
+            // A stored profile without its password: the page asks for it.
+            QSettings s;
+            s.beginGroup(QStringLiteral("ResourceMonitor/RegisteredHosts/unit"));
+            s.setValue(QStringLiteral("Profile"), QStringLiteral("unit"));
+            s.setValue(QStringLiteral("HostAddr"), QStringLiteral("198.18.0.2"));
+            s.setValue(QStringLiteral("HostPort"), 5000);
+            s.setValue(QStringLiteral("AdminAccount"), QStringLiteral("admin"));
+            s.setValue(QStringLiteral("Connection"), false);
+        }
+        CVorkWindowMain window;
+        auto *rsrc = qobject_cast<CVorkWindowRsrcMon *>(window.page(CVorkWindowMain::PAGE_RSRC_MON));
+        // While the window is busy the page's first show asks nothing.
+        QVERIFY(window.tryLockOperation());
+        {
+            ModalAnswer answer;
+            window.slotActionToggle(CVorkWindowMain::PAGE_RSRC_MON);
+            mwt::spin(300);
+            QCOMPARE(answer.seen, 0);
+        }
+        window.unlockOperation();
+
+        // Not busy: Connect asks, and the window is busy while it does.
+        QCOMPARE(rsrc->m_ptrwVarnestors->topLevelItemCount(), 1);
+        rsrc->m_ptrwVarnestors->topLevelItem(0)->setSelected(true);
+        bool busyWhileAsking = false;
+        ModalAnswer answer;
+        answer.onModal = [&] { busyWhileAsking = window.isBusy(); };
+        rsrc->m_pactConnect->trigger();
+        QCOMPARE(answer.seen, 1);
+        QCOMPARE(answer.className, QStringLiteral("QInputDialog"));
+        QVERIFY(busyWhileAsking);
+        QVERIFY(!window.isBusy());
+    }
+
     void closeAsksWhileWorkIsUnfinished()
     {
         CVorkWindowMain window;
