@@ -1,24 +1,9 @@
 #ifndef PHOTOWIZARDBOX_H
 #define PHOTOWIZARDBOX_H
 
-#include <QMessageBox>
-#include <QString>
+// The photo-profile wizard's pages use the common wizard boxes.
+#include "WizardBox.h"
 
-// The modal boxes of the photo-profile wizard pages. The pages name their buttons themselves
-// (texts from the string table), so the boxes are built here rather than with the standard
-// buttons, whose texts would come from Qt's own catalogue.
-namespace PhotoWizardBox {
-
-// A box with the single button `buttonText`; Escape and the title bar close it like that button.
-void inform(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
-            const QString &buttonText);
-
-// A question with the buttons `yesText` (the default) and `noText`, in that order. Neither is an
-// escape button, so Escape and the title bar's close do nothing: only a button answers.
-// True when the user chose `yesText`.
-bool ask(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
-         const QString &yesText, const QString &noText);
-
-} // namespace PhotoWizardBox
+namespace PhotoWizardBox = WizardBox;
 
 #endif // PHOTOWIZARDBOX_H

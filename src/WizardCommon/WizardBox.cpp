@@ -1,8 +1,8 @@
-#include "PhotoWizardBox.h"
+#include "WizardBox.h"
 
 #include <QPushButton>
 
-namespace PhotoWizardBox {
+namespace WizardBox {
 
 void inform(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
             const QString &buttonText)
@@ -26,4 +26,4 @@ bool ask(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QS
     return box.clickedButton() == yes;
 }
 
-} // namespace PhotoWizardBox
+} // namespace WizardBox
