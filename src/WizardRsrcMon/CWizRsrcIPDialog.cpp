@@ -137,7 +137,12 @@ NASINFO *CWizRsrcIPDialog::findServer(const QString &host)
             return nullptr;
         return pMap->findByIp(address);
     }
-    return pMap->findByName(host);
+    // The exact server name (the map's own name search ignores letter case), first in key order.
+    for (CVorkNasinfoMap::const_iterator it = pMap->begin(); it != pMap->end(); ++it) {
+        if (it.value() && nasinfoText(it.value()->szServerName) == host)
+            return it.value();
+    }
+    return nullptr;
 }
 
 void CWizRsrcIPDialog::slotFieldsHostChanged()

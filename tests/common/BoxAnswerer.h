@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <functional>
+
 // Answers every modal message box that comes up while it runs, and records what each showed.
 // Each box takes the next planned answer (a button text); without a plan the first button is
 // clicked. With `tryEscape` the answerer first presses Escape and asks the box to close, and
@@ -59,6 +61,8 @@ public:
     }
 
     QList<Seen> seen;
+    // Called while a box is up, before it is answered (to look at the window behind it).
+    std::function<void()> onBox;
 
 private:
     void poll()
@@ -83,6 +87,8 @@ private:
             s.survivedEscape = box->isVisible();
         }
         seen << s;
+        if (onBox)
+            onBox();
         if (!box->isVisible())
             return;
         const QString answer = m_answers.isEmpty() ? QString() : m_answers.takeFirst();
