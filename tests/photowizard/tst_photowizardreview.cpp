@@ -1,11 +1,15 @@
 // Writes a picture of each page of an edit run (review/photo-wizard-page<N>.png beside the test
-// binary) so that the layout can be looked at. Checks only that each picture was written.
+// binary), and of the server choice page of an add run with two listed servers, idle and while
+// a search runs (review/photo-wizard-page0*.png), so that the layout can be looked at. Checks
+// only that each picture was written.
 
 #include <QDir>
 #include <QtTest>
 
 #include "../shellwin/shelltestmain.h"
+#include "CVorkFinderWindow.h"
 #include "CVorkNasinfoMap.h"
+#include "CVorkNasinfoModel.h"
 #include "photowiztest.h"
 #include "platforms.h"
 
@@ -16,6 +20,37 @@ class TestPhotoWizardReview : public QObject
     Q_OBJECT
 
 private slots:
+    void serverChoicePictures()
+    {
+        clearStoredProfiles();
+        // Only the picture's search: the finder's ticks never come.
+        CVorkFinderWindow::setTickIntervalMs(24 * 3600 * 1000);
+        CVorkNasinfoMap map;
+        CVorkFinderWindow finder(nullptr, &map);
+        map.insert(makeNas("00:11:32:00:00:01", "Office-NAS", netAddr(198, 18, 0, 21)), true);
+        map.insert(makeNas("00:11:32:00:00:02", "Archive", netAddr(198, 18, 0, 22)), true);
+        map.insert(makeNas("00:11:32:00:00:03", "Busy", netAddr(198, 18, 0, 23), FHOSTQC_BOOTING),
+                   true);
+        finder.getNasinfoModel()->insertNewRows();
+
+        CVorkWizardPhotoUpload w(&finder, finder.getNasinfoModel(), &map, nullptr, false);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.currentId(), 0);
+        CWizPhotoAutoIPDialog *page = w.serverChoicePage();
+        QCOMPARE(page->m_tblViewFinder->model()->rowCount(), 2);
+        page->m_tblViewFinder->selectRow(1);
+
+        const QString dir = QCoreApplication::applicationDirPath() + "/review";
+        QVERIFY(QDir().mkpath(dir));
+        QApplication::processEvents();
+        QVERIFY(w.grab().save(dir + "/photo-wizard-page0.png"));
+        page->m_refresh->click();
+        QTest::qWait(250);
+        QVERIFY(w.grab().save(dir + "/photo-wizard-page0-searching.png"));
+        emit finder.signalFindNasFinished();
+    }
+
     void editRunPictures()
     {
         clearStoredProfiles();
