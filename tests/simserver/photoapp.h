@@ -133,6 +133,9 @@ private:
     int m_nextSession = 1;
 };
 
+// Album creation: a POST to the file-upload script (its route hands POSTs here).
+void handleCreateAlbum(App &app, Request &req, Reply &reply);
+
 // Percent-decoding of a header or form value ("+" stays a plus).
 QByteArray percentDecode(const QByteArray &text);
 

@@ -114,6 +114,10 @@ QString freeName(App &app, const QString &site, const QString &album, const QStr
 
 void handleFileUpload(App &app, Request &req, Reply &reply)
 {
+    if (req.method == "POST") {
+        handleCreateAlbum(app, req, reply);
+        return;
+    }
     if (req.method != "PUT") {
         reply.error("bad_method");
         return;
