@@ -265,7 +265,8 @@ private:
     // The fault for this point of the conversation, or null.
     Json::Value faultAt(const std::string &mac, const char *at, unsigned n)
     {
-        for (const Json::Value &f : script(mac)["faults"]) {
+        const Json::Value s = script(mac);
+        for (const Json::Value &f : s["faults"]) {
             if (f.isObject() && f.get("at", "").asString() == at && f.get("n", 0).asUInt() == n)
                 return f;
         }
