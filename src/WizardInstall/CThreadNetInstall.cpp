@@ -11,6 +11,7 @@
 #include "CQuenTCP.h"
 #include "CQuickConf.h"
 #include "CWaitScale.h"
+#include "CWizInstIntro.h"
 #include "NasinfoText.h"
 #include "VorkDebug.h"
 
@@ -456,7 +457,13 @@ void CThreadNetInstall::setFinalTime()
 
 unsigned long CThreadNetInstall::getPatchBuild()
 {
-    return m_ulPatchBuild.load();
+    const unsigned long known = m_ulPatchBuild.load();
+    if (known != 0)
+        return known;
+    unsigned long build = 0;
+    CWizInstIntro::matchPatchFile(m_pNasConfig->getPatPath(), m_pnasInfo, &build);
+    m_ulPatchBuild.store(build);
+    return build;
 }
 
 bool CThreadNetInstall::sleepMs(int programMs)

@@ -136,6 +136,22 @@ private slots:
         QVERIFY(!job.isCancelled());
     }
 
+    // The patch's build by the install intro page's rule, worked out once.
+    void patchBuild()
+    {
+        CNasConfig cfg = config();
+        cfg.setPatPath(QStringLiteral("/patches/Q2BAY_3001.pat"));
+        NASINFO rec = record();
+        strncpy(rec.szModelId, "Q2BAY", sizeof(rec.szModelId) - 1);
+        CThreadNetInstall job(nullptr, m_udp, &cfg, &rec);
+        QCOMPARE(job.getPatchBuild(), 3001ul);
+        QCOMPARE(job.getPatchBuild(), 3001ul);
+
+        cfg.setPatPath(QStringLiteral("/patches/OTHER_3001.pat"));
+        CThreadNetInstall foreign(nullptr, m_udp, &cfg, &rec);
+        QCOMPARE(foreign.getPatchBuild(), 0ul);
+    }
+
     // Only search answers (2) and server answers (6) of exactly the target's MAC count; an
     // announcement once seen stays seen.
     void rebootAnswers()

@@ -200,6 +200,7 @@ private slots:
         QCOMPARE(run.stages, QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8}).mid(run.stages.first() == 0 ? 0 : 1));
         QCOMPARE(run.job->getPercent(), 0);
         QCOMPARE(run.job->getRebootState(), int(CThreadNetInstall::REBOOT_FINISHED));
+        QCOMPARE(run.job->getPatchBuild(), 3001ul);
         QVERIFY2(run.clock.elapsed() < 20000, qPrintable(QString::number(run.clock.elapsed())));
 
         // [2, 0..., 5, 0..., 7]
