@@ -48,13 +48,13 @@ class CQuenTCP : public QObject
     Q_OBJECT
 public:
     // 12 34 56 78 "QUENNI": the start of every command and every reply.
-    static const int MARKER_SIZE = 10;
+    static constexpr int MARKER_SIZE = 10;
     static const char MARKER[MARKER_SIZE];
-    static const int COMMAND_SIZE = 22;
+    static constexpr int COMMAND_SIZE = 22;
     // Largest piece of the patch file mapped and written at a time.
-    static const qint64 MAP_PIECE = 65535;
+    static constexpr qint64 MAP_PIECE = 65535;
     // Connection wait, in program milliseconds.
-    static const int CONNECT_WAIT_MS = 3000;
+    static constexpr int CONNECT_WAIT_MS = 3000;
 
     CQuenTCP();
     ~CQuenTCP() override;

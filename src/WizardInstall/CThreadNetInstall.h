@@ -61,16 +61,16 @@ class CThreadNetInstall : public QThread
 {
     Q_OBJECT
 public:
-    static const quint16 NI_BIND_PORT = 9998;
+    static constexpr quint16 NI_BIND_PORT = 9998;
     // Waits of the job, in program milliseconds.
-    static const int QUICKCONF_TIMEOUT_MS = 125000;
-    static const int COMMAND_REPLY_WAIT_MS = 120000;
-    static const int QUICKCONF_POLL_MS = 1000;
-    static const int STAGE_POLL_MS = 2000;
-    static const int REBOOT_WAIT_MS = 600000;
-    static const int REBOOT_STEP_MS = 1000;
+    static constexpr int QUICKCONF_TIMEOUT_MS = 125000;
+    static constexpr int COMMAND_REPLY_WAIT_MS = 120000;
+    static constexpr int QUICKCONF_POLL_MS = 1000;
+    static constexpr int STAGE_POLL_MS = 2000;
+    static constexpr int REBOOT_WAIT_MS = 600000;
+    static constexpr int REBOOT_STEP_MS = 1000;
     // How long terminate() waits for run() to end before it gives up (real milliseconds).
-    static const int STOP_WAIT_MS = 10000;
+    static constexpr int STOP_WAIT_MS = 10000;
 
     enum REBOOT_STATE {
         REBOOT_IDLE = 1,      // after construction
