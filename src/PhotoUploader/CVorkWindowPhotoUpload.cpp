@@ -104,7 +104,9 @@ CVorkWindowPhotoUpload::CVorkWindowPhotoUpload(QWidget *parent)
       m_plstFailedFiles(nullptr),
       m_pUploadManager(nullptr),
       m_pUIPreviewImageConverter(nullptr),
-      m_pUIPreviewVideoConverter(nullptr)
+      m_pUIPreviewVideoConverter(nullptr),
+      m_iUIPreviewReqID(0),
+      m_bThumbAreaSized(false)
 {
     setupUi(this);
     languageChange();
@@ -147,6 +149,7 @@ CVorkWindowPhotoUpload::CVorkWindowPhotoUpload(QWidget *parent)
 
 CVorkWindowPhotoUpload::~CVorkWindowPhotoUpload()
 {
+    stopUIPreviews();
     discardLoginReply();
     delete m_pNetworkManager;
     delete m_pCurrentConfig;
@@ -715,6 +718,8 @@ void CVorkWindowPhotoUpload::cleanUpTempFolder()
 {
     if (m_bUploading)
         slotUploadCancelClicked();
+    // A preview converter still writing into the folder would otherwise outlive it.
+    stopUIPreviews();
     QDir folder(tempFolderPath());
     if (!folder.exists())
         return;
@@ -727,81 +732,14 @@ void CVorkWindowPhotoUpload::cleanUpTempFolder()
 }
 
 // ---------------------------------------------------------------------------------------------
-// File list, file table, upload options and previews: filled in by the code of each.
-
-void CVorkWindowPhotoUpload::initFileTypeNames()
-{
-}
-
-void CVorkWindowPhotoUpload::getFileDialogFilter()
-{
-}
-
-void CVorkWindowPhotoUpload::initFileTableHeader()
-{
-}
-
-void CVorkWindowPhotoUpload::fitTableColumns()
-{
-}
-
-void CVorkWindowPhotoUpload::addDroppedUrls(const QList<QUrl> &)
-{
-}
+// Upload options and upload: filled in by the upload code. The file list, the file table and
+// the previews are in CVorkWindowPhotoUploadFiles.cpp.
 
 void CVorkWindowPhotoUpload::loadDuplicateOption()
 {
 }
 
-void CVorkWindowPhotoUpload::loadFileFilterOptions()
-{
-}
-
 void CVorkWindowPhotoUpload::loadVideoQualityOptions()
-{
-}
-
-void CVorkWindowPhotoUpload::slotPhotoFileAddClicked()
-{
-}
-
-void CVorkWindowPhotoUpload::slotPhotoFolderAddClicked()
-{
-}
-
-void CVorkWindowPhotoUpload::slotPhotoRemoveClicked()
-{
-}
-
-void CVorkWindowPhotoUpload::slotBackToParentClicked()
-{
-}
-
-void CVorkWindowPhotoUpload::slotTableCellDoubleClicked(int, int)
-{
-}
-
-void CVorkWindowPhotoUpload::slotTableCellChanged(int, int)
-{
-}
-
-void CVorkWindowPhotoUpload::slotTableCurrentCellChanged(int, int, int, int)
-{
-}
-
-void CVorkWindowPhotoUpload::slotFileListTableHeaderClicked(int)
-{
-}
-
-void CVorkWindowPhotoUpload::slotSplitterMoved(int, int)
-{
-}
-
-void CVorkWindowPhotoUpload::slotOnlyIdxableFileToggled(bool)
-{
-}
-
-void CVorkWindowPhotoUpload::slotNotUploadHiddenToggled(bool)
 {
 }
 
@@ -837,6 +775,3 @@ void CVorkWindowPhotoUpload::slotUpdateUploadProgress()
 {
 }
 
-void CVorkWindowPhotoUpload::slotProcessUIPreview()
-{
-}

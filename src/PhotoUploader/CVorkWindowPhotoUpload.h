@@ -2,8 +2,13 @@
 #define CVORKWINDOWPHOTOUPLOAD_H
 
 #include <QByteArray>
+#include <QHash>
+#include <QIcon>
 #include <QList>
+#include <QPersistentModelIndex>
 #include <QPoint>
+#include <QSet>
+#include <QStandardItemModel>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -17,10 +22,13 @@ class CPhotoUploadConfig;
 class CUploadManager;
 class CVideoConverter;
 class QCloseEvent;
+class QDir;
 class QEvent;
+class QFileInfo;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QResizeEvent;
+class QThread;
 class QTimer;
 class QTreeWidgetItem;
 
@@ -40,6 +48,8 @@ class QTreeWidgetItem;
 class CVorkWindowPhotoUpload : public CVorkWindowMainTab, public Ui::CVorkWindowPhotoUpload
 {
     Q_OBJECT
+    friend class TestPhotoFileList;
+    friend class TestPhotoPreview;
 
 public:
     // Interval of the keep-alive timer while an upload runs: 20 minutes.
@@ -165,6 +175,9 @@ private slots:
 
     // Previews.
     void slotProcessUIPreview();
+    void slotUIPreviewThumbReady(QString strThumbPath, uint iUIPreviewReqID);
+    void slotUIPreviewConvertError(QString strErrorFilePath, uint iUIPreviewReqID);
+    void slotUIPreviewConverterFinished();
 
 private:
     // Server list.
@@ -179,12 +192,38 @@ private:
     // Drops the reply of the login in flight without letting it report.
     void discardLoginReply();
 
-    // File list and file table (filled by the file-list code).
+    // File list: the chosen top-level entries in m_fileModel and the keyed maps of titles,
+    // descriptions and exclusions. Keys are "<depth>_<absolute path>".
     void initFileTypeNames();
     void getFileDialogFilter();
+    void addFilesToList(QStringList *plstFiles);
+    void addFolderToList(const QString &strFolderPath);
+    void addDroppedUrls(const QList<QUrl> &urls);
+    void removeSelectedTopRows();
+    void removeSelectedFolderRows();
+    void removeFolderSubItemKeys(const QString &strFolderPath);
+    void removePreviewCacheBelow(const QString &strPathPrefix);
+    void clearFileList();
+    QString itemKey(const QString &strAbsolutePath) const;
+    int fileTypeCode(const QFileInfo &info) const;
+
+    // File table: six columns (name, type, title, description, size, date); rows of the
+    // top-level list or of the folder being browsed.
     void initFileTableHeader();
     void fitTableColumns();
-    void addDroppedUrls(const QList<QUrl> &urls);
+    void fillFileTable(const QFileInfo &info);
+    void refillTopLevelTable();
+    void showFolderInTable(const QDir &dir);
+    void setRowTypeAppearance(int iRow, int iType, bool blHidden);
+    void setRowEditable(int iRow);
+    void setRowReadOnly(int iRow);
+    void setRowDisabled(int iRow);
+    void applyFileFilters();
+    void setCellChangeTracking(bool blOn);
+
+    // Previews: stops every preview converter still running and waits for its thread.
+    void stopUIPreviews();
+    void showThumbnailText(int iText);
 
     // Upload options.
     void loadDuplicateOption();
@@ -211,6 +250,29 @@ private:
     CUploadManager *m_pUploadManager;
     CImageConverter *m_pUIPreviewImageConverter;
     CVideoConverter *m_pUIPreviewVideoConverter;
+
+    // File list.
+    QStandardItemModel m_fileModel;
+    QHash<QString, QPersistentModelIndex> m_hashFileIndexes;
+    QHash<QString, QString> m_hashCustomTitles;
+    QHash<QString, QString> m_hashCustomDescs;
+    QHash<QString, bool> m_hashExcludedPaths;
+    QString m_strFileDialogFilter;
+
+    // File table.
+    QHash<int, QString> m_hashFileTypeNames;
+    QHash<int, QIcon> m_hashFileTypeIcons;
+    // Lower-case suffix to type code 1 (photo) or 2 (video); every other suffix is 3.
+    QHash<QString, int> m_hashSuffixTypeCodes;
+    QString m_strCurrentFolder;
+
+    // Previews.
+    uint m_iUIPreviewReqID;
+    QHash<QString, QString> m_hashPreviewThumbs;
+    QString m_strUIPreviewThumbPath;
+    bool m_bThumbAreaSized;
+    // Every preview converter whose thread has not reported its end yet.
+    QSet<QThread *> m_setUIPreviewConverters;
 };
 
 #endif // CVORKWINDOWPHOTOUPLOAD_H
