@@ -16,6 +16,7 @@
 #include <QPixmap>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -838,7 +839,28 @@ void CVorkWindowPhotoUpload::slotUIPreviewThumbReady(QString strThumbPath, uint 
 
     if (!m_bThumbAreaSized) {
         const int width = m_pgrpThumArea->width();
-        m_pgrpThumArea->resize(width, width * 3 / 4);
+        const int height = width * 3 / 4;
+        m_pgrpThumArea->resize(width, height);
+        // The area is a pane of a splitter, which would give it its old height back at its next
+        // layout; the splitter is told the new height, the other panes sharing the rest.
+        if (QSplitter *panes = qobject_cast<QSplitter *>(m_pgrpThumArea->parentWidget())) {
+            const int index = panes->indexOf(m_pgrpThumArea);
+            QList<int> sizes = panes->sizes();
+            if (index >= 0 && sizes.size() > 1 && panes->orientation() == Qt::Vertical) {
+                int total = 0;
+                for (int size : qAsConst(sizes))
+                    total += size;
+                const int rest = qMax(0, total - height);
+                const int others = sizes.size() - 1;
+                for (int i = 0, n = 0; i < sizes.size(); ++i) {
+                    if (i == index)
+                        continue;
+                    sizes[i] = rest / others + (n++ < rest % others ? 1 : 0);
+                }
+                sizes[index] = total - rest;
+                panes->setSizes(sizes);
+            }
+        }
         m_bThumbAreaSized = true;
     }
     m_plblThumbnail->setPixmap(picture.scaled(m_plblThumbnail->size(), Qt::KeepAspectRatio, Qt::FastTransformation));
