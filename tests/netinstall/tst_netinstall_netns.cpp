@@ -61,6 +61,7 @@ struct Run {
     std::unique_ptr<CThreadNetInstall> job;
     QList<int> stages;
     QList<int> rebootStates;
+    int rebootSeconds = 0; // the highest percent seen in the reboot stage
     QElapsedTimer clock;
     double startedAt = 0; // seconds since the epoch
 };
@@ -121,6 +122,8 @@ class TestNetInstallNetns : public QObject
             const int stage = run.job->getStage();
             if (run.stages.isEmpty() || run.stages.last() != stage)
                 run.stages << stage;
+            if (stage == NI_STAGE_REBOOT)
+                run.rebootSeconds = qMax(run.rebootSeconds, run.job->getPercent());
             const int reboot = run.job->getRebootState();
             if (run.rebootStates.isEmpty() || run.rebootStates.last() != reboot)
                 run.rebootStates << reboot;
@@ -343,6 +346,8 @@ private slots:
         QCOMPARE(run.job->getStage(), int(NI_STAGE_CONFIGURE));
         QCOMPARE(run.job->getRebootState(), int(CThreadNetInstall::REBOOT_TIMEOUT));
         QVERIFY(run.stages.contains(NI_STAGE_REBOOT));
+        // Counted one-second steps, shown as the stage's percent.
+        QCOMPARE(run.rebootSeconds, 600);
         QCOMPARE(run.job->getPercent(), 125000);
     }
 
@@ -355,6 +360,8 @@ private slots:
         QCOMPARE(run.job->getStage(), int(NI_STAGE_DONE));
         QVERIFY2(run.rebootStates.contains(CThreadNetInstall::REBOOT_TIMEOUT), qPrintable(QString::number(run.rebootStates.size())));
         QCOMPARE(run.job->getRebootState(), int(CThreadNetInstall::REBOOT_FINISHED));
+        // The wait ended on the announcement, long before its limit.
+        QVERIFY2(run.rebootSeconds < 600, qPrintable(QString::number(run.rebootSeconds)));
         QList<int> types;
         for (const QJsonObject &a : linesOf("install", macOf(14), "announce"))
             types << a.value(QStringLiteral("type")).toInt();
