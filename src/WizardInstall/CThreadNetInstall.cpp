@@ -455,6 +455,11 @@ void CThreadNetInstall::setFinalTime()
     VORK_DEBUG_STR(SRC, "m_pNasConfig->getDateTime()", m_pNasConfig->getDateTime());
 }
 
+const NASINFO *CThreadNetInstall::getNasinfo() const
+{
+    return m_pnasInfo;
+}
+
 unsigned long CThreadNetInstall::getPatchBuild()
 {
     const unsigned long known = m_ulPatchBuild.load();

@@ -95,6 +95,10 @@ public:
     // The patch file's build number by the install intro page's patch-file rule, worked out on
     // the first call and kept.
     unsigned long getPatchBuild();
+    // The job's copy of the target's record (owned by the job). It takes the answered address
+    // and server name after each successful quick configuration; the installation page reads
+    // it for the format flags, the log-in link and the error texts.
+    const NASINFO *getNasinfo() const;
     void setCancel(bool cancel);
     bool isCancelled() const;
     int getRebootState() const;
@@ -114,6 +118,9 @@ protected:
     void run() override;
 
 private:
+    // Tests set stage, percent, error and record of a job that is never started.
+    friend class CThreadNetInstallTestAccess;
+
     // The steps of run(); false ends the installation (error set unless cancelled).
     bool runSteps();
     void fail(unsigned long error);
