@@ -160,6 +160,32 @@ IMAGES += [
 ]
 
 
+# Installation progress: the step-row icons (done, current, skipped) and the Cancel action.
+def check(dx, dy, r):
+    return (abs(dy - dx - 1) < 1.6 and -5 < dx < 0) or (abs(dy + dx - 1) < 1.6 and -1 <= dx < 6)
+
+
+def arrow(dx, dy, r):
+    return (abs(dy) < 1.6 and -6 < dx < 1) or (0 <= dx < 6 and abs(dy) < 6 - dx)
+
+
+def skip(dx, dy, r):
+    return abs(dy) < 1.6 and abs(dx) < r - 3
+
+
+def cross(dx, dy, r):
+    return (abs(dx - dy) < 2 or abs(dx + dy) < 2) and abs(dx) < r - 5
+
+
+IMAGES += [
+    ("icon_checked.png", 16, 16, glyph(check, (0x2E, 0x9E, 0x3E), WHITE, 16)),
+    ("icon_arrow.png", 16, 16, glyph(arrow, (0x1F, 0x4E, 0x79), WHITE, 16)),
+    ("icon_skip.png", 16, 16, glyph(skip, (0x90, 0x90, 0x90), WHITE, 16)),
+    ("icon_cancel_enabled.png", 24, 24, glyph(cross, INK, BAR)),
+    ("icon_cancel_dark.png", 24, 24, glyph(cross, DARK, WHITE)),
+]
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     for name, w, h, pixel in IMAGES:
