@@ -12,11 +12,14 @@
 
 #include "CFindHostUDP.h"
 #include "CQuenWOL.h"
+#include "CVorkDialogInstall.h"
 #include "CVorkDialogPreference.h"
 #include "CVorkFinderWindow.h"
 #include "CVorkGlobalSettings.h"
 #include "CVorkHelpBrowser.h"
+#include "CVorkInstallMap.h"
 #include "CVorkNasinfoMap.h"
+#include "CVorkWindowInstall.h"
 #include "CVorkWindowMainTab.h"
 #include "CVorkWindowPhotoUpload.h"
 #include "CVorkWindowRsrcMon.h"
@@ -73,6 +76,7 @@ CVorkWindowMain::CVorkWindowMain()
     languageChange();
 
     m_pNasinfoMap = new CVorkNasinfoMap;
+    m_pInstallMap = new CVorkInstallMap;
 
     static int s_nasinfoTypeId = 0;
     if (s_nasinfoTypeId == 0)
@@ -82,6 +86,7 @@ CVorkWindowMain::CVorkWindowMain()
     restoreWindowGeometry();
 
     createUdpThread();
+    createInstallDialog();
     createRsrcMonPage();
     createPhotoUploadPage();
     createFinderPage();
@@ -95,6 +100,13 @@ CVorkWindowMain::CVorkWindowMain()
 
 CVorkWindowMain::~CVorkWindowMain()
 {
+    // The install dialogs (and page [2] with the first) go first: their pages stop running
+    // installations while the discovery thread they use still exists.
+    const QList<CVorkDialogInstall *> dialogs =
+        findChildren<CVorkDialogInstall *>(QString(), Qt::FindDirectChildrenOnly);
+    m_pwdgPages[PAGE_INSTALL] = nullptr;
+    qDeleteAll(dialogs);
+
     stopUdpThread();
     // The pages hold the server map; they go before it.
     for (int i = PAGE_FINDER; i < PAGE_COUNT; ++i) {
@@ -106,6 +118,8 @@ CVorkWindowMain::~CVorkWindowMain()
     m_pWOL = nullptr;
     delete m_pNasinfoMap;
     m_pNasinfoMap = nullptr;
+    delete m_pInstallMap;
+    m_pInstallMap = nullptr;
 }
 
 void CVorkWindowMain::languageChange()
@@ -179,6 +193,34 @@ QWidget *CVorkWindowMain::page(PAGES page) const
     if (int(page) < 0 || int(page) >= PAGE_COUNT)
         return nullptr;
     return m_pwdgPages[page];
+}
+
+CVorkDialogInstall *CVorkWindowMain::createInstallDialog()
+{
+    CVorkDialogInstall *dialog = new CVorkDialogInstall(this);
+    CVorkWindowInstall *tab = new CVorkWindowInstall(dialog, m_pUdpThread);
+
+    if (!m_pwdgPages[PAGE_INSTALL]) {
+        m_pwdgPages[PAGE_INSTALL] = tab;
+        connect(m_pInstallMap, &CVorkInstallMap::signalRemoveBtnTriggered, this,
+                &CVorkWindowMain::slotRefreshAfterInstallClose);
+    }
+
+    tab->setMainWindow(this);
+    dialog->setInstallWindow(tab);
+
+    connect(tab, &CVorkWindowInstall::signalOpenUrlClicked, dialog, &CVorkDialogInstall::slotRejectDlg);
+    connect(tab, &CVorkWindowInstall::signalAllNIQCFinished, dialog,
+            &CVorkDialogInstall::slotChangeCloseBtnTitle2Close);
+    connect(tab, &CVorkWindowInstall::signalCanCloseTheItem, dialog, &CVorkDialogInstall::slotShowCloseButton);
+    connect(tab, &CVorkWindowInstall::signalCanNOTCloseTheItem, dialog,
+            &CVorkDialogInstall::slotHideCloseButton);
+    connect(dialog, &CVorkDialogInstall::signalCloseDlgRemoveItem, m_pInstallMap,
+            &CVorkInstallMap::slotRemoveBtnTriggered);
+
+    // Page [2] is never added to the page stack.
+    QCoreApplication::processEvents();
+    return dialog;
 }
 
 void CVorkWindowMain::createRsrcMonPage()

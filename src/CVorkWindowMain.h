@@ -9,6 +9,7 @@
 
 class CFindHostUDP;
 class CQuenWOL;
+class CVorkDialogInstall;
 class CVorkFinderWindow;
 class CVorkInstallMap;
 class CVorkWindowMainTab;
@@ -72,6 +73,12 @@ public:
     CVorkInstallMap *installMap() const { return m_pInstallMap; }
     CVorkFinderWindow *finderWindow() const { return m_pFinderWindow; }
     CQuenWOL *wolManager() const { return m_pWOL; }
+
+    // A new install entry's dialog with its installation page (the dialog's current widget),
+    // wired to each other and to the install map. The first one made (at construction) holds
+    // page [2], the empty installation page. The caller registers the dialog in the install map
+    // and adds the job to the page.
+    CVorkDialogInstall *createInstallDialog();
 
 public slots:
     // Checks the toolbar action of page 1, 3 or 4 (even a hidden one), which shows the page;

@@ -11,8 +11,12 @@
 #include <QToolButton>
 
 #include "CFindHostUDP.h"
+#include "CVorkDialogInstall.h"
+#include "CVorkDialogPreference.h"
 #include "CVorkFinderWindow.h"
+#include "CVorkInstallMap.h"
 #include "CVorkNasinfoMap.h"
+#include "CVorkWindowInstall.h"
 #include "CVorkWindowMain.h"
 #include "CVorkWindowPhotoUpload.h"
 #include "CVorkWindowRsrcMon.h"
@@ -62,14 +66,24 @@ private slots:
         const int searchesBefore = searchesCaptured();
         CVorkWindowMain window;
 
-        // The pages built so far; the installation page joins with the installation work.
+        // Every page; the installation page belongs to the first install dialog and is never
+        // held by the page stack.
         QVERIFY(window.page(CVorkWindowMain::PAGE_EMPTY) == window.m_pwdgEmpty);
         QVERIFY(window.page(CVorkWindowMain::PAGE_FINDER));
         QVERIFY(window.page(CVorkWindowMain::PAGE_FINDER) == window.finderWindow());
         QVERIFY(qobject_cast<CVorkWindowRsrcMon *>(window.page(CVorkWindowMain::PAGE_RSRC_MON)));
         QVERIFY(qobject_cast<CVorkWindowPhotoUpload *>(
             window.page(CVorkWindowMain::PAGE_PHOTO_UPLOAD)));
-        QVERIFY(window.page(CVorkWindowMain::PAGE_INSTALL) == nullptr);
+        CVorkWindowInstall *install =
+            qobject_cast<CVorkWindowInstall *>(window.page(CVorkWindowMain::PAGE_INSTALL));
+        QVERIFY(install);
+        QVERIFY(window.m_pstkwCenter->indexOf(install) < 0);
+        QCOMPARE(install->getMainWindow(), &window);
+        CVorkDialogInstall *installDialog = qobject_cast<CVorkDialogInstall *>(install->window());
+        QVERIFY(installDialog);
+        QCOMPARE(installDialog->parent(), &window);
+        QCOMPARE(installDialog->getInstallWindow(), install);
+        QVERIFY(!installDialog->isVisible());
         for (int p : {1, 3, 4}) {
             QWidget *page = window.page(CVorkWindowMain::PAGES(p));
             QVERIFY(window.m_pstkwCenter->indexOf(page) >= 0);
@@ -84,7 +98,8 @@ private slots:
         QVERIFY(window.finderWindow()->isSearching());
         QVERIFY(window.nasinfoMap() && window.finderWindow()->getNasinfoMap() == window.nasinfoMap());
         QVERIFY(window.wolManager());
-        QVERIFY(window.installMap() == nullptr);
+        QVERIFY(window.installMap());
+        QVERIFY(window.installMap()->getPendingNasinfos().isEmpty());
 
         // The discovery thread runs and listens within a second.
         QVERIFY(window.udpThread());
@@ -195,9 +210,10 @@ private slots:
         QVERIFY(window.m_pstkwCenter->currentWidget() ==
                 window.page(CVorkWindowMain::PAGE_PHOTO_UPLOAD));
 
-        // Without an installation page the empty page shows.
+        // The installation page is not in the stack: the current page stays.
         window.slotInstall();
-        QVERIFY(window.m_pstkwCenter->currentWidget() == window.m_pwdgEmpty);
+        QVERIFY(window.m_pstkwCenter->currentWidget() ==
+                window.page(CVorkWindowMain::PAGE_PHOTO_UPLOAD));
     }
 
     void switchingPagesThroughTheActions()
@@ -281,7 +297,7 @@ private slots:
             window.slotPreferences();
             mwt::spin(300);
             QCOMPARE(answer.seen, 0);
-            QVERIFY(window.findChildren<QDialog *>(QString(), Qt::FindDirectChildrenOnly).isEmpty());
+            QVERIFY(window.findChildren<CVorkDialogPreference *>(QString(), Qt::FindDirectChildrenOnly).isEmpty());
         }
         window.unlockOperation();
         QVERIFY(!window.isBusy());
@@ -299,7 +315,7 @@ private slots:
         QVERIFY(busyWhileOpen);
         QVERIFY(!window.isBusy());
         // The dialog is gone, and the visible tabs were applied again (finder chosen).
-        QVERIFY(window.findChildren<QDialog *>(QString(), Qt::FindDirectChildrenOnly).isEmpty());
+        QVERIFY(window.findChildren<CVorkDialogPreference *>(QString(), Qt::FindDirectChildrenOnly).isEmpty());
         QVERIFY(window.m_pactFinder->isChecked());
         QVERIFY(window.tryLockOperation());
         QVERIFY(!window.tryLockOperation());
