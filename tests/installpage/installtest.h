@@ -24,6 +24,11 @@
 #include <functional>
 
 #include <arpa/inet.h>
+#include <net/if.h>
+#include <sched.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "CThreadNetInstall.h"
 #include "CVorkDialogInstallFinish.h"
@@ -59,7 +64,8 @@ inline NASINFO server(const char *mac, uint32_t state, uint32_t build = 2000,
     return n;
 }
 
-// Runs the event loop until the condition holds or the time is up.
+// Runs the event loop until the condition holds or the time is up. Deferred deletions are run
+// too, as the program's event loop would (a test function runs outside any event loop).
 inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
 {
     QElapsedTimer t;
@@ -68,6 +74,7 @@ inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
         if (t.elapsed() > timeoutMs)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QThread::msleep(1);
     }
     return true;
@@ -194,6 +201,26 @@ private:
     mutable QMutex m_mutex;
     QStringList m_lines;
 };
+
+// Puts the process into a network namespace of its own holding only loopback (up), so that
+// the discovery thread and the jobs send nowhere else. Call first in main, while the process
+// has one thread. False when no namespace can be made (the test then reports itself skipped).
+inline bool enterLoopbackNamespace()
+{
+    if (unshare(CLONE_NEWNET) != 0 && unshare(CLONE_NEWUSER | CLONE_NEWNET) != 0)
+        return false;
+    const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    struct ifreq req;
+    std::memset(&req, 0, sizeof(req));
+    std::strncpy(req.ifr_name, "lo", IFNAMSIZ - 1);
+    bool ok = ioctl(fd, SIOCGIFFLAGS, &req) == 0;
+    req.ifr_flags |= IFF_UP;
+    ok = ok && ioctl(fd, SIOCSIFFLAGS, &req) == 0;
+    close(fd);
+    return ok;
+}
 
 // Where pictures of the widgets go for a look (build tree).
 inline QString reviewDir()
