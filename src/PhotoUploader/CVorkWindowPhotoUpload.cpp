@@ -105,6 +105,8 @@ CVorkWindowPhotoUpload::CVorkWindowPhotoUpload(QWidget *parent)
       m_pUploadManager(nullptr),
       m_pUIPreviewImageConverter(nullptr),
       m_pUIPreviewVideoConverter(nullptr),
+      m_iNextProgress(0),
+      m_iConvertReqID(0),
       m_iUIPreviewReqID(0),
       m_bThumbAreaSized(false)
 {
@@ -149,6 +151,8 @@ CVorkWindowPhotoUpload::CVorkWindowPhotoUpload(QWidget *parent)
 
 CVorkWindowPhotoUpload::~CVorkWindowPhotoUpload()
 {
+    // The worker uses the profile, the file list and the failed-file list below: it ends first.
+    releaseUploadManager();
     stopUIPreviews();
     discardLoginReply();
     delete m_pNetworkManager;
@@ -625,6 +629,8 @@ void CVorkWindowPhotoUpload::slotPreventConnectionTimeout()
 
 void CVorkWindowPhotoUpload::slotConnectionSessionLost()
 {
+    if (isFromOldWorker())
+        return;
     QMessageBox box(QMessageBox::Warning, getString(IDS_PHOTO_CAPTION), getString(IDS_PHOTO_ERR_SESSION_LOST),
                     QMessageBox::NoButton, this);
     QPushButton *ok = box.addButton(getString(IDS_BTN_OK), QMessageBox::AcceptRole);
@@ -718,6 +724,9 @@ void CVorkWindowPhotoUpload::cleanUpTempFolder()
 {
     if (m_bUploading)
         slotUploadCancelClicked();
+    // The worker may still be ending its step in the folder; the page (its parent) is destroyed
+    // soon after, and a thread must not outlive its object.
+    releaseUploadManager();
     // A preview converter still writing into the folder would otherwise outlive it.
     stopUIPreviews();
     QDir folder(tempFolderPath());
@@ -731,47 +740,5 @@ void CVorkWindowPhotoUpload::cleanUpTempFolder()
         folder.rmdir(name);
 }
 
-// ---------------------------------------------------------------------------------------------
-// Upload options and upload: filled in by the upload code. The file list, the file table and
-// the previews are in CVorkWindowPhotoUploadFiles.cpp.
-
-void CVorkWindowPhotoUpload::loadDuplicateOption()
-{
-}
-
-void CVorkWindowPhotoUpload::loadVideoQualityOptions()
-{
-}
-
-void CVorkWindowPhotoUpload::slotVideoHighStateChanged(int)
-{
-}
-
-void CVorkWindowPhotoUpload::slotVideoMediumStateChanged(int)
-{
-}
-
-void CVorkWindowPhotoUpload::slotVideoLowStateChanged(int)
-{
-}
-
-void CVorkWindowPhotoUpload::slotVideoMobileStateChanged(int)
-{
-}
-
-void CVorkWindowPhotoUpload::slotDuplicateFileIndexChanged(int)
-{
-}
-
-void CVorkWindowPhotoUpload::slotUploadDirSelectClicked()
-{
-}
-
-void CVorkWindowPhotoUpload::slotPhotoUploadClicked()
-{
-}
-
-void CVorkWindowPhotoUpload::slotUpdateUploadProgress()
-{
-}
-
+// The upload options and the upload are in CVorkWindowPhotoUploadRun.cpp; the file list, the file
+// table and the previews in CVorkWindowPhotoUploadFiles.cpp.

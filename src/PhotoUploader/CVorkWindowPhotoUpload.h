@@ -50,6 +50,7 @@ class CVorkWindowPhotoUpload : public CVorkWindowMainTab, public Ui::CVorkWindow
     Q_OBJECT
     friend class TestPhotoFileList;
     friend class TestPhotoPreview;
+    friend class TestPhotoUploadRun;
 
 public:
     // Interval of the keep-alive timer while an upload runs: 20 minutes.
@@ -87,6 +88,13 @@ public:
     // disabled, the thumbnail group hidden, the progress page shown and the keep-alive and
     // progress timers run; when off, the settings page comes back and both timers stop.
     void setUploadMode(bool blUploading);
+
+    // The profile ids of the checked video qualities, appended in the order low (2), medium (1),
+    // high (0), mobile (3).
+    QList<uint> getSelectedVideoProfiles() const;
+    // The period of the progress timer while a file of that size is in hand: one second per
+    // started 20 MiB.
+    static int progressTickInterval(qint64 i64FileSize);
 
     // Starts a login to the profile's photo web application. With `useProfilePassword`, or when
     // the profile stores its password, the stored (scrambled) password is decoded and sent;
@@ -173,6 +181,16 @@ private slots:
     void slotUploadCancelClicked();
     void slotUpdateUploadProgress();
 
+    // Reports of the upload worker.
+    void slotProcessStatusChanged(QString strNewStatus);
+    void slotProcessFileChanged(QString strNewProcessFileName);
+    void slotUploadProgressChanged(int iNewProgress, int iNumCompleted, int iNumTotalFile, int iNextProgress,
+                                   qint64 i64FileSize);
+    void slotUploadBigThumbReady(QString strBigThumbPath);
+    void slotUploadConvertError(QString strErrorFilePath);
+    // The run has ended: the result box, then the list is emptied and upload mode left.
+    void slotUploadFinished();
+
     // Previews.
     void slotProcessUIPreview();
     void slotUIPreviewThumbReady(QString strThumbPath, uint iUIPreviewReqID);
@@ -230,6 +248,12 @@ private:
     void loadFileFilterOptions();
     void loadVideoQualityOptions();
 
+    // Upload: waits for the thread of the last worker (it was told to stop or has ended) and
+    // deletes it.
+    void releaseUploadManager();
+    // Whether the running slot reports for a worker that is no longer the page's.
+    bool isFromOldWorker() const;
+
     CPhotoUploadConfig *m_pCurrentConfig;
     bool m_bUploading;
     int m_iFolderLevel;
@@ -250,6 +274,10 @@ private:
     CUploadManager *m_pUploadManager;
     CImageConverter *m_pUIPreviewImageConverter;
     CVideoConverter *m_pUIPreviewVideoConverter;
+    // The progress the worker announced for the end of its current step.
+    int m_iNextProgress;
+    // Conversion request counter, counted up by the worker.
+    uint m_iConvertReqID;
 
     // File list.
     QStandardItemModel m_fileModel;
