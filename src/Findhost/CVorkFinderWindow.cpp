@@ -400,7 +400,7 @@ void CVorkFinderWindow::slotHttpReplyFinished(QNetworkReply *pReply)
             pnasInfo->ulConnected = 1;
             pnasInfo->ulConfigured = FHOSTQC_DONE;
         } else {
-            qDebug("%s:%d Url [%s] has error (%d)\n", DEBUG_SOURCE, __LINE__,
+            qDebug("%s:%d Url [%s] has error (%d)", DEBUG_SOURCE, __LINE__,
                    qPrintable(pReply->url().toString()), int(error));
             if (error == QNetworkReply::TimeoutError || error == QNetworkReply::UnknownNetworkError) {
                 setTestMark(pnasInfo, 1);
@@ -456,7 +456,7 @@ void CVorkFinderWindow::slotSetFinderProgress(size_t ulProgressed)
             NASINFO *pnasInfo = it.value();
             if (!pnasInfo || testMark(pnasInfo) != -1)
                 continue;
-            qDebug("%s:%d Fail to test connection for [%s](%s)\n", DEBUG_SOURCE, __LINE__,
+            qDebug("%s:%d Fail to test connection for [%s](%s)", DEBUG_SOURCE, __LINE__,
                    nasinfoText(pnasInfo->szServerName).toLatin1().constData(),
                    qPrintable(ipToString(pnasInfo->ulIP)));
             setTestMark(pnasInfo, 1);

@@ -162,6 +162,10 @@ if [ -n "$hosts" ]; then
     printf '%b\n' "$hosts" >"/etc/netns/$ns_c/hosts" || fail "hosts"
 fi
 if [ -n "$interfaces" ]; then
+    # "ip netns exec" can only mount the file's directory over an /etc/network that exists; a
+    # machine without ifupdown has none, so an empty one is made (and left: other beds may be
+    # using it as their mount point at the same time).
+    [ -d /etc/network ] || mkdir -p /etc/network || fail "/etc/network"
     mkdir -p "/etc/netns/$ns_c/network" || fail "/etc/netns/$ns_c/network"
     cp "$interfaces" "/etc/netns/$ns_c/network/interfaces" || fail "interfaces"
 fi

@@ -152,7 +152,7 @@ void TestFinderIntake::checkProgressRowKeepsItsPlace()
 
     CVorkNasinfoMap map;
     CVorkFinderWindow page(nullptr, &map);
-    // The row the installation issue puts in for a server it is setting up.
+    // The row an install entry puts in for a server it is setting up.
     map.insert(record(MAC_A, "Installing", FHOSTQC_CHECKING_PROGRESS), false);
     page.slotRefreshTrigged();
 

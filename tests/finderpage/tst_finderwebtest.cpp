@@ -1,6 +1,6 @@
 // The finder page's web-port test over loopback: servers that answer Ready get one HTTP GET to
 // their web port; a reply, a refused connection, a silent server and replies with time-out or
-// unknown-network errors each end in the specified state.
+// unknown-network errors each end in the state the page gives them.
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPointer>
