@@ -4,8 +4,8 @@
 //   CC=clang CXX=clang++ cmake -S . -B build-fuzz -DVORK_FUZZ=ON
 //   cmake --build build-fuzz --target fuzz_nireply
 //   mkdir -p /tmp/nireply-corpus
-//   build-fuzz/tests/netinstall/fuzz_nireply -max_total_time=600 /tmp/nireply-corpus \
-//       tests/netinstall/fuzz-seeds
+//   build-fuzz/tests/netinstall/fuzz_nireply -max_total_time=600 /tmp/nireply-corpus
+//       tests/netinstall/fuzz-seeds     (one command line)
 // (libFuzzer writes the inputs it finds into the first directory, so the seeds stay as they are.)
 // Otherwise it is a small program that runs the files or directories named on its command line
 // through the same check (the seed replies run this way in ctest).
