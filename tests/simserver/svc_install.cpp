@@ -11,11 +11,15 @@
 //   command 2  a reply; from now on each query (command 0) reports the next "format" step
 //   command 5  4 bytes big-endian size, then exactly that many bytes (SHA-256 kept); then two
 //              replies, "replyGapMs" apart, and each query reports the next "install" step
-//   command 7  a reply with item 21, and after "replyGapMs" the connection is closed: the unit
-//              "reboots". It answers no search and no quick configuration for "silentMs", may send
-//              "type6" unsolicited type-6 answers in state 5 meanwhile, then broadcasts one
-//              unsolicited search answer (type 2) in state 0 with the patch's build and answers
-//              quick configurations again (with "finalQuickconf" when given).
+//   command 9  "start recovery": after "recoveryMs" one reply, without item 17, or with item
+//              17 = "recoveryError" when that key is given; the unit is recovering from now on
+//   command 7  after "rebootReplyMs" a reply with item 21, and after "replyGapMs" more the
+//              connection is closed: the unit "reboots". It answers no search and no quick
+//              configuration for "silentMs", may send "type6" unsolicited type-6 answers in state
+//              5 meanwhile, then broadcasts one unsolicited search answer (type 2) with the
+//              patch's build, in state 0 (a recovering unit: state 1, the system it got back) or
+//              the reboot's "state", and answers quick configurations again (with
+//              "finalQuickconf" when given).
 //
 // The unit's "install" object (all keys optional):
 //   "format"        [[stage, percent], ...] reported by successive queries after command 2
@@ -24,6 +28,9 @@
 //   "replyGapMs"    pause between the two replies after the upload, between the halves of a
 //                   split reply and before the close after the reboot reply (default 10000)
 //   "rebootSeconds" item 21 of the reboot reply (default 180)
+//   "recoveryMs"    wait before the reply to command 9 (default 5000)
+//   "recoveryError" item 17 of the reply to command 9 (absent: the reply has no item 17)
+//   "rebootReplyMs" wait before the reply to command 7 (default 0)
 //   "accept"        "close": every connection is closed as soon as it is accepted
 //   "closeDuringUpload"  close the connection once this many file bytes have arrived
 //   "faults"        [{"at": "command", "n": CODE | "at": "query", "n": K |
@@ -31,13 +38,13 @@
 //                     "action": "noReply" | "error" | "badMarker" | "short" | "split",
 //                     "error": CODE}]   (K counts the queries of the connection from 1)
 //   "reboot"        {"silentMs": 3000, "type6": 0, "type6IntervalMs": 1000,
-//                    "announce": true, "build": the unit's "build"}
+//                    "announce": true, "build": the unit's "build", "state": 0 or 1}
 //   "finalQuickconf" the unit's "quickconf" script from the reboot on
 // Waits are program milliseconds divided by the wait divisor (CWaitScale, the same divisor as the
 // quick-configuration answers; "services": {"install": {"divisor": N}} sets it too).
 //
 // Capture lines {"svc":"install","event":...,"unit":MAC}: "connect" (local, peer), "command"
-// (code, seq), "badCommand" (hex), "reply" (to, hex), "upload" (size, received, sha256,
+// (code, seq, hex), "badCommand" (hex), "reply" (to, hex), "upload" (size, received, sha256,
 // complete), "reboot", "announce" (type, build), "close".
 //
 // Control: "install listen on|off", "install log UNIT" (ok [codes in order]), "install reset"
@@ -143,6 +150,7 @@ struct UnitRun {
     unsigned installStep = 0;
     bool formatting = false;
     bool installing = false;
+    bool recovering = false; // command 9 came; the next reboot brings the system back
     unsigned generation = 0; // bumped by a reboot or a reset; stale reboot timers see it
 };
 
@@ -464,6 +472,7 @@ private:
         Json::Value line;
         line["code"] = code;
         line["seq"] = ++conn->seq;
+        line["hex"] = toHex(b, size_t(command.size()));
         capture("command", conn->mac, line);
         count("commands");
         const Json::Value s = script(conn->mac);
@@ -506,14 +515,38 @@ private:
             break;
         case 7: {
             const uint32_t seconds = s.get("rebootSeconds", 180).asUInt();
-            sendReply(*conn, "command", 7, "command 7", standardReply(0) + item(21, seconds));
             conn->mode = Mode::Done;
-            QPointer<QTcpSocket> socket = conn->socket;
-            QTimer::singleShot(gapMs(conn->mac), this, [socket]() {
-                if (socket)
-                    socket->disconnectFromHost();
-            });
-            reboot(conn->mac);
+            const int delay = CWaitScale::ms(s.get("rebootReplyMs", 0).asInt());
+            auto rebootNow = [this, conn, seconds]() {
+                sendReply(*conn, "command", 7, "command 7", standardReply(0) + item(21, seconds));
+                QPointer<QTcpSocket> socket = conn->socket;
+                QTimer::singleShot(gapMs(conn->mac), this, [socket]() {
+                    if (socket)
+                        socket->disconnectFromHost();
+                });
+                reboot(conn->mac);
+            };
+            if (delay <= 0)
+                rebootNow();
+            else
+                QTimer::singleShot(delay, this, rebootNow);
+            break;
+        }
+        case 9: {
+            run.recovering = true;
+            run.formatting = false;
+            run.installing = false;
+            std::string reply = std::string(kMarker, 10) + item(1, 1);
+            if (s.isMember("recoveryError"))
+                reply += item(17, s["recoveryError"].asUInt());
+            const unsigned generation = run.generation;
+            const std::string mac = conn->mac;
+            QTimer::singleShot(CWaitScale::ms(s.get("recoveryMs", 5000).asInt()), this,
+                               [this, conn, reply, mac, generation]() {
+                                   if (m_runs[mac].generation != generation)
+                                       return;
+                                   sendReply(*conn, "command", 9, "command 9", reply);
+                               });
             break;
         }
         default:
@@ -532,6 +565,8 @@ private:
         UnitRun &run = m_runs[mac];
         run.formatting = false;
         run.installing = false;
+        const uint32_t backState = script(mac)["reboot"].get("state", run.recovering ? 1 : 0).asUInt();
+        run.recovering = false;
         const unsigned generation = ++run.generation;
         const Json::Value r = script(mac)["reboot"];
         const Json::Value final = script(mac)["finalQuickconf"];
@@ -557,14 +592,14 @@ private:
         int silent = r.get("silentMs", 3000).asInt();
         if (type6 > 0)
             silent = std::max(silent, (type6 + 1) * interval);
-        QTimer::singleShot(CWaitScale::ms(silent), this, [this, mac, generation]() {
+        QTimer::singleShot(CWaitScale::ms(silent), this, [this, mac, generation, backState]() {
             if (m_runs[mac].generation != generation)
                 return;
             Unit *u = unitOf(mac);
             if (!u)
                 return;
             const Json::Value r2 = script(mac)["reboot"];
-            u->json["state"] = 0;
+            u->json["state"] = backState;
             u->json["build"] = r2.get("build", u->json.get("build", 0)).asUInt();
             u->json["silent"] = false;
             const Json::Value saved = m_savedQuickconf[mac];
