@@ -1,0 +1,272 @@
+// The recovery dialog and its job without a server: the dialog's frame and texts, its closing
+// rule, the two answer filters, a recovery that hears no answer and a stop in the middle of the
+// answer wait. It runs in a network namespace of its own holding only loopback, so the broadcast
+// recovery request goes nowhere; answers are handed to the job's slots directly.
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <cerrno>
+#include <cstring>
+#include <net/if.h>
+#include <sched.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+
+#include "CFindHostUDP.h"
+#include "CWaitScale.h"
+#include "recoverytest.h"
+
+namespace {
+
+const char kMac[] = "02:53:56:00:0b:01";
+
+NASINFO answer(uint32_t type, uint32_t version, const char *mac)
+{
+    NASINFO n = rct::record(mac, "127.0.0.1");
+    n.ulPacketType = type;
+    n.ulFindHostVersion = version;
+    return n;
+}
+
+// Emits the record from a thread of its own, as the discovery thread does.
+void post(CFindHostUDP &udp, const NASINFO &n)
+{
+    std::thread emitter([&udp, n]() { emit udp.signalRecvPkt(n); });
+    emitter.join();
+}
+
+bool loopbackUp()
+{
+    const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    struct ifreq req;
+    memset(&req, 0, sizeof(req));
+    strncpy(req.ifr_name, "lo", IFNAMSIZ - 1);
+    bool ok = ioctl(fd, SIOCGIFFLAGS, &req) == 0;
+    req.ifr_flags |= IFF_UP;
+    ok = ok && ioctl(fd, SIOCSIFFLAGS, &req) == 0;
+    close(fd);
+    return ok;
+}
+
+} // namespace
+
+class TestRecovery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<NASINFO>("NASINFO");
+        CWaitScale::setDivisor(100);
+    }
+
+    void dialogFrame()
+    {
+        const NASINFO target = rct::record(kMac, "127.0.0.1");
+        CVorkDialogRecovery dialog(nullptr, &target, nullptr);
+        // Qt adds the system-menu hint to any window with a close or min/max button itself.
+        QCOMPARE(int(dialog.windowFlags() & ~Qt::WindowSystemMenuHint), 0x0a00d003);
+        QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
+        QCOMPARE(dialog.minimumSize(), QSize(425, 140));
+        QCOMPARE(dialog.maximumSize(), QSize(425, 140));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("System Recovery"));
+        QCOMPARE(dialog.m_lblProgStatus->text(), QString::fromLatin1(rct::kStart));
+        QCOMPARE(dialog.m_progressBar->value(), 0);
+        QPushButton *close = dialog.m_pbuttonBox->button(QDialogButtonBox::Close);
+        QVERIFY(close);
+        QCOMPARE(close->text(), QStringLiteral("Close"));
+        QVERIFY(!close->isEnabled());
+        QCOMPARE(dialog.m_pbuttonBox->buttons().size(), 1);
+        QVERIFY(!dialog.getJob());
+
+        // Without a job neither the window's close nor Escape ends the dialog.
+        QSignalSpy finished(&dialog, &QDialog::finished);
+        dialog.show();
+        QVERIFY(!dialog.close());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(!dialog.canClose());
+    }
+
+    void statusTexts()
+    {
+        using J = CThreadSysRecovery;
+        const QString failed = QStringLiteral("Failed to recover system:\n");
+        QCOMPARE(CVorkDialogRecovery::statusText(J::STAGE_NONE, 0, 0), QString::fromLatin1(rct::kStart));
+        QCOMPARE(CVorkDialogRecovery::statusText(J::STAGE_BROADCAST, 0, 0),
+                 QString::fromLatin1(rct::kConnecting));
+        QCOMPARE(CVorkDialogRecovery::statusText(J::STAGE_RECOVERING, 0, 180),
+                 QString::fromLatin1(rct::kRecovering));
+        QCOMPARE(CVorkDialogRecovery::statusText(J::STAGE_REBOOTING, 0, 600), rct::rebooting(600));
+        QCOMPARE(CVorkDialogRecovery::statusText(J::STAGE_REBOOTING, 5, 17), rct::rebooting(17));
+        QCOMPARE(CVorkDialogRecovery::statusText(J::STAGE_DONE, 0, 0), QString::fromLatin1(rct::kFinished));
+
+        const QString sendText =
+            failed + QStringLiteral("Failed to send installation command to the server.(Error Code:0)");
+        QCOMPARE(CVorkDialogRecovery::statusText(-1, 0, 0), sendText);
+        QCOMPARE(CVorkDialogRecovery::statusText(-1, 1, 0), sendText);
+        QCOMPARE(CVorkDialogRecovery::statusText(-1, 2, 0), QString::fromLatin1(rct::kFailedNoResponse));
+        QCOMPARE(CVorkDialogRecovery::statusText(-1, 3, 0),
+                 failed + QStringLiteral("Please make sure: \n1. Quenlori Vornakeeper is not blocked by "
+                                         "the firewall of your computer OS or anti-virus applications. \n"
+                                         "2. Quenlori Server and your computer are both connected to the "
+                                         "network. \n3. You have switched on the power of Quenlori "
+                                         "Server."));
+        QCOMPARE(CVorkDialogRecovery::statusText(-1, 4, 0), QString::fromLatin1(rct::kFailedUnknown));
+        QCOMPARE(CVorkDialogRecovery::statusText(-1, 5, 0), QString::fromLatin1(rct::kFailedNoResponse));
+        QCOMPARE(CVorkDialogRecovery::statusText(-1, 6, 0), QString::fromLatin1(rct::kFailedConnection));
+        QCOMPARE(CVorkDialogRecovery::statusText(-1, 7, 0), QString::fromLatin1(rct::kFailedUnknown));
+        QCOMPARE(CVorkDialogRecovery::statusText(-1, 300, 0), QString::fromLatin1(rct::kFailedUnknown));
+        // A stage the job never has: its number stands in the unknown-error text.
+        QCOMPARE(CVorkDialogRecovery::statusText(9, 0, 0),
+                 failed + QStringLiteral("Unknown server error. (Error Code:9)"));
+    }
+
+    void answerFilter()
+    {
+        const NASINFO target = rct::record(kMac, "127.0.0.1");
+        CThreadSysRecovery job(nullptr, &target, nullptr);
+        rct::Messages messages;
+        job.slotRecoveryRespReceived(answer(FHOST_PKT_BRESPONSE, 0x01020000, kMac));
+        QCOMPARE(messages.countContaining(QStringLiteral("Not a recovery response packet. ignore it.")), 1);
+        job.slotRecoveryRespReceived(answer(16, 0x00020000, kMac));
+        QCOMPARE(messages.countContaining(QStringLiteral("packet version incorrect. ")), 1);
+        job.slotRecoveryRespReceived(answer(16, 0x01020000, "02:53:56:00:0b:02"));
+        // The MAC is compared byte for byte: another case is another server.
+        job.slotRecoveryRespReceived(answer(16, 0x01020000, "02:53:56:00:0B:01"));
+        QCOMPARE(messages.countContaining(QStringLiteral("the packet mac-address does not match. ")), 2);
+        QVERIFY(!job.isResponseSeen());
+        // Bit 24 is what counts, not the whole version word.
+        job.slotRecoveryRespReceived(answer(16, 0x01000000, kMac));
+        QVERIFY(job.isResponseSeen());
+        QCOMPARE(job.getStage(), int(CThreadSysRecovery::STAGE_NONE));
+    }
+
+    void rebootAnswers()
+    {
+        const NASINFO target = rct::record(kMac, "127.0.0.1");
+        CThreadSysRecovery job(nullptr, &target, nullptr);
+        job.slotVerifyRebootRcvPkt(answer(FHOST_PKT_BRESPONSE, 0x01020000, "02:53:56:00:0b:02"));
+        job.slotVerifyRebootRcvPkt(answer(FHOST_PKT_QCF, 0x01020000, kMac));
+        QCOMPARE(job.getRebootState(), int(CThreadSysRecovery::REBOOT_NONE));
+        job.slotVerifyRebootRcvPkt(answer(FHOST_PKT_JRESPONSE, 0x01020000, kMac));
+        QCOMPARE(job.getRebootState(), int(CThreadSysRecovery::REBOOT_OTHER));
+        job.slotVerifyRebootRcvPkt(answer(FHOST_PKT_BRESPONSE, 0x01020000, kMac));
+        QCOMPARE(job.getRebootState(), int(CThreadSysRecovery::REBOOT_FINISHED));
+        // A type-6 answer queued behind the announcement does not hide it.
+        job.slotVerifyRebootRcvPkt(answer(FHOST_PKT_JRESPONSE, 0x01020000, kMac));
+        QCOMPARE(job.getRebootState(), int(CThreadSysRecovery::REBOOT_FINISHED));
+    }
+
+    // Nothing answers: nine one-second waits, then error 5; the dialog may be closed from then
+    // on, and a late answer changes nothing.
+    void noAnswer()
+    {
+        CFindHostUDP udp(nullptr, -1, 9999, QString()); // never started: only its signal is used
+        const NASINFO target = rct::record(kMac, "127.0.0.1");
+        auto *dialog = new CVorkDialogRecovery(nullptr, &target, &udp);
+        QPointer<CVorkDialogRecovery> alive(dialog);
+        rct::Messages messages;
+        rct::Watch watch(dialog);
+        dialog->show();
+        QElapsedTimer clock;
+        QVERIFY(watch.until([&] { return watch.stage() == CThreadSysRecovery::STAGE_BROADCAST; }, 5000));
+        clock.start();
+        QVERIFY(watch.until([&] { return watch.ended(); }, 5000));
+        const qint64 waited = clock.elapsed();
+        QVERIFY(watch.until(
+            [&] { return dialog->m_lblProgStatus->text() == QLatin1String(rct::kFailedNoResponse); },
+            2000));
+        QVERIFY2(waited >= 9 * 10 - 5, qPrintable(QString::number(waited)));
+
+        CThreadSysRecovery *job = dialog->getJob();
+        QCOMPARE(job->getStage(), int(CThreadSysRecovery::STAGE_FAILED));
+        QCOMPARE(job->getError(), int(CThreadSysRecovery::ERR_NO_ANSWER));
+        QCOMPARE(job->getProgress(), 100);
+        QCOMPARE(dialog->m_progressBar->value(), 100);
+        QCOMPARE(messages.countContaining(QStringLiteral("wait for broadcmd timeout!")), 1);
+        QCOMPARE(messages.countContaining(QStringLiteral("wait for recovery response timeout!")), 1);
+        QList<int> stages = watch.sequence(&rct::Sample::stage);
+        stages.removeAll(-100);
+        QCOMPARE(stages, QList<int>({0, 1, -1}));
+        for (const rct::Sample &s : watch.samples) {
+            if (s.stage == 1)
+                QVERIFY2(s.percent % 9 == 0 && s.percent >= 9 && s.percent <= 90,
+                         qPrintable(QString::number(s.percent)));
+            if (s.label != QLatin1String(rct::kFailedNoResponse))
+                QVERIFY(!s.closeEnabled);
+        }
+
+        // The answer wait is over: its slot no longer listens.
+        post(udp, answer(16, 0x01020000, kMac));
+        QTest::qWait(20);
+        QVERIFY(!job->isResponseSeen());
+
+        // Failed: Escape now closes the dialog.
+        QVERIFY(dialog->m_pbuttonBox->button(QDialogButtonBox::Close)->isEnabled());
+        QSignalSpy finished(dialog, &QDialog::finished);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.first().first().toInt(), int(QDialog::Rejected));
+        delete dialog;
+        QVERIFY(!alive);
+        QVERIFY2(messages.threadComplaints().isEmpty(), qPrintable(messages.threadComplaints().join('|')));
+    }
+
+    // Deleting the dialog in the middle of the answer wait stops the job within a slice.
+    void deleteDuringAnswerWait()
+    {
+        CWaitScale::setDivisor(10); // the answer wait is 9 s / 10 here
+        const NASINFO target = rct::record(kMac, "127.0.0.1");
+        auto *dialog = new CVorkDialogRecovery(nullptr, &target, nullptr);
+        rct::Messages messages;
+        rct::Watch watch(dialog);
+        dialog->show();
+        const bool reached =
+            watch.until([&] { return watch.stage() == CThreadSysRecovery::STAGE_BROADCAST; }, 5000);
+        QVERIFY(watch.until([&] { return dialog->getJob() && dialog->getJob()->getProgress() >= 18; }, 5000));
+        QPointer<CThreadSysRecovery> job(dialog->getJob());
+        QVERIFY(!dialog->close());
+        QVERIFY(job->isRunning());
+        QElapsedTimer clock;
+        clock.start();
+        delete dialog;
+        const qint64 took = clock.elapsed();
+        CWaitScale::setDivisor(100);
+        QVERIFY(reached);
+        QVERIFY(!job);
+        QVERIFY2(took < 1000, qPrintable(QString::number(took)));
+        QCOMPARE(messages.countContaining(QStringLiteral("did not stop")), 0);
+        QCOMPARE(messages.countContaining(QStringLiteral("wait for recovery response timeout!")), 0);
+        QVERIFY2(messages.threadComplaints().isEmpty(), qPrintable(messages.threadComplaints().join('|')));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // First, while the process has one thread: a network namespace of its own (as root, or in a
+    // user namespace of its own otherwise).
+    if (unshare(CLONE_NEWNET) != 0 && unshare(CLONE_NEWUSER | CLONE_NEWNET) != 0) {
+        fprintf(stderr, "skipped: no network namespace of our own (%s)\n", strerror(errno));
+        return 77;
+    }
+    if (!loopbackUp()) {
+        fprintf(stderr, "skipped: loopback cannot be brought up (%s)\n", strerror(errno));
+        return 77;
+    }
+    QApplication app(argc, argv);
+    TestRecovery tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "tst_recovery.moc"
