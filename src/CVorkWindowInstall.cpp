@@ -310,20 +310,31 @@ void CVorkWindowInstall::slotUpdateNetInstallStatus()
     if (m_pstkwCenter->currentWidget() != m_pwdgNetInstall)
         return;
 
+    // A cancelled installation ends at stage 8 without an error, but it did not succeed, and its
+    // entry is on its way out: no more ticks, no finish message, no button changes.
+    if (m_pcurNetInstall->isCancelled()) {
+        m_ptimerStatus->stop();
+        return;
+    }
+
     // Every non-zero code is a failure, also a server code with its top bit set.
     if (m_pcurNetInstall->getErrorCode() == 0) {
+        // The job moves on in its own thread while this tick runs. The stage is taken once,
+        // before the widget reads the job: stages only go up, so the widget shows this stage or
+        // a later one, and the end (which stops the ticks) is acted on only when the widget is
+        // sure to show it too.
+        const int stage = m_pcurNetInstall->getStage();
         bool formatData = false;
         bool formatSys = true;
         formatFlags(m_pcurNetInstall->getNasinfo(), &formatData, &formatSys);
         m_pwdgNetInstall->updateProgress(m_pcurNetInstall, formatData, formatSys);
 
-        const int stage = m_pcurNetInstall->getStage();
         if (stage == NI_STAGE_REBOOT)
             emit signalCanCloseTheItem();
         else if (stage == NI_STAGE_CONFIGURE || stage == NI_STAGE_DONE)
             emit signalCanNOTCloseTheItem();
 
-        showNetInstallFinished();
+        showNetInstallFinished(stage);
     } else {
         // The timer keeps running: the message is built and shown again on every tick.
         showNetInstallError(m_pwdgNetInstall);
@@ -343,9 +354,9 @@ bool CVorkWindowInstall::runFinishMessage(const QString &text, bool *shownFlag)
     return !self.isNull();
 }
 
-void CVorkWindowInstall::showNetInstallFinished()
+void CVorkWindowInstall::showNetInstallFinished(int stage)
 {
-    if (m_pcurNetInstall->getStage() != NI_STAGE_DONE)
+    if (stage != NI_STAGE_DONE)
         return;
     if (!isVisible() && !m_blNIFinishShown) {
         if (!runFinishMessage(finishText(m_pcurNetInstall->getNasinfo()), &m_blNIFinishShown))

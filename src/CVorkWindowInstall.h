@@ -95,8 +95,9 @@ protected:
 
 private:
     void sendConfigPacket(const NASINFO *pnasInfo, const CNasConfig *pnasConf);
-    // Stage 8: the finish message (once, only while the page is hidden), then the timer stops.
-    void showNetInstallFinished();
+    // Stage 8 (the stage this tick took from the job): the finish message (once, only while
+    // the page is hidden), then the timer stops.
+    void showNetInstallFinished(int stage);
     void showNetInstallError(CVorkWindowProgNetInstall *widget);
     // A successful quick configuration: the timer stops, then the finish message (once, only
     // while the page is hidden).
