@@ -10,7 +10,9 @@
 #include <QSettings>
 #include <QTimer>
 
+#include "BatchHelpers.h"
 #include "CFindHostUDP.h"
+#include "CNasConfig.h"
 #include "CQuenWOL.h"
 #include "CVorkDialogInstall.h"
 #include "CVorkDialogPreference.h"
@@ -23,6 +25,7 @@
 #include "CVorkWindowMainTab.h"
 #include "CVorkWindowPhotoUpload.h"
 #include "CVorkWindowRsrcMon.h"
+#include "CVorkWizardInstall.h"
 #include "NasinfoMetaType.h"
 #include "PhotoWizardBox.h"
 #include "StringTable.h"
@@ -39,6 +42,10 @@ const char *const WOL_GROUP = "WOL/RegisteredHosts/";
 
 // How long a search waits for the discovery thread to listen before it is sent anyway.
 const int LISTEN_WAIT_MS = 2000;
+
+// How often one server of a batch searches on when the free address it found was given to an
+// earlier server of the same batch. The address page's offset wraps after 254 steps.
+const int BATCH_ADDRESS_ATTEMPTS = 254;
 
 // The page buttons look like tabs: a border image per state, sliced 6 pixels from each edge.
 const char *const TAB_STYLE =
@@ -267,10 +274,16 @@ void CVorkWindowMain::createFinderPage()
             &CVorkFinderWindow::slotInsert);
     connect(m_pFinderWindow, &CVorkFinderWindow::signalRefresh, this,
             &CVorkWindowMain::slotSendSearch);
+    connect(m_pFinderWindow, &CVorkFinderWindow::signalMangerDoQuickConf, this,
+            &CVorkWindowMain::slotManagerDoQuickConf);
+    connect(m_pFinderWindow, &CVorkFinderWindow::signalMangerDoNetInstall, this,
+            &CVorkWindowMain::slotManagerDoNetInstall);
     connect(m_pFinderWindow, &CVorkFinderWindow::signalAboutTriggered, this,
             &CVorkWindowMain::slotAbout);
     connect(m_pFinderWindow, &CVorkFinderWindow::signalPrefTriggered, this,
             &CVorkWindowMain::slotPreferences);
+    connect(m_pFinderWindow, &CVorkFinderWindow::signalPopupInstallDlgTriggered, this,
+            &CVorkWindowMain::slotPopupInstallDlg);
 }
 
 void CVorkWindowMain::createWOLHelper()
@@ -484,6 +497,217 @@ void CVorkWindowMain::updateWindowMenu()
 
 void CVorkWindowMain::updateRsrcMonMenu()
 {
+}
+
+// --- installation requests ----------------------------------------------------------------
+
+void CVorkWindowMain::addInstallTargets(CVorkWizardInstall *wizard,
+                                        const QList<CVorkNasinfoMap::TKey> &qlistKeys, bool *raise)
+{
+    for (const CVorkNasinfoMap::TKey &key : qlistKeys) {
+        const NASINFO *pnasInfo = m_pNasinfoMap ? m_pNasinfoMap->find(key) : nullptr;
+        if (!pnasInfo) {
+            VORK_DEBUG_STR(DEBUG_SOURCE, "key not in the server map", key);
+            continue;
+        }
+        const CVorkWindowInstall *installPage =
+            qobject_cast<CVorkWindowInstall *>(m_pwdgPages[PAGE_INSTALL]);
+        if (installPage && installPage->isJobForServer(key)) {
+            *raise = true;
+            continue;
+        }
+        wizard->addNasinfo(*pnasInfo);
+    }
+}
+
+void CVorkWindowMain::markUnderInstallation(const NASINFO &nasInfo)
+{
+    // The finder shows "Check progress" for the server until a new answer replaces the record.
+    NASINFO *marked = new NASINFO(nasInfo);
+    marked->ulConfigured = FHOSTQC_CHECKING_PROGRESS;
+    m_pNasinfoMap->insert(marked, true);
+}
+
+// The address of one server of a batch. Every server searches from the address the user entered
+// (the address page adds its own offset, one further on every call), so a batch gets consecutive
+// free addresses; the parameters carry the entered address again for each server. A search that
+// lands on an address an earlier server of this batch was given (an address in use lies inside
+// the batch's range) goes on from the next offset. When the subnet has no free address left the
+// parameters switch to DHCP and stay so for the rest of the batch. A search the user closed
+// leaves the entered address, as the page does.
+void CVorkWindowMain::assignBatchAddress(CVorkWizardInstall *wizard, CNasConfig *config,
+                                         const QString &baseAddress, QStringList *assigned)
+{
+    if (config->isDHCP())
+        return;
+    for (int attempt = 0; attempt < BATCH_ADDRESS_ATTEMPTS; ++attempt) {
+        config->setIP(baseAddress);
+        wizard->assignNextAddress(config);
+        if (config->isDHCP() || config->getIP() == baseAddress ||
+            !assigned->contains(config->getIP()))
+            break;
+    }
+    if (config->isDHCP())
+        return;
+    if (config->getIP() != baseAddress && assigned->contains(config->getIP())) {
+        // Every offset was tried: no address of its own is left for this server.
+        config->setDHCP(true);
+        return;
+    }
+    assigned->append(config->getIP());
+}
+
+void CVorkWindowMain::slotManagerDoQuickConf(QList<CVorkNasinfoMap::TKey> qlistKeys)
+{
+    if (!tryLockOperation())
+        return;
+
+    bool raise = false;
+    CVorkWizardInstall *wizard = new CVorkWizardInstall(m_pNasinfoMap, this, false);
+    addInstallTargets(wizard, qlistKeys, &raise);
+    const QList<NASINFO> targets = wizard->getNasinfoList();
+
+    if (!targets.isEmpty() && wizard->exec() == QDialog::Accepted) {
+        CNasConfig config(*wizard->createNasConfig());
+        const QString nameTemplate = config.getServerName();
+        const QString baseAddress = config.getIP();
+        const bool batch = targets.size() > 1;
+        QStringList assigned;
+        unsigned int n = 1;
+        for (const NASINFO &target : targets) {
+            // The entry gets the record as it went into the map (state "Check progress"). It is
+            // handed on as this copy: the map's own record may be replaced by an answer that
+            // the address search's event loop delivers.
+            NASINFO record = target;
+            record.ulConfigured = FHOSTQC_CHECKING_PROGRESS;
+            markUnderInstallation(record);
+            config.setServerName(expandServerNameTemplate(nameTemplate, n));
+            assignBatchAddress(wizard, &config, baseAddress, &assigned);
+            addQuickConfItem(batch, &config, &record);
+            config.setServerName(nameTemplate);
+            ++n;
+        }
+        raise = targets.size() == 1;
+    }
+
+    unlockOperation();
+    delete wizard;
+    if (raise)
+        slotPopupInstallDlg(targets.isEmpty() ? QString() : CVorkNasinfoMap::keyOf(targets.first()));
+}
+
+void CVorkWindowMain::slotManagerDoNetInstall(QList<CVorkNasinfoMap::TKey> qlistKeys)
+{
+    if (!tryLockOperation())
+        return;
+
+    bool raise = false;
+    CVorkWizardInstall *wizard = new CVorkWizardInstall(m_pNasinfoMap, this, true);
+    addInstallTargets(wizard, qlistKeys, &raise);
+    const QList<NASINFO> targets = wizard->getNasinfoList();
+
+    if (!targets.isEmpty() && wizard->exec() == QDialog::Accepted) {
+        CNasConfig config(*wizard->createNasConfig());
+        const QString nameTemplate = config.getServerName();
+        const QString patchPath = config.getPatPath();
+        if (targets.size() == 1) {
+            // One server keeps the name and the file exactly as entered; its job gets the
+            // record with the state from before the wizard (it decides what is formatted).
+            const NASINFO record = wizard->getNasinfo() ? *wizard->getNasinfo() : targets.first();
+            markUnderInstallation(record);
+            addNetInstallItem(false, &config, &record);
+            raise = true;
+        } else {
+            // A batch: the chosen path is a directory; each server gets the newest file of its
+            // own model from it.
+            const QString baseAddress = config.getIP();
+            QStringList assigned;
+            unsigned int n = 1;
+            for (const NASINFO &target : targets) {
+                const NASINFO record = target;
+                markUnderInstallation(record);
+                config.setServerName(expandServerNameTemplate(nameTemplate, n));
+                config.setPatPath(findNewestPatchFile(patchPath, &record));
+                assignBatchAddress(wizard, &config, baseAddress, &assigned);
+                addNetInstallItem(true, &config, &record);
+                config.setServerName(nameTemplate);
+                config.setPatPath(patchPath);
+                ++n;
+            }
+            raise = false;
+        }
+    }
+
+    unlockOperation();
+    delete wizard;
+    if (raise)
+        slotPopupInstallDlg(targets.isEmpty() ? QString() : CVorkNasinfoMap::keyOf(targets.first()));
+}
+
+// A new install entry for the server: an entry the install map already holds for its MAC is
+// removed first (its page stops its job), with its dialog's clear request cut from this window
+// beforehand, so that the dialog on its way out no longer reaches it. Returns the new entry's
+// dialog, registered in the install map with a copy of the record.
+CVorkDialogInstall *CVorkWindowMain::replaceInstallEntry(const NASINFO &nasInfo)
+{
+    const QString key = CVorkNasinfoMap::keyOf(nasInfo);
+    if (m_pInstallMap->contains(key)) {
+        if (CVorkDialogInstall *old = m_pInstallMap->getDialog(key))
+            disconnect(old, &CVorkDialogInstall::signalClearFinishedItems, this,
+                       &CVorkWindowMain::slotClearInstallFinishedItems);
+        m_pInstallMap->remove(key);
+    }
+    CVorkDialogInstall *dialog = createInstallDialog();
+    m_pInstallMap->insert(key, dialog, &nasInfo);
+    return dialog;
+}
+
+void CVorkWindowMain::addNetInstallItem(bool batch, const CNasConfig *pnasConf,
+                                        const NASINFO *pnasInfo)
+{
+    Q_UNUSED(batch);
+    if (!pnasConf || !pnasInfo)
+        return;
+    // Copied at once: building the dialog runs events, and the caller's record must not be
+    // needed after that.
+    const NASINFO record = *pnasInfo;
+    CVorkDialogInstall *dialog = replaceInstallEntry(record);
+    if (CVorkWindowInstall *tab = qobject_cast<CVorkWindowInstall *>(dialog->getInstallWindow()))
+        tab->slotAddNetInst(&record, pnasConf);
+}
+
+void CVorkWindowMain::addQuickConfItem(bool batch, const CNasConfig *pnasConf,
+                                       const NASINFO *pnasInfo)
+{
+    Q_UNUSED(batch);
+    if (!pnasConf || !pnasInfo)
+        return;
+    // The record may be one the server map holds, which an answer delivered while the dialog is
+    // built may replace: the entry and the job work from this copy.
+    const NASINFO record = *pnasInfo;
+    CVorkDialogInstall *dialog = replaceInstallEntry(record);
+    connect(dialog, &CVorkDialogInstall::signalClearFinishedItems, this,
+            &CVorkWindowMain::slotClearInstallFinishedItems);
+    if (CVorkWindowInstall *tab = qobject_cast<CVorkWindowInstall *>(dialog->getInstallWindow()))
+        tab->slotAddQuickConf(&record, pnasConf);
+}
+
+void CVorkWindowMain::slotPopupInstallDlg(QString strMac)
+{
+    CVorkDialogInstall *dialog = m_pInstallMap ? m_pInstallMap->getDialog(strMac) : nullptr;
+    if (!dialog)
+        return;
+    dialog->setVisible(true);
+    dialog->raise();
+    dialog->setFocus(Qt::OtherFocusReason);
+    // Un-minimised; a maximised dialog stays maximised.
+    dialog->setWindowState(dialog->windowState() & ~Qt::WindowMinimized);
+}
+
+void CVorkWindowMain::slotClearInstallFinishedItems()
+{
+    if (m_pInstallMap)
+        m_pInstallMap->slotClearBtnTriggered(false);
 }
 
 // --- closing ---------------------------------------------------------------------------------

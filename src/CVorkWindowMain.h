@@ -1,18 +1,22 @@
 #ifndef CVORKWINDOWMAIN_H
 #define CVORKWINDOWMAIN_H
 
+#include <QList>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 #include "CVorkNasinfoMap.h"
 #include "ui_CVorkWindowMain.h"
 
 class CFindHostUDP;
+class CNasConfig;
 class CQuenWOL;
 class CVorkDialogInstall;
 class CVorkFinderWindow;
 class CVorkInstallMap;
 class CVorkWindowMainTab;
+class CVorkWizardInstall;
 class QCloseEvent;
 class QWidget;
 
@@ -110,6 +114,23 @@ public slots:
     // Starts the discovery thread.
     void slotStartUdpThread();
 
+    // --- installation requests of the finder page ---
+    // Quick configuration and network installation of the servers under the keys: keys the
+    // server map does not hold are left out; the install wizard runs modally for the rest (no
+    // wizard when none is left), and on Finish every target is marked "Check progress" in the
+    // server map and gets an install entry of its own running its job. A batch names its
+    // servers from the "#" template, gives them consecutive free addresses from the entered one
+    // and, for a network installation, the newest matching file of the chosen directory. The
+    // entry's dialog comes to the front when there was one target. Both do nothing while the
+    // busy flag is set, and hold it while they run.
+    void slotManagerDoQuickConf(QList<CVorkNasinfoMap::TKey> qlistKeys);
+    void slotManagerDoNetInstall(QList<CVorkNasinfoMap::TKey> qlistKeys);
+    // Shows, raises, focuses and un-minimises the install dialog of the MAC; an unknown or empty
+    // MAC does nothing. Ignores the busy flag.
+    void slotPopupInstallDlg(QString strMac);
+    // Drops the finished install entries whose dialogs are hidden. Ignores the busy flag.
+    void slotClearInstallFinishedItems();
+
 private slots:
     // Sends a search broadcast for the finder, once the discovery thread listens.
     void slotSendSearch();
@@ -128,6 +149,17 @@ private:
     void setupTabStyle();
     // Makes the page current and runs its delayed initialisation.
     void showPage(PAGES page);
+
+    // Installation requests: the targets of the wizard, the install entries and the batch
+    // address step (see the .cpp).
+    void addInstallTargets(CVorkWizardInstall *wizard, const QList<CVorkNasinfoMap::TKey> &qlistKeys,
+                           bool *raise);
+    void markUnderInstallation(const NASINFO &nasInfo);
+    void assignBatchAddress(CVorkWizardInstall *wizard, CNasConfig *config,
+                            const QString &baseAddress, QStringList *assigned);
+    void addNetInstallItem(bool batch, const CNasConfig *pnasConf, const NASINFO *pnasInfo);
+    void addQuickConfItem(bool batch, const CNasConfig *pnasConf, const NASINFO *pnasInfo);
+    CVorkDialogInstall *replaceInstallEntry(const NASINFO &nasInfo);
 
     QWidget *m_pwdgPages[PAGE_COUNT];
     CVorkNasinfoMap *m_pNasinfoMap;
