@@ -16,6 +16,7 @@
 #include "CQuenWOL.h"
 #include "CVorkDialogInstall.h"
 #include "CVorkDialogPreference.h"
+#include "CVorkFSCKCancelProgDialog.h"
 #include "CVorkFinderWindow.h"
 #include "CVorkGlobalSettings.h"
 #include "CVorkHelpBrowser.h"
@@ -26,6 +27,7 @@
 #include "CVorkWindowPhotoUpload.h"
 #include "CVorkWindowRsrcMon.h"
 #include "CVorkWizardInstall.h"
+#include "CWizNetProgDialog.h"
 #include "NasinfoMetaType.h"
 #include "PhotoWizardBox.h"
 #include "StringTable.h"
@@ -70,6 +72,9 @@ CVorkWindowMain::CVorkWindowMain()
       m_pUdpThread(nullptr),
       m_pWOL(nullptr),
       m_pInstallMap(nullptr),
+      m_pNetSetting(nullptr),
+      m_pNetProgDialog(nullptr),
+      m_pFSCKDialog(nullptr),
       m_blBusy(false)
 {
     for (QWidget *&page : m_pwdgPages)
@@ -113,6 +118,13 @@ CVorkWindowMain::~CVorkWindowMain()
         findChildren<CVorkDialogInstall *>(QString(), Qt::FindDirectChildrenOnly);
     m_pwdgPages[PAGE_INSTALL] = nullptr;
     qDeleteAll(dialogs);
+    // The network-setting job listens to the discovery thread: it goes before the thread.
+    delete m_pNetSetting;
+    m_pNetSetting = nullptr;
+    delete m_pNetProgDialog;
+    m_pNetProgDialog = nullptr;
+    delete m_pFSCKDialog;
+    m_pFSCKDialog = nullptr;
 
     stopUdpThread();
     // The pages hold the server map; they go before it.
@@ -237,6 +249,8 @@ void CVorkWindowMain::createRsrcMonPage()
     rsrcMon->setMainWindow(this);
     m_pstkwCenter->addWidget(rsrcMon);
     QCoreApplication::processEvents();
+    connect(rsrcMon, &CVorkWindowRsrcMon::signalRsrcAdd, this, &CVorkWindowMain::slotRsrcMonAdd);
+    connect(rsrcMon, &CVorkWindowRsrcMon::signalRsrcEdit, this, &CVorkWindowMain::slotRsrcMonEdit);
     connect(rsrcMon, &CVorkWindowRsrcMon::signalAboutTriggered, this, &CVorkWindowMain::slotAbout);
     connect(rsrcMon, &CVorkWindowRsrcMon::signalPrefTriggered, this,
             &CVorkWindowMain::slotPreferences);
@@ -249,6 +263,10 @@ void CVorkWindowMain::createPhotoUploadPage()
     photo->setMainWindow(this);
     m_pstkwCenter->addWidget(photo);
     QCoreApplication::processEvents();
+    connect(photo, &CVorkWindowPhotoUpload::signalPhotoServerAdd, this,
+            &CVorkWindowMain::slotPhotoUpdServerAdd);
+    connect(photo, &CVorkWindowPhotoUpload::signalPhotoServerEdit, this,
+            &CVorkWindowMain::slotPhotoUpdServerEdit);
     connect(photo, &CVorkWindowPhotoUpload::signalAboutTriggered, this,
             &CVorkWindowMain::slotAbout);
     connect(photo, &CVorkWindowPhotoUpload::signalPrefTriggered, this,
@@ -284,6 +302,24 @@ void CVorkWindowMain::createFinderPage()
             &CVorkWindowMain::slotPreferences);
     connect(m_pFinderWindow, &CVorkFinderWindow::signalPopupInstallDlgTriggered, this,
             &CVorkWindowMain::slotPopupInstallDlg);
+    connect(m_pFinderWindow, &CVorkFinderWindow::signalMangerOpenWebUI, this,
+            &CVorkWindowMain::slotManagerOpenWebUI);
+    connect(m_pFinderWindow, &CVorkFinderWindow::signalMangerDoNetSetting, this,
+            &CVorkWindowMain::slotManagerDoNetSetting);
+    connect(m_pFinderWindow, &CVorkFinderWindow::signalManagerDoRecover, this,
+            &CVorkWindowMain::slotManagerDoRecover);
+    connect(m_pFinderWindow, &CVorkFinderWindow::signalMangerCancelFSCK, this,
+            &CVorkWindowMain::slotManagerCancelFSCK);
+    connect(m_pFinderWindow, &CVorkFinderWindow::signalMemTest, this,
+            &CVorkWindowMain::slotDoMemTest);
+    connect(m_pFinderWindow, &CVorkFinderWindow::signalSetUpWOL, this,
+            &CVorkWindowMain::slotDoSetUpWOL);
+    connect(m_pFinderWindow, &CVorkFinderWindow::signalWakeUp, this,
+            &CVorkWindowMain::slotDoWakeUp);
+    connect(m_pFinderWindow, &CVorkFinderWindow::signalRemoveWOL, this,
+            &CVorkWindowMain::slotDoRemoveWOL);
+    connect(m_pFinderWindow, &CVorkFinderWindow::signalAboutToFindNas, this,
+            &CVorkWindowMain::slotAddWOLSvr2FinderWin);
 }
 
 void CVorkWindowMain::createWOLHelper()

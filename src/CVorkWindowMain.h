@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "CNetSetting.h"
 #include "CVorkNasinfoMap.h"
 #include "ui_CVorkWindowMain.h"
 
@@ -17,6 +18,8 @@ class CVorkFinderWindow;
 class CVorkInstallMap;
 class CVorkWindowMainTab;
 class CVorkWizardInstall;
+class CVorkFSCKCancelProgDialog;
+class CWizNetProgDialog;
 class QCloseEvent;
 class QWidget;
 
@@ -131,6 +134,37 @@ public slots:
     // Drops the finished install entries whose dialogs are hidden. Ignores the busy flag.
     void slotClearInstallFinishedItems();
 
+    // --- maintenance, profile and Wake-on-LAN requests ---
+    // Network settings of one server: the network wizard, then the job with its progress dialog;
+    // the result is shown by slotNetSettingFinished, and only a success starts a new search.
+    void slotManagerDoNetSetting(CVorkNasinfoMap::TKey key);
+    void slotNetSettingFinished(CNetSetting::NETSETTING_STATUS status, ulong ulError);
+    // The memory-test wizard; an accepted one puts the server on the finder's watch list. A key
+    // the server map does not hold runs the wizard on an all-zero record.
+    void slotDoMemTest(CVorkNasinfoMap::TKey key);
+    // The recovery dialog, run modally.
+    void slotManagerDoRecover(CVorkNasinfoMap::TKey key);
+    // Skipping a running file-system check, offered only to a server with the service in both
+    // of its bitmaps: confirmation, the request, and a wait of 20 s for the answer; a new search
+    // follows either way.
+    void slotManagerCancelFSCK(CVorkNasinfoMap::TKey key);
+    // Opens the web administration page of every server under the keys (ignores the busy flag).
+    void slotManagerOpenWebUI(QList<CVorkNasinfoMap::TKey> qlistKeys);
+    // Profile requests of the resource-monitor page (profile name for an edit).
+    void slotRsrcMonAdd(CVorkNasinfoMap::TKey key);
+    void slotRsrcMonEdit(QString strProfile);
+    // Profile requests of the photo-uploader page (profile key for an edit).
+    void slotPhotoUpdServerAdd(CVorkNasinfoMap::TKey key);
+    void slotPhotoUpdServerEdit(QString strPhotoConfigKey);
+    // Wake-on-LAN: registering (with the host dialog for one server or none, without it for
+    // several), waking and removing registered hosts; the last three ignore the busy flag.
+    void slotDoSetUpWOL(QList<CVorkNasinfoMap::TKey> qlistKeys);
+    void slotDoWakeUp(QList<CVorkNasinfoMap::TKey> qlistKeys);
+    void slotDoRemoveWOL(QList<CVorkNasinfoMap::TKey> qlistKeys);
+    // Lists every registered host the server map does not hold as off-line (run at the start
+    // of every search, after the map was emptied).
+    void slotAddWOLSvr2FinderWin();
+
 private slots:
     // Sends a search broadcast for the finder, once the discovery thread listens.
     void slotSendSearch();
@@ -161,12 +195,22 @@ private:
     void addQuickConfItem(bool batch, const CNasConfig *pnasConf, const NASINFO *pnasInfo);
     CVorkDialogInstall *replaceInstallEntry(const NASINFO &nasInfo);
 
+    // Maintenance requests (CVorkWindowMainMaint.cpp).
+    void runNetSetting(const CNasConfig &config, const NASINFO &record);
+    void cancelFSCK(const NASINFO &record);
+    void openWebUI(const NASINFO &record);
+
     QWidget *m_pwdgPages[PAGE_COUNT];
     CVorkNasinfoMap *m_pNasinfoMap;
     CVorkFinderWindow *m_pFinderWindow;
     CFindHostUDP *m_pUdpThread;
     CQuenWOL *m_pWOL;
     CVorkInstallMap *m_pInstallMap;
+    // The last network-setting job and its progress dialog, and the last skip dialog: each kept
+    // until the next one of its kind is made.
+    CNetSetting *m_pNetSetting;
+    CWizNetProgDialog *m_pNetProgDialog;
+    CVorkFSCKCancelProgDialog *m_pFSCKDialog;
     bool m_blBusy;
 };
 
