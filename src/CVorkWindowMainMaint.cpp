@@ -31,6 +31,7 @@
 #include "CVorkWizardRsrcMon.h"
 #include "CWOLConfig.h"
 #include "CWizNetProgDialog.h"
+#include "NasinfoText.h"
 #include "QuenWizardBox.h"
 #include "StringTable.h"
 #include "platforms.h"
@@ -67,16 +68,16 @@ CWOLConfig wolConfigFor(const NASINFO &nasInfo)
     config.setAddrName(addressOf(nasInfo));
     config.setMacAddress(CVorkNasinfoMap::keyOf(nasInfo));
     config.setNetwork(0);
-    config.setProfile(QString::fromUtf8(nasInfo.szServerName,
-                                        int(strnlen(nasInfo.szServerName, sizeof nasInfo.szServerName))));
+    config.setProfile(nasinfoText(nasInfo.szServerName));
     config.setPortNum(WOL_DEFAULT_PORT);
     return config;
 }
 
-// Copies at most size - 1 bytes of the text into a record field and ends it with a zero.
+// Copies at most size - 1 characters of the text into a record field and ends it with a zero.
+// Record texts are Latin-1, as the finder's table reads them.
 void copyField(char *field, size_t size, const QString &text)
 {
-    const QByteArray bytes = text.toUtf8();
+    const QByteArray bytes = text.toLatin1();
     const size_t n = qMin(size - 1, size_t(bytes.size()));
     memcpy(field, bytes.constData(), n);
     field[n] = '\0';
@@ -280,13 +281,15 @@ void CVorkWindowMain::slotRsrcMonAdd(CVorkNasinfoMap::TKey key)
     CVorkWindowRsrcMon *page = qobject_cast<CVorkWindowRsrcMon *>(m_pwdgPages[PAGE_RSRC_MON]);
     const NASINFO *pnasInfo = m_pNasinfoMap ? m_pNasinfoMap->find(key) : nullptr;
 
-    // A server that has a profile already: that profile is shown instead of a new one.
+    // A server that has a profile already: that profile is shown instead of a new one. The page
+    // lists its stored profiles only when it is first shown, so it is shown before the profile
+    // is selected in its list.
     QString existing;
     if (pnasInfo && page &&
         CRsrcConfig::isHostPortExisted(ntohl(pnasInfo->ulIP), int(pnasInfo->ulHttpPort), &existing)) {
-        page->slotConfigTrigged(existing);
         unlockOperation();
         slotActionToggle(PAGE_RSRC_MON);
+        page->slotConfigTrigged(existing);
         return;
     }
 

@@ -1,0 +1,267 @@
+// Shared pieces of the main window's maintenance-request tests: a driver for the modal wizards
+// and dialogs the window runs (it acts on each from a timer, as a user would, and records what
+// it saw), a catcher for the web pages the window opens, a capture of debug lines, the finder's
+// rows, and bounded waits.
+//
+// Message boxes are left to BoxAnswerer; the driver only records that one was up.
+#ifndef MAINTREQTEST_H
+#define MAINTREQTEST_H
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QInputDialog>
+#include <QJsonObject>
+#include <QMessageBox>
+#include <QMutex>
+#include <QPointer>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QTimer>
+#include <QUrl>
+#include <QWizard>
+#include <QtTest>
+
+#include <functional>
+
+#include "CVorkFinderWindow.h"
+#include "CVorkNasinfoModel.h"
+#include "netnsbed.h"
+
+namespace mrt {
+
+// Runs the event loop (deferred deletions included) until the condition holds or the time is up.
+inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!condition()) {
+        if (t.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTest::qSleep(2);
+    }
+    return true;
+}
+
+inline void spin(int ms)
+{
+    waitFor([] { return false; }, ms);
+}
+
+// Presses the wizard's forward button that is shown: Next, or Commit on a commit page.
+inline void advance(QWizard *wizard)
+{
+    QAbstractButton *commit = wizard->button(QWizard::CommitButton);
+    if (commit && commit->isVisible() && commit->isEnabled()) {
+        QTest::mouseClick(commit, Qt::LeftButton);
+        return;
+    }
+    QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
+}
+
+// Drives every modal widget other than a message box while it lives. `act` is called on every
+// poll (10 ms) while such a widget is the active modal one, from a timer of its own so that the
+// clicks it makes may run nested event loops; `fresh` is true the first time the widget (or the
+// wizard page) is seen. An input dialog is rejected at once. A widget that stays up longer than
+// `giveUpMs` is rejected and counted in gaveUp, so a request under test always
+// returns. At most 12000 polls.
+class ModalDriver : public QObject
+{
+public:
+    explicit ModalDriver(std::function<void(QWidget *, bool)> script = nullptr)
+        : act(std::move(script))
+    {
+        m_timer.setInterval(10);
+        connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
+        m_timer.start();
+    }
+
+    std::function<void(QWidget *, bool)> act;
+    // Class names of the modal widgets seen, in order of first appearance (boxes left out).
+    QStringList seen;
+    int boxes = 0;
+    int gaveUp = 0;
+    int giveUpMs = 15000;
+
+    int count(const char *className) const { return seen.count(QLatin1String(className)); }
+
+private:
+    void poll()
+    {
+        if (++m_polls > 12000) {
+            m_timer.stop();
+            return;
+        }
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        if (qobject_cast<QMessageBox *>(modal)) {
+            if (modal != m_lastBox.data()) {
+                m_lastBox = modal;
+                ++boxes;
+            }
+            return;
+        }
+        if (modal != m_widget.data()) {
+            m_widget = modal;
+            m_page = -2;
+            m_since.start();
+            seen << QLatin1String(modal->metaObject()->className());
+        }
+        if (QInputDialog *input = qobject_cast<QInputDialog *>(modal)) {
+            input->reject();
+            return;
+        }
+        if (m_since.elapsed() > giveUpMs) {
+            ++gaveUp;
+            m_since.start();
+            // Rejected rather than done(-1): a wizard checks its page before any other result.
+            QPointer<QDialog> dialog(qobject_cast<QDialog *>(modal));
+            QTimer::singleShot(0, this, [dialog] {
+                if (dialog)
+                    dialog->reject();
+            });
+            return;
+        }
+        if (m_acting || !act)
+            return;
+        QWizard *wizard = qobject_cast<QWizard *>(modal);
+        const int page = wizard ? wizard->currentId() : -1;
+        const bool fresh = page != m_page;
+        m_page = page;
+        m_acting = true;
+        QPointer<QWidget> target(modal);
+        QTimer::singleShot(0, this, [this, target, fresh] {
+            if (target && target->isVisible())
+                act(target, fresh);
+            m_acting = false;
+        });
+    }
+
+    QTimer m_timer;
+    int m_polls = 0;
+    bool m_acting = false;
+    QPointer<QWidget> m_widget;
+    QPointer<QWidget> m_lastBox;
+    int m_page = -2;
+    QElapsedTimer m_since;
+};
+
+// Every debug line written while an instance exists.
+class DebugCapture
+{
+public:
+    DebugCapture()
+    {
+        s_instance = this;
+        m_previous = qInstallMessageHandler(&DebugCapture::handler);
+    }
+    ~DebugCapture()
+    {
+        qInstallMessageHandler(m_previous);
+        s_instance = nullptr;
+    }
+    int count(const QString &part) const
+    {
+        QMutexLocker lock(&m_mutex);
+        int n = 0;
+        for (const QString &line : m_lines)
+            n += line.contains(part) ? 1 : 0;
+        return n;
+    }
+
+private:
+    static void handler(QtMsgType, const QMessageLogContext &, const QString &text)
+    {
+        if (s_instance) {
+            QMutexLocker lock(&s_instance->m_mutex);
+            s_instance->m_lines << text;
+        }
+    }
+    static inline DebugCapture *s_instance = nullptr;
+    QtMessageHandler m_previous;
+    mutable QMutex m_mutex;
+    QStringList m_lines;
+};
+
+// Drops the offscreen platform's warning that it cannot pass size hints on (the resource-monitor
+// page's charts ask for it on every layout) and hands every other line to the handler that was
+// installed before, the test log's.
+class SizeHintFilter
+{
+public:
+    static void install() { s_previous = qInstallMessageHandler(&SizeHintFilter::handler); }
+
+private:
+    static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        if (type == QtWarningMsg && text.contains(QLatin1String("propagateSizeHints")))
+            return;
+        if (s_previous)
+            s_previous(type, context, text);
+    }
+    static inline QtMessageHandler s_previous = nullptr;
+};
+
+// The capture lines of one service (and one unit, and one event, when given).
+inline QList<QJsonObject> linesOf(const char *svc, const QString &unit = QString(),
+                                  const char *event = nullptr)
+{
+    QList<QJsonObject> out;
+    for (const QJsonObject &line : bed::captureLines()) {
+        if (line.value(QStringLiteral("svc")).toString() != QLatin1String(svc))
+            continue;
+        if (!unit.isNull() && line.value(QStringLiteral("unit")).toString() != unit)
+            continue;
+        if (event && line.value(QStringLiteral("event")).toString() != QLatin1String(event))
+            continue;
+        out << line;
+    }
+    return out;
+}
+
+// The status cell of the server's row in the finder's table, trimmed; empty without a row.
+inline QString statusCell(CVorkFinderWindow *finder, const QString &key)
+{
+    CVorkNasinfoModel *model = finder->getNasinfoModel();
+    const int row = model->rowOfKey(key);
+    if (row < 0)
+        return QString();
+    return model->data(model->index(row, CVorkNasinfoModel::COL_STATUS)).toString().trimmed();
+}
+
+// Selects the server's row in the finder's table as a click would, and lets the page update its
+// actions. False when the table shows no such row.
+inline bool selectRow(CVorkFinderWindow *finder, const QString &key)
+{
+    QTableView *view = finder->m_ptableviewFinder;
+    QAbstractItemModel *shown = view->model();
+    QSortFilterProxyModel *proxy = qobject_cast<QSortFilterProxyModel *>(shown);
+    for (int r = 0; shown && r < shown->rowCount(); ++r) {
+        const QModelIndex index = shown->index(r, 0);
+        const QModelIndex source = proxy ? proxy->mapToSource(index) : index;
+        if (CVorkNasinfoModel::keyOf(source) != key)
+            continue;
+        view->setCurrentIndex(index);
+        view->selectRow(r);
+        finder->slotUpdateQActionStatus();
+        return true;
+    }
+    return false;
+}
+
+} // namespace mrt
+
+// Takes the URLs QDesktopServices would hand to the browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+#endif // MAINTREQTEST_H
