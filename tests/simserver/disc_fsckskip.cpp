@@ -189,36 +189,16 @@ bool answerFsckSkip(Server &server, const Datagram &d, Replier &replier)
 
 SIM_REGISTER_DATAGRAM_HANDLER("fsckskip", 140, answerFsckSkip);
 
-class FsckSkipService : public Service
+class FsckSkipService : public DivisorService
 {
 public:
-    bool start(Server &, const Json::Value &config, QString *) override
-    {
-        if (config.isObject() && config.isMember("divisor"))
-            CWaitScale::setDivisor(config["divisor"].asInt());
-        return true;
-    }
+    FsckSkipService() : DivisorService("fsckskip") {}
 
-    bool command(const QStringList &words, QString *reply) override
+protected:
+    void addCounters(Json::Value &stats) const override
     {
-        bool ok = false;
-        const int divisor = words.value(1).toInt(&ok);
-        if (words.size() != 2 || words[0] != QLatin1String("divisor") || !ok || divisor < 1) {
-            *reply = QStringLiteral("err usage: fsckskip divisor N");
-            return true;
-        }
-        CWaitScale::setDivisor(divisor);
-        *reply = QStringLiteral("ok");
-        return true;
-    }
-
-    Json::Value stats() const override
-    {
-        Json::Value s(Json::objectValue);
-        s["divisor"] = CWaitScale::divisor();
-        s["requests"] = counters().requests;
-        s["answers"] = counters().answers;
-        return s;
+        stats["requests"] = counters().requests;
+        stats["answers"] = counters().answers;
     }
 };
 

@@ -353,38 +353,18 @@ bool answerQuickConf(Server &server, const Datagram &d, Replier &replier)
 SIM_REGISTER_DATAGRAM_HANDLER("quickconf", 120, answerQuickConf);
 
 // Control of the scripted answers: the wait divisor and counters.
-class QuickConfService : public Service
+class QuickConfService : public DivisorService
 {
 public:
-    bool start(Server &, const Json::Value &config, QString *) override
-    {
-        if (config.isObject() && config.isMember("divisor"))
-            CWaitScale::setDivisor(config["divisor"].asInt());
-        return true;
-    }
+    QuickConfService() : DivisorService("quickconf") {}
 
-    bool command(const QStringList &words, QString *reply) override
+protected:
+    void addCounters(Json::Value &stats) const override
     {
-        bool ok = false;
-        const int divisor = words.value(1).toInt(&ok);
-        if (words.size() != 2 || words[0] != QLatin1String("divisor") || !ok || divisor < 1) {
-            *reply = QStringLiteral("err usage: quickconf divisor N");
-            return true;
-        }
-        CWaitScale::setDivisor(divisor);
-        *reply = QStringLiteral("ok");
-        return true;
-    }
-
-    Json::Value stats() const override
-    {
-        Json::Value s(Json::objectValue);
-        s["divisor"] = CWaitScale::divisor();
-        s["commands"] = counters().commands;
-        s["answers"] = counters().answers;
-        s["addressesAdded"] = counters().addressesAdded;
-        s["addressErrors"] = counters().addressErrors;
-        return s;
+        stats["commands"] = counters().commands;
+        stats["answers"] = counters().answers;
+        stats["addressesAdded"] = counters().addressesAdded;
+        stats["addressErrors"] = counters().addressErrors;
     }
 };
 

@@ -1,6 +1,8 @@
 // The simulated server's core: scenario, units, capture file, control socket and services.
 #include "simserver.h"
 
+#include "CWaitScale.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
@@ -332,4 +334,33 @@ QString Server::runCommand(const QString &line)
     return QStringLiteral("err unknown command %1").arg(cmd);
 }
 
+bool DivisorService::start(Server &, const Json::Value &config, QString *)
+{
+    if (config.isObject() && config.isMember("divisor"))
+        CWaitScale::setDivisor(config["divisor"].asInt());
+    return true;
+}
+
+bool DivisorService::command(const QStringList &words, QString *reply)
+{
+    bool ok = false;
+    const int divisor = words.value(1).toInt(&ok);
+    if (words.size() != 2 || words[0] != QLatin1String("divisor") || !ok || divisor < 1) {
+        *reply = QStringLiteral("err usage: %1 divisor N").arg(QLatin1String(m_name));
+        return true;
+    }
+    CWaitScale::setDivisor(divisor);
+    *reply = QStringLiteral("ok");
+    return true;
+}
+
+Json::Value DivisorService::stats() const
+{
+    Json::Value s(Json::objectValue);
+    s["divisor"] = CWaitScale::divisor();
+    addCounters(s);
+    return s;
+}
+
 } // namespace sim
+

@@ -51,6 +51,24 @@ public:
     virtual Json::Value stats() const { return Json::Value(Json::objectValue); }
 };
 
+// A service of scripted answers whose one setting is the wait divisor of its delays: "divisor" in
+// its scenario object, or the control line "<name> divisor N" (the divisor is process-wide, so
+// every scripted service shares it). Its stats are the divisor and the counters the subclass adds.
+class DivisorService : public Service
+{
+public:
+    explicit DivisorService(const char *name) : m_name(name) {}
+    bool start(Server &server, const Json::Value &config, QString *error) override;
+    bool command(const QStringList &words, QString *reply) override;
+    Json::Value stats() const override;
+
+protected:
+    virtual void addCounters(Json::Value &stats) const = 0;
+
+private:
+    const char *m_name;
+};
+
 using ServiceFactory = std::unique_ptr<Service> (*)();
 
 struct ServiceInfo {
