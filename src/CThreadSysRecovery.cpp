@@ -10,6 +10,7 @@
 #include "CQuenTCP.h"
 #include "CWaitScale.h"
 #include "NasinfoText.h"
+#include "RebootPacket.h"
 #include "VorkDebug.h"
 
 namespace {
@@ -134,25 +135,7 @@ void CThreadSysRecovery::slotRecoveryRespReceived(NASINFO nasInfo)
 
 void CThreadSysRecovery::slotVerifyRebootRcvPkt(NASINFO nasInfo)
 {
-    VORK_DEBUG_INT(SRC, "nasinfo.ulPacketType", nasInfo.ulPacketType);
-    VORK_DEBUG_INT(SRC, "nasinfo.ulErrCode", nasInfo.ulErrCode);
-    VORK_DEBUG_INT(SRC, "nasinfo.ulConfigured", nasInfo.ulConfigured);
-    VORK_DEBUG_INT(SRC, "nasinfo.ulFindHostVersion", nasInfo.ulFindHostVersion);
-    if (nasInfo.ulPacketType != FHOST_PKT_BRESPONSE && nasInfo.ulPacketType != FHOST_PKT_JRESPONSE)
-        return;
-    VORK_DEBUG_STR(SRC, "m_szMac", nasinfoText(m_szMac));
-    VORK_DEBUG_STR(SRC, "nasinfo.szMac", nasinfoText(nasInfo.szMac));
-    if (nasinfoBytes(nasInfo.szMac) != nasinfoBytes(m_szMac))
-        return;
-    if (nasInfo.ulPacketType == FHOST_PKT_BRESPONSE) {
-        m_nRebootState.store(REBOOT_FINISHED);
-    } else {
-        // A type-6 answer that comes in behind the announcement does not undo it.
-        int expected = m_nRebootState.load();
-        while (expected != REBOOT_FINISHED &&
-               !m_nRebootState.compare_exchange_weak(expected, REBOOT_OTHER)) {
-        }
-    }
+    takeRebootPacket(SRC, nasInfo, m_szMac, m_nRebootState, REBOOT_FINISHED, REBOOT_OTHER);
 }
 
 void CThreadSysRecovery::run()

@@ -13,6 +13,7 @@
 #include "CWaitScale.h"
 #include "CWizInstIntro.h"
 #include "NasinfoText.h"
+#include "RebootPacket.h"
 #include "VorkDebug.h"
 
 namespace {
@@ -136,25 +137,7 @@ void CThreadNetInstall::terminate()
 
 void CThreadNetInstall::slotVerifyRebootRcvPkt(NASINFO nasInfo)
 {
-    VORK_DEBUG_INT(SRC, "nasinfo.ulPacketType", nasInfo.ulPacketType);
-    VORK_DEBUG_INT(SRC, "nasinfo.ulErrCode", nasInfo.ulErrCode);
-    VORK_DEBUG_INT(SRC, "nasinfo.ulConfigured", nasInfo.ulConfigured);
-    VORK_DEBUG_INT(SRC, "nasinfo.ulFindHostVersion", nasInfo.ulFindHostVersion);
-    if (nasInfo.ulPacketType != FHOST_PKT_BRESPONSE && nasInfo.ulPacketType != FHOST_PKT_JRESPONSE)
-        return;
-    VORK_DEBUG_STR(SRC, "m_szMac", nasinfoText(m_szMac));
-    VORK_DEBUG_STR(SRC, "nasinfo.szMac", nasinfoText(nasInfo.szMac));
-    if (nasinfoBytes(nasInfo.szMac) != nasinfoBytes(m_szMac))
-        return;
-    if (nasInfo.ulPacketType == FHOST_PKT_BRESPONSE) {
-        m_nRebootState.store(REBOOT_FINISHED);
-    } else {
-        // A type-6 answer does not undo an announcement already seen in the same pass.
-        int expected = m_nRebootState.load();
-        while (expected != REBOOT_FINISHED &&
-               !m_nRebootState.compare_exchange_weak(expected, REBOOT_TIMEOUT)) {
-        }
-    }
+    takeRebootPacket(SRC, nasInfo, m_szMac, m_nRebootState, REBOOT_FINISHED, REBOOT_TIMEOUT);
 }
 
 void CThreadNetInstall::run()
