@@ -1,21 +1,17 @@
 // Shared pieces of the finder-page tests: the test entry point, search answers, a watcher for
-// the modal boxes the page puts up, debug-line capture and helpers to find rows and drive a
-// search tick by tick.
+// the modal boxes the page puts up and helpers to find rows and drive a search tick by tick.
+// Waits and the debug-line capture come from TestSupport.h.
 #ifndef FINDERPAGETEST_H
 #define FINDERPAGETEST_H
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QMessageBox>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QTimer>
 #include <QtTest>
 
@@ -25,6 +21,7 @@
 
 #include "CVorkFinderWindow.h"
 #include "CVorkNasinfoModel.h"
+#include "TestSupport.h"
 #include "fhost.h"
 
 // Entry point: C locale, settings in a fresh directory, the program's organisation and
@@ -43,8 +40,7 @@
             return 2;                                                                          \
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(configDir.path()));                      \
         QApplication app(argc, argv);                                                          \
-        QCoreApplication::setOrganizationName(QStringLiteral("Quenlori"));                     \
-        QCoreApplication::setApplicationName(QStringLiteral("VRVornakeeper"));                 \
+        tsup::setProgramNames();                                                               \
         CVorkFinderWindow::setTickIntervalMs(24 * 3600 * 1000);                                \
         TestClass tc;                                                                          \
         return QTest::qExec(&tc, argc, argv);                                                  \
@@ -95,20 +91,6 @@ inline int32_t testMark(const NASINFO *n)
     int32_t v;
     std::memcpy(&v, n->byReserved0, 4);
     return v;
-}
-
-// Runs the event loop until the condition holds or the time is up.
-inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
 }
 
 struct SeenBox {
@@ -177,56 +159,6 @@ private:
     QString m_answer;
     int m_polls = 0;
 };
-
-// Collects the Qt debug and warning lines written while an instance lives.
-class MessageLog
-{
-public:
-    MessageLog()
-    {
-        s_instance = this;
-        m_previous = qInstallMessageHandler(&MessageLog::handler);
-    }
-    ~MessageLog()
-    {
-        qInstallMessageHandler(m_previous);
-        s_instance = nullptr;
-    }
-    QStringList lines() const
-    {
-        QMutexLocker lock(&m_mutex);
-        return m_lines;
-    }
-    QStringList matching(const QString &needle) const
-    {
-        QStringList out;
-        for (const QString &l : lines())
-            if (l.contains(needle))
-                out << l;
-        return out;
-    }
-    void clear()
-    {
-        QMutexLocker lock(&m_mutex);
-        m_lines.clear();
-    }
-
-private:
-    static void handler(QtMsgType type, const QMessageLogContext &context, const QString &msg)
-    {
-        if (s_instance) {
-            QMutexLocker lock(&s_instance->m_mutex);
-            s_instance->m_lines << msg;
-        }
-        if (type == QtFatalMsg && s_instance && s_instance->m_previous)
-            s_instance->m_previous(type, context, msg);
-    }
-    static MessageLog *s_instance;
-    QtMessageHandler m_previous = nullptr;
-    mutable QMutex m_mutex;
-    QStringList m_lines;
-};
-inline MessageLog *MessageLog::s_instance = nullptr;
 
 // The row of a key in whatever model the page's view shows, or -1.
 inline int viewRowOf(CVorkFinderWindow &page, const QString &key)

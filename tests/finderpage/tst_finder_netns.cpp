@@ -17,6 +17,7 @@
 #include "netnsbed.h"
 
 using namespace fpt;
+using tsup::waitFor;
 
 namespace {
 
@@ -67,7 +68,7 @@ class TestFinderNetns : public QObject
     CFindHostUDP *m_thread = nullptr;
     CQuenWOL *m_wol = nullptr;
     CVorkFinderWindow *m_page = nullptr;
-    MessageLog *m_log = nullptr;
+    tsup::LogCapture *m_log = nullptr;
 
     QString status(const char *mac) { return cellText(*m_page, QString::fromLatin1(mac), CVorkNasinfoModel::COL_STATUS); }
 
@@ -80,7 +81,7 @@ private slots:
         for (const char *a : {"198.18.0.11/24", "198.18.0.12/24", "198.18.0.13/24", "198.18.0.14/24"})
             QCOMPARE(bed::ipServer({"addr", "add", a, "dev", "vs0"}), 0);
 
-        m_log = new MessageLog;
+        m_log = new tsup::LogCapture;
         qRegisterMetaType<NASINFO>("NASINFO");
         CFindHostUDP::addRecvPktType(FHOST_PKT_ALL);
         m_thread = new CFindHostUDP(nullptr, -1, 9999, QStringLiteral("0.0.0.0"));
@@ -241,16 +242,7 @@ int main(int argc, char **argv)
     if (!configDir.isValid())
         return 2;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configDir.path()));
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Quenlori"));
-    QCoreApplication::setApplicationName(QStringLiteral("VRVornakeeper"));
-    QString why;
-    if (!bed::active(&why)) {
-        fprintf(stderr, "skipped: %s\n", qPrintable(why));
-        return 77;
-    }
-    TestFinderNetns tc;
-    return QTest::qExec(&tc, argc, argv);
+    return tsup::runInBed<TestFinderNetns>(argc, argv, tsup::setProgramNames);
 }
 
 #include "tst_finder_netns.moc"

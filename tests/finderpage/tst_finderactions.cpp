@@ -397,7 +397,7 @@ void TestFinderActions::connectByState()
     Requests requests(&p.page);
     QVERIFY(requests.valid());
     QVERIFY(p.select(MAC_T));
-    MessageLog log;
+    tsup::LogCapture log;
     invoke(p.page, "slotManagerTrigged");
     QCOMPARE(requests.emitted(), expected.isEmpty() ? QStringList() : QStringList(expected));
     // The branch taken is logged with its list's size.
@@ -724,7 +724,7 @@ void TestFinderActions::toolbarShortcutsFireOnce()
 
     Requests requests(&p.page);
     QSignalSpy refresh(&p.page, SIGNAL(signalRefresh()));
-    MessageLog log;
+    tsup::LogCapture log;
     struct Key {
         Qt::Key key;
         QAction *action;

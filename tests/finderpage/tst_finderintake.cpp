@@ -15,6 +15,7 @@
 #include "finderpagetest.h"
 
 using namespace fpt;
+using tsup::waitFor;
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "finderpagetest.h"
 
 using namespace fpt;
+using tsup::waitFor;
 
 namespace {
 
@@ -159,7 +160,7 @@ void TestFinderWebTest::refusedConnectionIsReady()
         QVERIFY(probe.listen(QHostAddress(QStringLiteral("127.0.0.1"))));
         closedPort = probe.serverPort();
     }
-    MessageLog log;
+    tsup::LogCapture log;
     CVorkNasinfoMap map;
     CVorkFinderWindow page(nullptr, &map);
     page.slotRefreshTrigged();
@@ -180,7 +181,7 @@ void TestFinderWebTest::silentServerFailsAtEndOfSearch()
 {
     WebPort web(false);
     QVERIFY(web.listen());
-    MessageLog log;
+    tsup::LogCapture log;
     CVorkNasinfoMap map;
     CVorkFinderWindow page(nullptr, &map);
     page.slotRefreshTrigged();
@@ -289,7 +290,7 @@ void TestFinderWebTest::replyErrors()
         setMark(n, before);
         map.insert(n, true);
 
-        MessageLog log;
+        tsup::LogCapture log;
         auto *reply = new FakeReply(QStringLiteral("http://198.18.0.10:5000"),
                                     QNetworkReply::NetworkError(error));
         QPointer<FakeReply> watch(reply);
@@ -332,7 +333,7 @@ void TestFinderWebTest::repliesThatChangeNothing()
         {"http://198.18.0.11:5000", QNetworkReply::TimeoutError}, // no server at that address
         {"http://name.invalid:5000", QNetworkReply::NoError},    // not an address
     };
-    MessageLog log;
+    tsup::LogCapture log;
     for (const auto &c : cases) {
         auto *reply = new FakeReply(QString::fromLatin1(c.url), c.error);
         QPointer<FakeReply> watch(reply);

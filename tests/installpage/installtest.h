@@ -1,37 +1,27 @@
 // Shared pieces of the installation-page tests: records, the test access to a network-install
-// job that is never started, capture of opened addresses and debug lines, a watcher that
-// answers the finish message, bounded waits and picture output.
+// job that is never started, a watcher that answers the finish message, the icons and links the
+// widgets show, and picture output. Waits, the catcher of opened addresses, the debug-line
+// capture and the namespace holding only loopback come from TestSupport.h.
 #ifndef INSTALLTEST_H
 #define INSTALLTEST_H
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QImage>
 #include <QLabel>
-#include <QMutex>
 #include <QPixmap>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QStringList>
-#include <QThread>
 #include <QTimer>
-#include <QUrl>
 
 #include <cstring>
-#include <functional>
 
 #include <arpa/inet.h>
-#include <net/if.h>
-#include <sched.h>
-#include <sys/ioctl.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "CThreadNetInstall.h"
 #include "CVorkDialogInstallFinish.h"
+#include "TestSupport.h"
 #include "fhost.h"
 
 // Reaches into a network-install job that is never started, so the widgets can be shown every
@@ -62,27 +52,6 @@ inline NASINFO server(const char *mac, uint32_t state, uint32_t build = 2000,
     n.ulIP = inet_addr(ip);
     n.ulHttpPort = httpPort;
     return n;
-}
-
-// Runs the event loop until the condition holds or the time is up. Deferred deletions are run
-// too, as the program's event loop would (a test function runs outside any event loop).
-inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QThread::msleep(1);
-    }
-    return true;
-}
-
-inline void spin(int ms)
-{
-    waitFor([] { return false; }, ms);
 }
 
 // Runs the deferred deletions that are due.
@@ -120,18 +89,6 @@ inline QString anchorOf(const QString &richText)
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
-// Takes the addresses QDesktopServices::openUrl is asked to open, instead of a browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
-    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
-
 // Answers the finish message: counts each time it is shown, keeps its text, and closes it with
 // OK after holdMs (real milliseconds), so that the page's ticks go on meanwhile.
 class FinishWatcher : public QObject
@@ -163,64 +120,6 @@ protected:
 private:
     int m_holdMs;
 };
-
-// Every debug line written while an instance exists.
-class DebugCapture
-{
-public:
-    DebugCapture()
-    {
-        s_instance() = this;
-        m_previous = qInstallMessageHandler(&DebugCapture::handler);
-    }
-    ~DebugCapture()
-    {
-        qInstallMessageHandler(m_previous);
-        s_instance() = nullptr;
-    }
-    QStringList lines() const
-    {
-        QMutexLocker lock(&m_mutex);
-        return m_lines;
-    }
-
-private:
-    static DebugCapture *&s_instance()
-    {
-        static DebugCapture *instance = nullptr;
-        return instance;
-    }
-    static void handler(QtMsgType, const QMessageLogContext &, const QString &text)
-    {
-        if (DebugCapture *self = s_instance()) {
-            QMutexLocker lock(&self->m_mutex);
-            self->m_lines << text;
-        }
-    }
-    QtMessageHandler m_previous;
-    mutable QMutex m_mutex;
-    QStringList m_lines;
-};
-
-// Puts the process into a network namespace of its own holding only loopback (up), so that
-// the discovery thread and the jobs send nowhere else. Call first in main, while the process
-// has one thread. False when no namespace can be made (the test then reports itself skipped).
-inline bool enterLoopbackNamespace()
-{
-    if (unshare(CLONE_NEWNET) != 0 && unshare(CLONE_NEWUSER | CLONE_NEWNET) != 0)
-        return false;
-    const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return false;
-    struct ifreq req;
-    std::memset(&req, 0, sizeof(req));
-    std::strncpy(req.ifr_name, "lo", IFNAMSIZ - 1);
-    bool ok = ioctl(fd, SIOCGIFFLAGS, &req) == 0;
-    req.ifr_flags |= IFF_UP;
-    ok = ok && ioctl(fd, SIOCSIFFLAGS, &req) == 0;
-    close(fd);
-    return ok;
-}
 
 // Where pictures of the widgets go for a look (build tree).
 inline QString reviewDir()

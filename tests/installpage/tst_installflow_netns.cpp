@@ -30,7 +30,8 @@
 #include "installtest.h"
 #include "netnsbed.h"
 
-using itest::waitFor;
+using tsup::linesOf;
+using tsup::withDeletes::waitFor;
 
 namespace {
 
@@ -117,21 +118,6 @@ struct Entry {
     QPointer<CVorkWindowInstall> page;
     QPointer<CThreadNetInstall> job;
 };
-
-QList<QJsonObject> linesOf(const char *svc, const QString &unit, const char *event = nullptr)
-{
-    QList<QJsonObject> out;
-    for (const QJsonObject &line : bed::captureLines()) {
-        if (line.value(QStringLiteral("svc")).toString() != QLatin1String(svc))
-            continue;
-        if (!unit.isNull() && line.value(QStringLiteral("unit")).toString() != unit)
-            continue;
-        if (event && line.value(QStringLiteral("event")).toString() != QLatin1String(event))
-            continue;
-        out << line;
-    }
-    return out;
-}
 
 // The packet type of a captured datagram, and whether its item 0x19 names the MAC.
 int typeOf(const QJsonObject &datagram)
@@ -285,7 +271,7 @@ private slots:
     void rebootOffersCancelThenFinishesOnScreen()
     {
         itest::FinishWatcher finish;
-        itest::UrlCatcher urls;
+        tsup::UrlCatcher urls;
         Entry e = addEntry(1, true);
         QVERIFY(QTest::qWaitForWindowExposed(e.dlg));
         TickRecorder rec(e.page, e.dlg);
@@ -313,7 +299,7 @@ private slots:
         }
 
         // Finished on screen: no pop-up, Hide reads Close, the button stays hidden.
-        itest::spin(200);
+        tsup::withDeletes::spin(200);
         QCOMPARE(finish.shown, 0);
         QVERIFY(e.dlg->getCloseButton()->isHidden());
         QCOMPARE(e.dlg->getHideButton()->text(), QStringLiteral("Close"));
@@ -401,7 +387,7 @@ private slots:
         QVERIFY(waitFor([&] { return finish.shown > 0; }, kRunWaitMs));
         QVERIFY(waitFor([&] { return !e.page->getStatusTimer()->isActive(); }, 5000));
         asker.stop();
-        itest::spin(200);
+        tsup::withDeletes::spin(200);
         QVERIFY2(asked >= 5, qPrintable(QString::number(asked)));
         QCOMPARE(finish.shown, 1);
         QVERIFY(finish.text.startsWith(
@@ -427,7 +413,7 @@ private slots:
         QVERIFY(waitFor([&] {
             return e.job->getStage() == NI_STAGE_INSTALL && ni->m_pprgFinish->value() == 15;
         }, kRunWaitMs));
-        itest::spin(100);
+        tsup::withDeletes::spin(100);
         QCOMPARE(ni->m_plblProgress->text(), QStringLiteral("Progress: Installing VNO to hard drive ..."));
         QCOMPARE(ni->m_pprgFinish->maximum(), 20);
         QCOMPARE(rowIcons(ni), QStringList({"done", "done", "done", "current", ""}));
@@ -492,7 +478,7 @@ private slots:
             return false;
         }, 5000));
         // Longer than a final configuration would take to be sent: none comes.
-        itest::spin(500);
+        tsup::withDeletes::spin(500);
         for (const QJsonObject &line : linesAfterMark(QStringLiteral("cancel 4"))) {
             QVERIFY(line.value(QStringLiteral("svc")).toString() != QLatin1String("quickconf"));
             if (line.contains(QLatin1String("raw")))
@@ -510,16 +496,7 @@ int main(int argc, char **argv)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configDir.path()));
     qputenv("LC_ALL", "C");
     qputenv("LANG", "C");
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Quenlori"));
-    QCoreApplication::setApplicationName(QStringLiteral("VRVornakeeper"));
-    QString why;
-    if (!bed::active(&why)) {
-        fprintf(stderr, "skipped: %s\n", qPrintable(why));
-        return 77;
-    }
-    TestInstallFlowNetns tc;
-    return QTest::qExec(&tc, argc, argv);
+    return tsup::runInBed<TestInstallFlowNetns>(argc, argv, tsup::setProgramNames);
 }
 
 #include "tst_installflow_netns.moc"

@@ -27,7 +27,7 @@
 #include "VorkWindowFlags.h"
 #include "installtest.h"
 
-using itest::waitFor;
+using tsup::withDeletes::waitFor;
 
 namespace {
 const int kDivisor = 100;
@@ -302,7 +302,7 @@ private slots:
         QVERIFY(qc->m_plblQCMsg->text().endsWith(QStringLiteral("(Log in to NewName)</a>")));
         QCOMPARE(e.dlg->getHideButton()->text(), QStringLiteral("Close"));
         QVERIFY(e.dlg->getCloseButton()->isHidden());
-        itest::spin(100);
+        tsup::withDeletes::spin(100);
         QCOMPARE(finish.shown, 0);
 
         // On screen it survives a clear; hidden, the next clear removes it.
@@ -316,13 +316,13 @@ private slots:
 
     void quickConfigurationSucceedsWhileHidden()
     {
-        itest::UrlCatcher urls;
+        tsup::UrlCatcher urls;
         itest::FinishWatcher finish(200);
         CVorkWindowMain w;
         Entry e = addEntry(w, "02:53:56:00:07:07", false);
         post(w.udpThread(), answer("02:53:56:00:07:07", 0));
         QVERIFY(waitFor([&] { return finish.shown > 0 && !e.page->getStatusTimer()->isActive(); }, 5000));
-        itest::spin(400);
+        tsup::withDeletes::spin(400);
         QCOMPARE(finish.shown, 1);
         QVERIFY(finish.text.startsWith(
             QStringLiteral("Congratulations! Setup Wizard has completed the basic configurations.")));
@@ -488,19 +488,11 @@ private slots:
     }
 };
 
-int main(int argc, char **argv)
+int main(int argc, char *argv[])
 {
-    if (!itest::enterLoopbackNamespace()) {
-        fprintf(stderr, "skipped: no network namespace of our own (%s)\n", strerror(errno));
-        return 77;
-    }
     qputenv("LC_ALL", "C");
     qputenv("LANG", "C");
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Quenlori"));
-    QCoreApplication::setApplicationName(QStringLiteral("VRVornakeeper"));
-    TestInstallMap tc;
-    return QTest::qExec(&tc, argc, argv);
+    return tsup::runInLoopbackNamespace<TestInstallMap, QApplication>(argc, argv, tsup::setProgramNames);
 }
 
 #include "tst_installmap.moc"

@@ -302,7 +302,7 @@ private slots:
 
     void progressLinkOpensAndTellsPage()
     {
-        itest::UrlCatcher urls;
+        tsup::UrlCatcher urls;
         CVorkWindowProgNetInstall net(nullptr);
         QSignalSpy netSpy(&net, &CVorkWindowProgNetInstall::signalOpenVRUrl);
         emit net.m_plblProgress->linkActivated(QStringLiteral("http://198.18.0.42:5080"));
@@ -345,7 +345,7 @@ private slots:
 
     void finishMessage()
     {
-        itest::UrlCatcher urls;
+        tsup::UrlCatcher urls;
         NASINFO n = itest::server(kMac, 1, 2000, "198.18.0.44", "Attic", 5000);
         CVorkDialogInstallFinish dlg(nullptr, CVorkWindowInstall::finishText(&n));
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Information"));
@@ -487,7 +487,7 @@ private slots:
 
     void connectionHintDebugLine()
     {
-        itest::DebugCapture capture;
+        tsup::LogCapture capture;
         NASINFO n = itest::server(kMac, 2);
         CVorkWindowInstall::netInstallErrorText(301, n, 0, 0, 9998);
         CVorkWindowInstall::netInstallErrorText(300, n, 0, 0, 9998);
@@ -517,8 +517,7 @@ int main(int argc, char **argv)
     qputenv("LC_ALL", "C");
     qputenv("LANG", "C");
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Quenlori"));
-    QCoreApplication::setApplicationName(QStringLiteral("VRVornakeeper"));
+    tsup::setProgramNames();
     TestProgressWidgets tc;
     return QTest::qExec(&tc, argc, argv);
 }

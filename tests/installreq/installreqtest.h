@@ -1,7 +1,8 @@
 // Shared pieces of the installation-request tests: a driver that fills the install wizard the
 // main window runs modally (typing into its pages, picking the installation file or directory
-// in the Qt file dialog and pressing Next, Finish or Cancel), the simulated server's capture
-// lines by service and unit, the finder's status text of a server, and bounded waits.
+// in the Qt file dialog and pressing Next, Finish or Cancel), and the addresses the free-address
+// search finds free or in use. Waits, capture lines and the finder's status text come from
+// TestSupport.h.
 //
 // Message boxes are answered by BoxAnswerer and the free-address pings are watched by
 // iwt::PingGuard; the driver leaves both kinds of modal dialog alone.
@@ -9,9 +10,7 @@
 #define INSTALLREQTEST_H
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFileDialog>
-#include <QJsonObject>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -21,12 +20,11 @@
 
 #include <functional>
 
-#include "CVorkFinderWindow.h"
-#include "CVorkNasinfoModel.h"
 #include "CVorkWizardInstall.h"
 #include "CWizIPDialog.h"
 #include "CWizInstIntro.h"
 #include "CWizPWDialog.h"
+#include "TestSupport.h"
 #include "netnsbed.h"
 
 namespace irt {
@@ -159,10 +157,10 @@ private:
             break;
         case CVorkWizardInstall::PAGE_PASSWORD: {
             CWizPWDialog *pw = wizard->passwordPage();
-            retype(pw->m_pedtPassword, m_plan.password);
-            retype(pw->m_pedtConfirm, m_plan.password);
+            tsup::retype(pw->m_pedtPassword, m_plan.password);
+            tsup::retype(pw->m_pedtConfirm, m_plan.password);
             for (const QString &name : m_plan.names) {
-                retype(pw->m_pedtServer, name);
+                tsup::retype(pw->m_pedtServer, name);
                 QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
                 if (!alive || wizard->currentId() != CVorkWizardInstall::PAGE_PASSWORD)
                     break;
@@ -177,7 +175,7 @@ private:
                 QTest::mouseClick(ip->m_prdoDHCP, Qt::LeftButton);
             } else {
                 QTest::mouseClick(ip->m_prdoManual, Qt::LeftButton);
-                retype(ip->m_pedtIP, m_plan.address);
+                tsup::retype(ip->m_pedtIP, m_plan.address);
             }
             QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
             break;
@@ -185,14 +183,6 @@ private:
         default:
             break;
         }
-    }
-
-    static void retype(QLineEdit *edit, const QString &text)
-    {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
     }
 
     // Types the planned path and accepts; the dialog lists its directory in the background and
@@ -230,53 +220,6 @@ private:
     int m_fileAttempts = 0;
     QString m_fileAnswer;
 };
-
-// The capture lines of one service (and one unit, and one event, when given).
-inline QList<QJsonObject> linesOf(const char *svc, const QString &unit = QString(),
-                                  const char *event = nullptr)
-{
-    QList<QJsonObject> out;
-    for (const QJsonObject &line : bed::captureLines()) {
-        if (line.value(QStringLiteral("svc")).toString() != QLatin1String(svc))
-            continue;
-        if (!unit.isNull() && line.value(QStringLiteral("unit")).toString() != unit)
-            continue;
-        if (event && line.value(QStringLiteral("event")).toString() != QLatin1String(event))
-            continue;
-        out << line;
-    }
-    return out;
-}
-
-// The status cell of the server's row in the finder's table, trimmed; empty without a row.
-inline QString statusCell(CVorkFinderWindow *finder, const QString &key)
-{
-    CVorkNasinfoModel *model = finder->getNasinfoModel();
-    const int row = model->rowOfKey(key);
-    if (row < 0)
-        return QString();
-    return model->data(model->index(row, CVorkNasinfoModel::COL_STATUS)).toString().trimmed();
-}
-
-// Runs the event loop (deferred deletions included) until the condition holds or the time is up.
-inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QTest::qSleep(2);
-    }
-    return true;
-}
-
-inline void spin(int ms)
-{
-    waitFor([] { return false; }, ms);
-}
 
 // The dead-neighbour entry of the pinger tests: a permanent neighbour on vc0 with a MAC nobody
 // has, so a ping to the address leaves and is never answered (the address counts as free).

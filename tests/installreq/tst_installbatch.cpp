@@ -29,8 +29,8 @@
 
 using irt::WizardDriver;
 using irt::WizardPlan;
-using irt::linesOf;
-using irt::waitFor;
+using tsup::linesOf;
+using tsup::withDeletes::waitFor;
 
 namespace {
 
@@ -108,7 +108,7 @@ class TestInstallBatch : public QObject
 private slots:
     void initTestCase()
     {
-        iwt::setProgramNames();
+        tsup::setProgramNames();
         QSettings().clear();
         CWaitScale::setDivisor(100);
         CVorkFinderWindow::setTickIntervalMs(50);

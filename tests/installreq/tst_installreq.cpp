@@ -38,9 +38,9 @@
 
 using irt::WizardDriver;
 using irt::WizardPlan;
-using irt::linesOf;
-using irt::statusCell;
-using irt::waitFor;
+using tsup::linesOf;
+using tsup::statusCell;
+using tsup::withDeletes::waitFor;
 
 namespace {
 
@@ -126,7 +126,7 @@ class TestInstallRequests : public QObject
 private slots:
     void initTestCase()
     {
-        iwt::setProgramNames();
+        tsup::setProgramNames();
         CWaitScale::setDivisor(100);
         CVorkFinderWindow::setTickIntervalMs(kTickMs);
         QVERIFY(m_sim.connect());
@@ -160,7 +160,7 @@ private slots:
         QVERIFY(w->tryLockOperation());
         emit finder->signalMangerDoQuickConf({kQcSingle});
         emit finder->signalMangerDoNetInstall({kNiSingle});
-        irt::spin(300);
+        tsup::withDeletes::spin(300);
         QCOMPARE(driver.wizards, 0);
         QVERIFY(w->isBusy());
         QVERIFY(Snapshot::of(*w) == before);
@@ -205,7 +205,7 @@ private slots:
         w->slotManagerDoQuickConf({kUnknown});
         w->slotManagerDoNetInstall({kUnknown, QString()});
         w->slotManagerDoQuickConf({});
-        irt::spin(200);
+        tsup::withDeletes::spin(200);
         QCOMPARE(driver.wizards, 0);
         QVERIFY(!w->isBusy());
         QVERIFY(w->tryLockOperation());

@@ -11,6 +11,10 @@
 #include "maintenancetest.h"
 
 using namespace mtt;
+using tsup::post;
+using tsup::runModal;
+using tsup::spin;
+using tsup::waitFor;
 
 namespace {
 const char kTarget[] = "02:53:56:00:30:0a";
@@ -63,7 +67,7 @@ private slots:
         QSignalSpy timeouts(dialog.data(), &CVorkFSCKCancelProgDialog::waitTimeout);
         QList<int> values;
         connect(dialog->m_prg, &QProgressBar::valueChanged, [&values](int v) { values << v; });
-        DebugCapture capture;
+        tsup::LogCapture capture;
         QElapsedTimer clock;
         const int result = runModal(*dialog, [&]() {
             dialog->startProgress(20000);
@@ -81,9 +85,9 @@ private slots:
         QCOMPARE(dialog->m_prg->value(), 19000);
         QVERIFY(clock.elapsed() >= 19 * 10);
         QVERIFY(!dialog->isCounting());
-        QCOMPARE(capture.count(QStringLiteral("not match! recvPkt mac:[02:53:56:00:30:0b] m_strMac:[%1]")
+        QCOMPARE(capture.countContaining(QStringLiteral("not match! recvPkt mac:[02:53:56:00:30:0b] m_strMac:[%1]")
                                    .arg(kTarget)), 1);
-        QCOMPARE(capture.count(QStringLiteral("recvPkt mac:[%1]").arg(kTarget)), 0);
+        QCOMPARE(capture.countContaining(QStringLiteral("recvPkt mac:[%1]").arg(kTarget)), 0);
     }
 
     // The target's answer in upper case ends it at once with 0.
@@ -92,7 +96,7 @@ private slots:
         const NASINFO target = record(FHOST_PKT_BRESPONSE, kTarget);
         QScopedPointer<CVorkFSCKCancelProgDialog> dialog(makeDialog(&target));
         QSignalSpy timeouts(dialog.data(), &CVorkFSCKCancelProgDialog::waitTimeout);
-        DebugCapture capture;
+        tsup::LogCapture capture;
         const int result = runModal(*dialog, [&]() {
             dialog->startProgress(20000);
             post(*m_udp, record(FHOST_PKT_BRESPONSE, "02:53:56:00:30:0A"));
@@ -101,8 +105,8 @@ private slots:
         QCOMPARE(result, 0);
         QVERIFY(!dialog->isCounting());
         QVERIFY(dialog->m_prg->value() < 19000);
-        QCOMPARE(capture.count(QStringLiteral("recvPkt mac:[02:53:56:00:30:0A] m_strMac:[%1]").arg(kTarget)), 1);
-        QCOMPARE(capture.count(QStringLiteral("not match!")), 0);
+        QCOMPARE(capture.countContaining(QStringLiteral("recvPkt mac:[02:53:56:00:30:0A] m_strMac:[%1]").arg(kTarget)), 1);
+        QCOMPARE(capture.countContaining(QStringLiteral("not match!")), 0);
         spin(300);
         QCOMPARE(timeouts.count(), 0);
     }

@@ -19,44 +19,23 @@
 #include "netnsbed.h"
 
 using namespace mtt;
+using tsup::Collector;
+using tsup::linesOf;
+using tsup::post;
+using tsup::runModal;
+using tsup::spin;
+using tsup::waitFor;
 
 namespace {
 
 const char kTimeoutText[] = "System has no response. Connection timeout.";
 const char kClientMac[] = "02:00:c6:12:00:01"; // vc0 of the bed
 
-class Collector : public QObject
-{
-    Q_OBJECT
-public:
-    QList<NASINFO> records;
-    bool has(uint32_t type, const char *mac, uint32_t state) const
-    {
-        for (const NASINFO &n : records)
-            if (n.ulPacketType == type && qstrcmp(n.szMac, mac) == 0 && n.ulConfigured == state)
-                return true;
-        return false;
-    }
-public slots:
-    void take(NASINFO nasInfo) { records << nasInfo; }
-};
-
-QList<QJsonObject> simLines(const char *svc, const char *mac, const char *event)
-{
-    QList<QJsonObject> out;
-    for (const QJsonObject &o : bed::captureLines())
-        if (o.value("svc").toString() == QLatin1String(svc) &&
-            o.value("unit").toString() == QLatin1String(mac) &&
-            o.value("event").toString() == QLatin1String(event))
-            out << o;
-    return out;
-}
-
 // Commands the unit took as new ones (second copies of a sending left out).
 QList<QJsonObject> memTestCommands(const char *mac)
 {
     QList<QJsonObject> out;
-    for (const QJsonObject &o : simLines("memtest", mac, "command"))
+    for (const QJsonObject &o : linesOf("memtest", QLatin1String(mac), "command"))
         if (!o.value("repeat").toBool())
             out << o;
     return out;
@@ -131,20 +110,11 @@ private slots:
         QVERIFY(address.open(QIODevice::ReadOnly));
         QCOMPARE(address.readAll().trimmed(), QByteArray(kClientMac));
 
-        CFindHostUDP::addRecvPktType(FHOST_PKT_ALL);
-        m_udp = new CFindHostUDP(nullptr, -1, 9999, QString());
-        connect(m_udp, &CFindHostUDP::signalRecvPkt, &m_collector, &Collector::take);
-        m_udp->start();
+        m_udp = tsup::startDiscovery(&m_collector);
         QVERIFY(m_udp->waitForListening(10000));
     }
 
-    void cleanupTestCase()
-    {
-        if (m_udp) {
-            m_udp->terminate();
-            delete m_udp;
-        }
-    }
+    void cleanupTestCase() { tsup::stopDiscovery(m_udp); }
 
     // A wrong password, Back, and the right one: two commands, then the whole test start.
     void wrongPasswordThenRetry()
@@ -211,7 +181,7 @@ private slots:
         const NASINFO server = target(mac, "VarnestorMem");
         CVorkWizardMemTest wizard(m_udp, nullptr);
         wizard.setNasinfo(&server);
-        DebugCapture capture;
+        tsup::LogCapture capture;
         const int result = runModal(wizard, [&]() {
             QVERIFY(commit(wizard, QString()));
             QVERIFY(waitFor([&] { return status(wizard) == QLatin1String("[VarnestorMem] is rebooting ..."); },
@@ -228,8 +198,8 @@ private slots:
             wizard.button(QWizard::FinishButton)->click();
         });
         QCOMPARE(result, int(QDialog::Accepted));
-        QCOMPARE(capture.count(QStringLiteral("src/CVorkWizardMemTest")), 2);
-        QCOMPARE(capture.count(QStringLiteral(" nasInfo.ulConfigured=[5]")), 2);
+        QCOMPARE(capture.countContaining(QStringLiteral("src/CVorkWizardMemTest")), 2);
+        QCOMPARE(capture.countContaining(QStringLiteral(" nasInfo.ulConfigured=[5]")), 2);
 
         const QByteArray expected = bed::hex(
             "12 34 56 78 51 55 45 4e"                                  // header "QUEN"
@@ -315,11 +285,11 @@ private slots:
         connect(m_udp, &CFindHostUDP::signalRecvPkt, &dialog, &CVorkFSCKCancelProgDialog::slotRespPktRecv);
         dialog.startProgress(20000);
         QVERIFY(CFindHostUDP::sendPktCancelFsck(&server, 1));
-        DebugCapture capture;
+        tsup::LogCapture capture;
         QCOMPARE(dialog.exec(), 0);
-        QCOMPARE(capture.count(QStringLiteral("recvPkt mac:[02:53:56:00:20:0E] m_strMac:[02:53:56:00:20:0e]")), 1);
+        QCOMPARE(capture.countContaining(QStringLiteral("recvPkt mac:[02:53:56:00:20:0E] m_strMac:[02:53:56:00:20:0e]")), 1);
         QVERIFY(dialog.m_prg->value() < 19000);
-        const QList<QJsonObject> answers = simLines("fsckskip", mac, "answer");
+        const QList<QJsonObject> answers = linesOf("fsckskip", QLatin1String(mac), "answer");
         QCOMPARE(answers.size(), 1);
         QCOMPARE(answers[0].value("mac").toString(), QStringLiteral("02:53:56:00:20:0E"));
         QCOMPARE(answers[0].value("state").toInt(), 7);
@@ -358,7 +328,7 @@ private slots:
         QCOMPARE(result, 1);
         QCOMPARE(timeouts.count(), 1);
         QCOMPARE(dialog.m_prg->value(), 19000);
-        QCOMPARE(simLines("fsckskip", mac, "command").value(0).value("result").toString(),
+        QCOMPARE(linesOf("fsckskip", QLatin1String(mac), "command").value(0).value("result").toString(),
                  QStringLiteral("silent"));
     }
 
@@ -404,18 +374,9 @@ private slots:
     }
 };
 
-int main(int argc, char **argv)
+int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Quenlori"));
-    QCoreApplication::setApplicationName(QStringLiteral("VRVornakeeper"));
-    QString why;
-    if (!bed::active(&why)) {
-        fprintf(stderr, "skipped: %s\n", qPrintable(why));
-        return 77;
-    }
-    TestMaintenanceNetns tc;
-    return QTest::qExec(&tc, argc, argv);
+    return tsup::runInBed<TestMaintenanceNetns>(argc, argv, tsup::setProgramNames);
 }
 
 #include "tst_maintenance_netns.moc"

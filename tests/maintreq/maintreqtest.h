@@ -1,7 +1,8 @@
 // Shared pieces of the main window's maintenance-request tests: a driver for the modal wizards
 // and dialogs the window runs (it acts on each from a timer, as a user would, and records what
-// it saw), a catcher for the web pages the window opens, a capture of debug lines, the finder's
-// rows, and bounded waits.
+// it saw), a filter for the offscreen platform's size-hint warnings and the selection of a
+// finder row. Waits, capture lines, the finder's status text, the debug-line capture and the
+// catcher for the web pages the window opens come from TestSupport.h.
 //
 // Message boxes are left to BoxAnswerer; the driver only records that one was up.
 #ifndef MAINTREQTEST_H
@@ -11,14 +12,11 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QInputDialog>
-#include <QJsonObject>
 #include <QMessageBox>
-#include <QMutex>
 #include <QPointer>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTimer>
-#include <QUrl>
 #include <QWizard>
 #include <QtTest>
 
@@ -26,29 +24,10 @@
 
 #include "CVorkFinderWindow.h"
 #include "CVorkNasinfoModel.h"
+#include "TestSupport.h"
 #include "netnsbed.h"
 
 namespace mrt {
-
-// Runs the event loop (deferred deletions included) until the condition holds or the time is up.
-inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QTest::qSleep(2);
-    }
-    return true;
-}
-
-inline void spin(int ms)
-{
-    waitFor([] { return false; }, ms);
-}
 
 // Presses the wizard's forward button that is shown: Next, or Commit on a commit page.
 inline void advance(QWizard *wizard)
@@ -149,43 +128,6 @@ private:
     QElapsedTimer m_since;
 };
 
-// Every debug line written while an instance exists.
-class DebugCapture
-{
-public:
-    DebugCapture()
-    {
-        s_instance = this;
-        m_previous = qInstallMessageHandler(&DebugCapture::handler);
-    }
-    ~DebugCapture()
-    {
-        qInstallMessageHandler(m_previous);
-        s_instance = nullptr;
-    }
-    int count(const QString &part) const
-    {
-        QMutexLocker lock(&m_mutex);
-        int n = 0;
-        for (const QString &line : m_lines)
-            n += line.contains(part) ? 1 : 0;
-        return n;
-    }
-
-private:
-    static void handler(QtMsgType, const QMessageLogContext &, const QString &text)
-    {
-        if (s_instance) {
-            QMutexLocker lock(&s_instance->m_mutex);
-            s_instance->m_lines << text;
-        }
-    }
-    static inline DebugCapture *s_instance = nullptr;
-    QtMessageHandler m_previous;
-    mutable QMutex m_mutex;
-    QStringList m_lines;
-};
-
 // Drops the offscreen platform's warning that it cannot pass size hints on (the resource-monitor
 // page's charts ask for it on every layout) and hands every other line to the handler that was
 // installed before, the test log's.
@@ -204,33 +146,6 @@ private:
     }
     static inline QtMessageHandler s_previous = nullptr;
 };
-
-// The capture lines of one service (and one unit, and one event, when given).
-inline QList<QJsonObject> linesOf(const char *svc, const QString &unit = QString(),
-                                  const char *event = nullptr)
-{
-    QList<QJsonObject> out;
-    for (const QJsonObject &line : bed::captureLines()) {
-        if (line.value(QStringLiteral("svc")).toString() != QLatin1String(svc))
-            continue;
-        if (!unit.isNull() && line.value(QStringLiteral("unit")).toString() != unit)
-            continue;
-        if (event && line.value(QStringLiteral("event")).toString() != QLatin1String(event))
-            continue;
-        out << line;
-    }
-    return out;
-}
-
-// The status cell of the server's row in the finder's table, trimmed; empty without a row.
-inline QString statusCell(CVorkFinderWindow *finder, const QString &key)
-{
-    CVorkNasinfoModel *model = finder->getNasinfoModel();
-    const int row = model->rowOfKey(key);
-    if (row < 0)
-        return QString();
-    return model->data(model->index(row, CVorkNasinfoModel::COL_STATUS)).toString().trimmed();
-}
 
 // Selects the server's row in the finder's table as a click would, and lets the page update its
 // actions. False when the table shows no such row.
@@ -253,15 +168,5 @@ inline bool selectRow(CVorkFinderWindow *finder, const QString &key)
 }
 
 } // namespace mrt
-
-// Takes the URLs QDesktopServices would hand to the browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
 
 #endif // MAINTREQTEST_H

@@ -53,8 +53,10 @@
 #include "platforms.h"
 
 using mrt::ModalDriver;
-using mrt::linesOf;
-using mrt::waitFor;
+using tsup::UrlCatcher;
+using tsup::linesOf;
+using tsup::retype;
+using tsup::withDeletes::waitFor;
 
 namespace {
 
@@ -122,14 +124,6 @@ void netWizardScript(QWidget *modal, bool fresh, const QString &password, CVorkW
     default:
         break;
     }
-}
-
-void retype(QLineEdit *edit, const QString &text)
-{
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
 }
 
 QWidget *currentPage(CVorkWindowMain &w)
@@ -225,8 +219,7 @@ class TestMaintenanceRequests : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Quenlori"));
-        QCoreApplication::setApplicationName(QStringLiteral("VRVornakeeper"));
+        tsup::setProgramNames();
         mrt::SizeHintFilter::install();
         CWaitScale::setDivisor(100);
         CVorkFinderWindow::setTickIntervalMs(kTickMs);
@@ -351,7 +344,7 @@ private slots:
         });
         const QStringList settingsBefore = allSettings();
         {
-            mrt::DebugCapture capture;
+            tsup::LogCapture capture;
             w->slotManagerDoNetSetting(kUnknown);
             QVERIFY(!w->isBusy());
             w->slotManagerDoRecover(kUnknown);
@@ -359,9 +352,9 @@ private slots:
             w->slotManagerCancelFSCK(kUnknown);
             QVERIFY(!w->isBusy());
             w->slotManagerDoRecover(QString());
-            QCOMPARE(capture.count(QLatin1String(kMissing)), 4);
+            QCOMPARE(capture.countContaining(QLatin1String(kMissing)), 4);
         }
-        mrt::spin(100);
+        tsup::withDeletes::spin(100);
         QVERIFY(driver.seen.isEmpty());
         QCOMPARE(driver.boxes, 0);
         QVERIFY(w->tryLockOperation());
@@ -388,7 +381,6 @@ private slots:
         auto w = openWindow();
         BoxAnswerer boxes;
         UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
         const qint64 before = QDateTime::currentMSecsSinceEpoch() / 1000;
         w->slotManagerOpenWebUI({kUnknown, kWebReady, kWebOld, kWebNew});
         const qint64 after = QDateTime::currentMSecsSinceEpoch() / 1000;
@@ -448,7 +440,7 @@ private slots:
         QCOMPARE(currentPage(*w), static_cast<QWidget *>(page));
         QVERIFY(page->m_ptrwVarnestors->currentItem());
         QCOMPARE(page->m_ptrwVarnestors->currentItem()->text(0), QStringLiteral("Watched"));
-        mrt::spin(100);
+        tsup::withDeletes::spin(100);
         QVERIFY(driver.seen.isEmpty());
         QVERIFY(!w->isBusy());
         QCOMPARE(allSettings(), settingsBefore);
@@ -634,7 +626,7 @@ private slots:
 
         // The edit: the password no longer saved, no connection at the end.
         w->slotActionToggle(CVorkWindowMain::PAGE_FINDER);
-        mrt::spin(100);
+        tsup::withDeletes::spin(100);
         busyInside = false;
         QList<int> pages;
         driver.seen.clear();
@@ -658,7 +650,7 @@ private slots:
         QCOMPARE(pages, (QList<int>{1, 2, 3}));
         QVERIFY(busyInside);
         QVERIFY(!w->isBusy());
-        mrt::spin(100);
+        tsup::withDeletes::spin(100);
         QCOMPARE(currentPage(*w), w->page(CVorkWindowMain::PAGE_FINDER));
         {
             QSettings s;
@@ -672,7 +664,7 @@ private slots:
         // An empty key opens nothing.
         driver.seen.clear();
         w->slotPhotoUpdServerEdit(QString());
-        mrt::spin(50);
+        tsup::withDeletes::spin(50);
         QVERIFY(driver.seen.isEmpty());
     }
 
@@ -685,7 +677,7 @@ private slots:
         ModalDriver driver;
         BoxAnswerer boxes;
         w->slotDoSetUpWOL({kWolOne, kWolNone, kUnknown, kWolTwo});
-        mrt::spin(50);
+        tsup::withDeletes::spin(50);
         QVERIFY(driver.seen.isEmpty());
         QVERIFY(boxes.seen.isEmpty());
         QVERIFY(!w->isBusy());
@@ -790,7 +782,7 @@ private slots:
         // The finder shows them after its next tick, and a search lists them again.
         w->finderWindow()->slotRefreshTrigged();
         QVERIFY(waitFor([&] { return !w->finderWindow()->isSearching(); }, 5000));
-        QCOMPARE(mrt::statusCell(w->finderWindow(), kGhost), QStringLiteral("Off-line"));
+        QCOMPARE(tsup::statusCell(w->finderWindow(), kGhost), QStringLiteral("Off-line"));
         QCOMPARE(w->nasinfoMap()->find(kGhost)->ulConfigured, uint32_t(FHOSTQC_OFF_LINE));
     }
 
@@ -814,7 +806,7 @@ private slots:
         QSignalSpy searches(finder, &CVorkFinderWindow::signalRefresh);
 
         w->slotManagerCancelFSCK(kSkNoMask);
-        mrt::spin(100);
+        tsup::withDeletes::spin(100);
         QVERIFY(boxes.seen.isEmpty());
         QVERIFY(driver.seen.isEmpty());
         QVERIFY(linesOf("fsckskip", kSkNoMask).isEmpty());
@@ -829,7 +821,7 @@ private slots:
         QCOMPARE(boxes.seen[0].text, QString::fromLatin1(kSkipQuestion));
         QCOMPARE(boxes.seen[0].buttons, (QStringList{"Yes", "No"}));
         QCOMPARE(boxes.seen[0].defaultButton, QStringLiteral("Yes"));
-        mrt::spin(100);
+        tsup::withDeletes::spin(100);
         QVERIFY(driver.seen.isEmpty());
         QVERIFY(linesOf("fsckskip", kSkAnswer).isEmpty());
         QCOMPARE(searches.count(), 0);
@@ -909,7 +901,7 @@ private slots:
         QCOMPARE(searches.count(), 1);
         // Its own time-out (2 s here) ends the hidden dialog: no box.
         QVERIFY(waitFor([&] { return !dialogs[0]->isCounting(); }, 5000));
-        mrt::spin(100);
+        tsup::withDeletes::spin(100);
         QCOMPARE(boxes.texts(), QStringList{kSkipQuestion});
 
         // Twice more, the second while the dialog of the first still counts.
@@ -947,7 +939,6 @@ private slots:
         BoxAnswerer boxes;
         ModalDriver driver;
         UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
         QSignalSpy searches(finder, &CVorkFinderWindow::signalRefresh);
         const QStringList settingsBefore = allSettings();
         const int capturedBefore = bed::captureLines().size();
@@ -965,7 +956,7 @@ private slots:
         w->slotPhotoUpdServerEdit(QStringLiteral("album"));
         emit finder->signalSetUpWOL({kWolOne});
         emit finder->signalSetUpWOL({kWolOne, kWolTwo});
-        mrt::spin(300);
+        tsup::withDeletes::spin(300);
         QVERIFY(driver.seen.isEmpty());
         QVERIFY(boxes.seen.isEmpty());
         QCOMPARE(searches.count(), 0);
@@ -989,23 +980,11 @@ private slots:
         QVERIFY(!wol->contains(kGhost));
         QVERIFY(w->isBusy());
         w->unlockOperation();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
         QVERIFY(boxes.seen.isEmpty());
         QVERIFY(driver.seen.isEmpty());
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    QString why;
-    if (!bed::active(&why)) {
-        fprintf(stderr, "skipped: %s\n", qPrintable(why));
-        return 77;
-    }
-    TestMaintenanceRequests tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+GUI_BED_TEST_MAIN(TestMaintenanceRequests)
 
 #include "tst_maintreq.moc"

@@ -24,9 +24,9 @@
 #include "maintreqtest.h"
 
 using mrt::ModalDriver;
-using mrt::linesOf;
-using mrt::statusCell;
-using mrt::waitFor;
+using tsup::linesOf;
+using tsup::statusCell;
+using tsup::withDeletes::waitFor;
 
 namespace {
 
@@ -69,8 +69,7 @@ class TestMaintenanceRoad : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Quenlori"));
-        QCoreApplication::setApplicationName(QStringLiteral("VRVornakeeper"));
+        tsup::setProgramNames();
         mrt::SizeHintFilter::install();
         CWaitScale::setDivisor(100);
         CVorkFinderWindow::setTickIntervalMs(kTickMs);
@@ -228,17 +227,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    QString why;
-    if (!bed::active(&why)) {
-        fprintf(stderr, "skipped: %s\n", qPrintable(why));
-        return 77;
-    }
-    TestMaintenanceRoad tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+GUI_BED_TEST_MAIN(TestMaintenanceRoad)
 
 #include "tst_maintroad.moc"

@@ -1,43 +1,27 @@
-// Helpers of the main-window and program tests: bounded waits that keep the event loop running,
-// a catcher for the modal boxes the window puts up, and a test entry point with a GUI
-// application object that runs only inside the namespace bed.
+// Helpers of the main-window and program tests: a catcher for the modal boxes the window puts
+// up. The bounded waits and the entry point (GUI_BED_TEST_MAIN) come from TestSupport.h.
 #ifndef MAINWINTEST_H
 #define MAINWINTEST_H
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
-#include <QThread>
 #include <QTimer>
 #include <QtTest>
 
 #include <functional>
 
+#include "TestSupport.h"
 #include "netnsbed.h"
 
 namespace mwt {
 
-inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
-}
-
-inline void spin(int ms)
-{
-    waitFor([] { return false; }, ms);
-}
+// The waits of TestSupport.h, under the names this area's helpers use.
+using tsup::spin;
+using tsup::waitFor;
 
 // Watches for the next modal dialog (polling every 10 ms, for at most 10 s), records it and
 // answers it: a message box with the button of the given text, any other dialog with reject().
@@ -114,20 +98,5 @@ private:
 };
 
 } // namespace mwt
-
-// A GUI application; the tests run only in the bed's client namespace (the window binds the
-// discovery port and broadcasts), and report themselves skipped elsewhere.
-#define MAINWIN_TEST_MAIN(TestObject)                                                              \
-    int main(int argc, char *argv[])                                                              \
-    {                                                                                             \
-        QApplication app(argc, argv);                                                             \
-        QString why;                                                                              \
-        if (!bed::active(&why)) {                                                                 \
-            fprintf(stderr, "skipped: %s\n", qPrintable(why));                                   \
-            return 77;                                                                            \
-        }                                                                                         \
-        TestObject tc;                                                                            \
-        return QTest::qExec(&tc, argc, argv);                                                     \
-    }
 
 #endif // MAINWINTEST_H

@@ -51,8 +51,7 @@ class TestMainWindow : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Quenlori"));
-        QCoreApplication::setApplicationName(QStringLiteral("VRVornakeeper"));
+        tsup::setProgramNames();
         QVERIFY(QSettings().fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
     }
 
@@ -431,5 +430,5 @@ private slots:
     }
 };
 
-MAINWIN_TEST_MAIN(TestMainWindow)
+GUI_BED_TEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

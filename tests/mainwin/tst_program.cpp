@@ -174,5 +174,5 @@ private slots:
     }
 };
 
-MAINWIN_TEST_MAIN(TestProgram)
+GUI_BED_TEST_MAIN(TestProgram)
 #include "tst_program.moc"

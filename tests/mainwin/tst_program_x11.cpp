@@ -185,5 +185,5 @@ private slots:
     }
 };
 
-MAINWIN_TEST_MAIN(TestProgramX11)
+GUI_BED_TEST_MAIN(TestProgramX11)
 #include "tst_program_x11.moc"

@@ -5,14 +5,7 @@
 #include <QtTest>
 
 #include <arpa/inet.h>
-#include <cerrno>
 #include <cstring>
-#include <net/if.h>
-#include <sched.h>
-#include <sys/ioctl.h>
-#include <sys/socket.h>
-#include <thread>
-#include <unistd.h>
 
 #include "CFindHostUDP.h"
 #include "CNasConfig.h"
@@ -49,28 +42,6 @@ CNasConfig config()
                       QStringLiteral("127.0.0.1"), QStringLiteral("255.0.0.0"), QString(), QString(),
                       QStringLiteral("pw"), QStringLiteral("Installed"), 23,
                       QStringLiteral("2014/02/03 09:05:07"));
-}
-
-// Emits the record from a thread of its own, as the discovery thread does.
-void post(CFindHostUDP &udp, const NASINFO &n)
-{
-    std::thread emitter([&udp, n]() { emit udp.signalRecvPkt(n); });
-    emitter.join();
-}
-
-bool loopbackUp()
-{
-    const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return false;
-    struct ifreq req;
-    memset(&req, 0, sizeof(req));
-    strncpy(req.ifr_name, "lo", IFNAMSIZ - 1);
-    bool ok = ioctl(fd, SIOCGIFFLAGS, &req) == 0;
-    req.ifr_flags |= IFF_UP;
-    ok = ok && ioctl(fd, SIOCSIFFLAGS, &req) == 0;
-    close(fd);
-    return ok;
 }
 
 } // namespace
@@ -159,7 +130,7 @@ private slots:
         const CNasConfig cfg = config();
         const NASINFO rec = record();
         CThreadNetInstall job(nullptr, m_udp, &cfg, &rec);
-        nit::DebugCapture capture;
+        tsup::LogCapture capture;
         job.slotVerifyRebootRcvPkt(packet(FHOST_PKT_BRESPONSE, "02:53:56:00:0a:bF"));
         job.slotVerifyRebootRcvPkt(packet(FHOST_PKT_BRESPONSE, "02:53:56:00:0a:b"));
         job.slotVerifyRebootRcvPkt(packet(FHOST_PKT_QCF, kMac));
@@ -189,14 +160,14 @@ private slots:
     {
         const CNasConfig cfg = config();
         const NASINFO rec = record();
-        nit::DebugCapture capture;
+        tsup::LogCapture capture;
         CThreadNetInstall job(nullptr, nullptr, &cfg, &rec);
         job.start(QThread::InheritPriority);
         QVERIFY(job.wait(10000));
         QCOMPARE(job.getStage(), int(NI_STAGE_SET_NET));
         QCOMPARE(job.getErrorCode(), ulong(NI_ERROR_QC_START));
         QCOMPARE(capture.countContaining(QStringLiteral("SendConfigPkt failed!")), 1);
-        QCOMPARE(capture.count(QStringLiteral("NI: start QuickConf error!\n")), 1);
+        QCOMPARE(capture.countExact(QStringLiteral("NI: start QuickConf error!\n")), 1);
     }
 
     // No answer: 250 one-second polls count 125000 ms, then 309 at stage 1.
@@ -204,14 +175,14 @@ private slots:
     {
         const CNasConfig cfg = config();
         const NASINFO rec = record();
-        nit::DebugCapture capture;
+        tsup::LogCapture capture;
         CThreadNetInstall job(nullptr, m_udp, &cfg, &rec);
         job.start(QThread::InheritPriority);
-        QVERIFY(nit::waitFor([&] { return job.isFinished(); }, 60000));
+        QVERIFY(tsup::waitFor([&] { return job.isFinished(); }, 60000));
         QCOMPARE(job.getStage(), int(NI_STAGE_SET_NET));
         QCOMPARE(job.getErrorCode(), ulong(NI_ERROR_QC_UNFINISHED));
         QCOMPARE(job.getPercent(), 125000);
-        QCOMPARE(capture.count(QStringLiteral("NI: QuickConf hasn't finished!\n")), 1);
+        QCOMPARE(capture.countExact(QStringLiteral("NI: QuickConf hasn't finished!\n")), 1);
         QCOMPARE(capture.countContaining(QStringLiteral("QuickConf failed!")), 1);
         QCOMPARE(capture.countContaining(QStringLiteral("NI: openSocekt error!")), 0);
     }
@@ -222,28 +193,28 @@ private slots:
     {
         CNasConfig cfg = config();
         const NASINFO rec = record();
-        nit::DebugCapture capture;
+        tsup::LogCapture capture;
         CThreadNetInstall job(nullptr, m_udp, &cfg, &rec);
         job.start(QThread::InheritPriority);
         // The job's answer connection is made inside its thread; wait until it is listening.
-        QVERIFY(nit::waitFor([&] { return job.getPercent() >= 1000; }, 20000));
+        QVERIFY(tsup::waitFor([&] { return job.getPercent() >= 1000; }, 20000));
         NASINFO refused = packet(FHOST_PKT_BRESPONSE, kMac);
         refused.ulConfigured = FHOSTQC_DONE;
         refused.ulErrCode = 7;
-        post(*m_udp, refused);
-        QVERIFY(nit::waitFor([&] { return job.getQuickConfError() == 7; }, 20000));
+        tsup::post(*m_udp, refused);
+        QVERIFY(tsup::waitFor([&] { return job.getQuickConfError() == 7; }, 20000));
         QCOMPARE(job.getStage(), int(NI_STAGE_SET_NET));
         NASINFO good = refused;
         good.ulErrCode = 0;
         good.ulIP = inet_addr("127.0.0.1");
-        post(*m_udp, good);
-        QVERIFY(nit::waitFor([&] { return job.isFinished(); }, 20000));
+        tsup::post(*m_udp, good);
+        QVERIFY(tsup::waitFor([&] { return job.isFinished(); }, 20000));
         QCOMPARE(job.getErrorCode(), ulong(NI_ERROR_OPEN_SOCKET));
         QCOMPARE(job.getStage(), int(NI_STAGE_SET_NET));
         QCOMPARE(job.getQuickConfError(), 0ul);
         QCOMPARE(capture.countContaining(QStringLiteral("QuickConf finished!")), 1);
-        QCOMPARE(capture.count(QStringLiteral("fail in TCP-Connection.(Connection refused)")), 1);
-        QCOMPARE(capture.count(QStringLiteral("NI: openSocekt error!\n")), 1);
+        QCOMPARE(capture.countExact(QStringLiteral("fail in TCP-Connection.(Connection refused)")), 1);
+        QCOMPARE(capture.countExact(QStringLiteral("NI: openSocekt error!\n")), 1);
     }
 
     // A cancel stops the job at once where it is, without an error.
@@ -253,7 +224,7 @@ private slots:
         const NASINFO rec = record();
         CThreadNetInstall job(nullptr, m_udp, &cfg, &rec);
         job.start(QThread::InheritPriority);
-        QVERIFY(nit::waitFor([&] { return job.getPercent() >= 2000; }, 20000));
+        QVERIFY(tsup::waitFor([&] { return job.getPercent() >= 2000; }, 20000));
         QElapsedTimer t;
         t.start();
         job.setCancel(true);
@@ -273,7 +244,7 @@ private slots:
         QObject *owner = new QObject;
         auto *job = new CThreadNetInstall(owner, m_udp, &cfg, &rec);
         job->start(QThread::InheritPriority);
-        QVERIFY(nit::waitFor([&] { return job->getPercent() >= 1000; }, 20000));
+        QVERIFY(tsup::waitFor([&] { return job->getPercent() >= 1000; }, 20000));
         QElapsedTimer t;
         t.start();
         delete owner;
@@ -281,22 +252,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    // First, while the process has one thread: a network namespace of its own (as root, or in a
-    // user namespace of its own otherwise).
-    if (unshare(CLONE_NEWNET) != 0 && unshare(CLONE_NEWUSER | CLONE_NEWNET) != 0) {
-        fprintf(stderr, "skipped: no network namespace of our own (%s)\n", strerror(errno));
-        return 77;
-    }
-    if (!loopbackUp()) {
-        fprintf(stderr, "skipped: loopback cannot be brought up (%s)\n", strerror(errno));
-        return 77;
-    }
-    QCoreApplication app(argc, argv);
-    TestNetInstall tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+LOOPBACK_TEST_MAIN(TestNetInstall, QCoreApplication)
 
 #include "tst_netinstall.moc"

@@ -16,6 +16,9 @@
 #include "netinstalltest.h"
 #include "netnsbed.h"
 
+using tsup::Collector;
+using tsup::linesOf;
+
 namespace {
 
 const char kDateTime[] = "2014/02/03 09:05:07";
@@ -29,32 +32,6 @@ QString ipOf(int unit)
 {
     return QStringLiteral("198.18.0.%1").arg(60 + unit);
 }
-
-QList<QJsonObject> linesOf(const char *svc, const QString &unit, const char *event = nullptr)
-{
-    QList<QJsonObject> out;
-    for (const QJsonObject &line : bed::captureLines()) {
-        if (line.value(QStringLiteral("svc")).toString() != QLatin1String(svc))
-            continue;
-        // A null unit text takes the lines of every unit.
-        if (!unit.isNull() && line.value(QStringLiteral("unit")).toString() != unit)
-            continue;
-        if (event && line.value(QStringLiteral("event")).toString() != QLatin1String(event))
-            continue;
-        out << line;
-    }
-    return out;
-}
-
-// Records what a receiver on this thread hears from the discovery thread.
-class Collector : public QObject
-{
-    Q_OBJECT
-public:
-    QList<NASINFO> records;
-public slots:
-    void take(NASINFO nasInfo) { records << nasInfo; }
-};
 
 // One job and the stages it was seen in (polled every few milliseconds).
 struct Run {
@@ -153,11 +130,7 @@ class TestNetInstallNetns : public QObject
         QCOMPARE(run.job->getStage(), stage);
     }
 
-    QString commandLog(int unit)
-    {
-        const QString reply = m_sim.command(QStringLiteral("install log %1").arg(macOf(unit)));
-        return reply.startsWith(QLatin1String("ok ")) ? reply.mid(3) : reply;
-    }
+    QString commandLog(int unit) { return tsup::installLog(m_sim, macOf(unit)); }
 
 private slots:
     void initTestCase()
@@ -176,22 +149,14 @@ private slots:
         QVERIFY(nit::writePatchFile(m_patch, (1 << 20) + 17));
         m_patchSha = nit::sha256Of(m_patch);
 
-        CFindHostUDP::addRecvPktType(FHOST_PKT_ALL);
-        m_udp = new CFindHostUDP(nullptr, -1, 9999, QString());
-        m_udp->start();
-        QVERIFY(nit::waitFor([] {
+        m_udp = tsup::startDiscovery();
+        QVERIFY(tsup::waitFor([] {
             QFile f(QStringLiteral("/proc/net/udp"));
             return f.open(QIODevice::ReadOnly) && f.readAll().contains(":270F ");
         }, 10000));
     }
 
-    void cleanupTestCase()
-    {
-        if (m_udp) {
-            m_udp->terminate();
-            delete m_udp;
-        }
-    }
+    void cleanupTestCase() { tsup::stopDiscovery(m_udp); }
 
     // Stages 1 to 8 in order, the commands in order, the file byte for byte, the final date, and
     // the unit found again with its new build, name and address.
@@ -249,7 +214,7 @@ private slots:
         Collector collector;
         connect(m_udp, &CFindHostUDP::signalRecvPkt, &collector, &Collector::take);
         m_udp->slotSendPktBroadCast();
-        QVERIFY(nit::waitFor([&] {
+        QVERIFY(tsup::waitFor([&] {
             for (const NASINFO &n : collector.records)
                 if (n.ulPacketType == FHOST_PKT_BRESPONSE && QByteArray(n.szMac) == macOf(1).toLatin1())
                     return true;
@@ -404,7 +369,7 @@ private slots:
         };
         const QList<int> expected = {firstRound, firstRound, firstRound, firstRound, firstRound, firstRound};
         // The last round may still be on its way to the simulated server.
-        QVERIFY2(nit::waitFor([&] { return finalRounds() == expected; }, 5000),
+        QVERIFY2(tsup::waitFor([&] { return finalRounds() == expected; }, 5000),
                  qPrintable(QStringLiteral("%1 round(s)").arg(finalRounds().size())));
         QTest::qWait(300);
         QCOMPARE(finalRounds(), expected);
@@ -446,7 +411,7 @@ private slots:
         QCOMPARE(run.job->getStage(), int(NI_STAGE_INSTALL));
         QCOMPARE(run.job->getErrorCode(), 0ul);
         // The channel was closed by the job.
-        QVERIFY(nit::waitFor([] { return !linesOf("install", macOf(17), "close").isEmpty(); }, 5000));
+        QVERIFY(tsup::waitFor([] { return !linesOf("install", macOf(17), "close").isEmpty(); }, 5000));
     }
 
     // The program quits while a job waits without limit: its owner deletes it, which stops it.
@@ -457,7 +422,7 @@ private slots:
         QObject *owner = new QObject;
         auto *job = new CThreadNetInstall(owner, m_udp, &cfg, &rec);
         job->start(QThread::InheritPriority);
-        QVERIFY(nit::waitFor([&] { return !linesOf("install", macOf(18), "upload").isEmpty(); }, 30000));
+        QVERIFY(tsup::waitFor([&] { return !linesOf("install", macOf(18), "upload").isEmpty(); }, 30000));
         QTest::qWait(50);
         QVERIFY(job->isRunning());
         QElapsedTimer t;

@@ -233,7 +233,7 @@ private slots:
         QFETCH(QString, line);
         NI_REPLY r;
         memset(&r, 0xff, sizeof(r)); // every word is cleared by the parse
-        nit::DebugCapture capture;
+        tsup::LogCapture capture;
         QCOMPARE(CQuenTCP::parseProgress(data, &r), result);
         for (int i = 0; i < 7; ++i)
             QCOMPARE(r.ulWord[i], words[i]);
@@ -261,7 +261,7 @@ private slots:
 
         send(peer, whole.mid(17));
         QVERIFY(tcp.waitForReadyRead(5000));
-        nit::DebugCapture capture;
+        tsup::LogCapture capture;
         QCOMPARE(tcp.receiveProgress(&r), -1);
         QCOMPARE(capture.lines(),
                  QStringList("Tcp receiveProgress: Packet header did not match the format!\n"));
@@ -294,7 +294,7 @@ private slots:
     void noSocket()
     {
         CQuenTCP tcp;
-        nit::DebugCapture capture;
+        tsup::LogCapture capture;
         QCOMPARE(tcp.readAllPacket(), QByteArray());
         QCOMPARE(capture.lines(), QStringList("m_ptcpSocket is null in readAllPacket()"));
         capture.clear();
@@ -314,7 +314,7 @@ private slots:
         const quint16 port = closed.serverPort();
         closed.close();
         CQuenTCP tcp;
-        nit::DebugCapture capture;
+        tsup::LogCapture capture;
         QElapsedTimer t;
         t.start();
         QCOMPARE(tcp.connectToHost(QStringLiteral("127.0.0.1"), port), -1);
@@ -371,7 +371,7 @@ private slots:
         QVERIFY(peer.waitListening());
         CQuenTCP tcp;
         QCOMPARE(tcp.connectToHost(QStringLiteral("127.0.0.1"), peer.port()), 0);
-        nit::DebugCapture capture;
+        tsup::LogCapture capture;
         QCOMPARE(tcp.sendFilePkt(path), 0);
         tcp.close();
         QVERIFY(peer.wait(30000));
@@ -445,7 +445,7 @@ private slots:
         CQuenTCP tcp;
         QTcpSocket *peer = connectPair(tcp);
         QVERIFY(peer);
-        nit::DebugCapture capture;
+        tsup::LogCapture capture;
         QCOMPARE(tcp.sendFilePkt(dir.filePath(QStringLiteral("missing.pat"))), -1);
         QCOMPARE(tcp.sendFilePkt(empty), -1);
         QCOMPARE(tcp.sendFilePkt(huge), -1);

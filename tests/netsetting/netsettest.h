@@ -1,21 +1,16 @@
-// Shared pieces of the network-setting tests: records, answers delivered from another thread
-// (so that they arrive queued, as from the discovery thread), a log of the job's signals in
-// their order, a capture of debug lines and bounded waits.
+// Shared pieces of the network-setting tests: records and answers, and a log of the job's
+// signals in their order. Waits, delivery from another thread and the debug-line capture come
+// from TestSupport.h.
 #ifndef NETSETTEST_H
 #define NETSETTEST_H
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QMutex>
-#include <QStringList>
-#include <QThread>
+#include <QList>
 
 #include <cstring>
-#include <functional>
-#include <thread>
 
 #include "CFindHostUDP.h"
 #include "CNetSetting.h"
+#include "TestSupport.h"
 
 namespace nst {
 
@@ -53,39 +48,6 @@ inline NASINFO answer(const char *mac, uint32_t type = FHOST_PKT_BRESPONSE,
     return n;
 }
 
-// Emits the record from a thread of its own, as the discovery thread does: a receiver in this
-// thread gets it queued. Returns once the call is posted, not yet delivered.
-inline void post(CFindHostUDP &udp, const NASINFO &n)
-{
-    std::thread emitter([&udp, n]() { emit udp.signalRecvPkt(n); });
-    emitter.join();
-}
-
-// Delivers what post() queued.
-inline void deliver()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-}
-
-// Runs the event loop until the condition holds or the time is up.
-inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
-    return true;
-}
-
-inline void spin(int ms)
-{
-    waitFor([] { return false; }, ms);
-}
-
 // The job's two signals in the order they came: 'u' (progress, value) and 'f' (finished,
 // status, error).
 struct SignalLog {
@@ -121,52 +83,6 @@ struct SignalLog {
                 return i;
         return -1;
     }
-};
-
-// Every debug line written while an instance exists.
-class DebugCapture
-{
-public:
-    DebugCapture()
-    {
-        s_instance = this;
-        m_previous = qInstallMessageHandler(&DebugCapture::handler);
-    }
-    ~DebugCapture()
-    {
-        qInstallMessageHandler(m_previous);
-        s_instance = nullptr;
-    }
-    QStringList lines() const
-    {
-        QMutexLocker lock(&m_mutex);
-        return m_lines;
-    }
-    int count(const QString &line) const
-    {
-        int n = 0;
-        for (const QString &l : lines())
-            n += l == line ? 1 : 0;
-        return n;
-    }
-    void clear()
-    {
-        QMutexLocker lock(&m_mutex);
-        m_lines.clear();
-    }
-
-private:
-    static void handler(QtMsgType, const QMessageLogContext &, const QString &text)
-    {
-        if (s_instance) {
-            QMutexLocker lock(&s_instance->m_mutex);
-            s_instance->m_lines << text;
-        }
-    }
-    static inline DebugCapture *s_instance = nullptr;
-    QtMessageHandler m_previous;
-    mutable QMutex m_mutex;
-    QStringList m_lines;
 };
 
 } // namespace nst

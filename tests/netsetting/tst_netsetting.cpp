@@ -23,6 +23,10 @@
 #include "netsettest.h"
 
 using namespace nst;
+using tsup::deliver;
+using tsup::post;
+using tsup::spin;
+using tsup::waitFor;
 
 namespace {
 
@@ -84,8 +88,7 @@ class TestNetSetting : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Quenlori"));
-        QCoreApplication::setApplicationName(QStringLiteral("VRVornakeeper"));
+        tsup::setProgramNames();
         qRegisterMetaType<NASINFO>("NASINFO");
         m_pingers = new PingerWatch;
     }
@@ -272,7 +275,7 @@ private slots:
         CNetSetting job(&udp, &cfg, &target);
         SignalLog log;
         log.attach(job);
-        DebugCapture debug;
+        tsup::LogCapture debug;
         QVERIFY(!job.start(0)); // listening, nothing sent
         QCOMPARE(job.getTargetMac(), QString::fromLatin1(kMac));
 
@@ -284,12 +287,12 @@ private slots:
         QCOMPARE(int(job.getStatus()), 1);
         QCOMPARE(job.getError(), 0ul);
         QCOMPARE(log.count('f'), 0);
-        QCOMPARE(debug.count(QStringLiteral("Not a response packet. ignore it.\n")), 2);
-        QCOMPARE(debug.count(QStringLiteral("packet version incorrect. \n")), 1);
-        QCOMPARE(debug.count(QStringLiteral("the packet mac-address does not match. \n")), 1);
-        QCOMPARE(debug.count(QStringLiteral("NetSetting VerifyRcvPkt: nasinfo.ulPacketType: 3  "
+        QCOMPARE(debug.countExact(QStringLiteral("Not a response packet. ignore it.\n")), 2);
+        QCOMPARE(debug.countExact(QStringLiteral("packet version incorrect. \n")), 1);
+        QCOMPARE(debug.countExact(QStringLiteral("the packet mac-address does not match. \n")), 1);
+        QCOMPARE(debug.countExact(QStringLiteral("NetSetting VerifyRcvPkt: nasinfo.ulPacketType: 3  "
                                             "nasinfo.ulFindHostVersion: 16908288")), 1);
-        QCOMPARE(debug.count(QStringLiteral("NetSetting VerifyRcvPkt: m_szMac: 02:53:56:00:0a:0b  "
+        QCOMPARE(debug.countExact(QStringLiteral("NetSetting VerifyRcvPkt: m_szMac: 02:53:56:00:0a:0b  "
                                             "nasinfo.szMac: 02:53:56:00:0A:0B")), 1);
 
         // Version 0x01000000 alone is enough; two answers queued together finish it once.

@@ -21,6 +21,10 @@
 #include "netsettest.h"
 
 using namespace nst;
+using tsup::Collector;
+using tsup::linesOf;
+using tsup::spin;
+using tsup::waitFor;
 
 namespace {
 
@@ -33,33 +37,6 @@ const char kLeased[] = "02:53:56:00:03:06";
 
 // The client's link vc0 as the bed makes it, and the text of its MAC on the wire.
 const char kVc0MacHex[] = "30 32 3a 30 30 3a 63 36 3a 31 32 3a 30 30 3a 30 31";
-
-// Receives every record of the discovery thread on this thread.
-class Collector : public QObject
-{
-    Q_OBJECT
-public:
-    QList<NASINFO> records;
-    int count(const char *mac, uint32_t type) const
-    {
-        int n = 0;
-        for (const NASINFO &r : records)
-            n += (qstrcmp(r.szMac, mac) == 0 && r.ulPacketType == type) ? 1 : 0;
-        return n;
-    }
-public slots:
-    void take(NASINFO nasInfo) { records << nasInfo; }
-};
-
-QList<QJsonObject> netsetLines(const QString &unit)
-{
-    QList<QJsonObject> out;
-    for (const QJsonObject &line : bed::captureLines())
-        if (line.value(QStringLiteral("svc")).toString() == QLatin1String("netset") &&
-            line.value(QStringLiteral("unit")).toString() == unit)
-            out << line;
-    return out;
-}
 
 // The raw bytes of every captured type-3 datagram after the mark line `mark`.
 QList<QByteArray> commandsSince(const QString &mark)
@@ -136,8 +113,7 @@ class TestNetSettingNetns : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Quenlori"));
-        QCoreApplication::setApplicationName(QStringLiteral("VRVornakeeper"));
+        tsup::setProgramNames();
         qRegisterMetaType<NASINFO>("NASINFO");
         CWaitScale::setDivisor(100);
         QVERIFY(m_sim.connect());
@@ -145,20 +121,11 @@ private slots:
         QCOMPARE(m_sim.json(QStringLiteral("stats")).value(QStringLiteral("netset")).toObject()
                      .value(QStringLiteral("divisor")).toInt(), 100);
 
-        CFindHostUDP::addRecvPktType(FHOST_PKT_ALL);
-        m_udp = new CFindHostUDP(nullptr, -1, 9999, QString());
-        connect(m_udp, &CFindHostUDP::signalRecvPkt, &m_collector, &Collector::take);
-        m_udp->start();
+        m_udp = tsup::startDiscovery(&m_collector);
         QVERIFY(m_udp->waitForListening(10000));
     }
 
-    void cleanupTestCase()
-    {
-        if (m_udp) {
-            m_udp->terminate();
-            delete m_udp;
-        }
-    }
+    void cleanupTestCase() { tsup::stopDiscovery(m_udp); }
 
     // The command on the wire, typed by hand from the protocol tables: the target's MAC and
     // name, the DHCP flag, the four addresses only without DHCP, the (empty) password, 0x2b
@@ -211,7 +178,7 @@ private slots:
             QCOMPARE(copy.toHex(' '), dhcp.toHex(' '));
 
         // The simulated server read both the same way.
-        const QList<QJsonObject> lines = netsetLines(QString::fromLatin1(kBusy));
+        const QList<QJsonObject> lines = linesOf("netset", QString::fromLatin1(kBusy));
         QCOMPARE(lines.size(), 4);
         QVERIFY(lines[0].value(QStringLiteral("field2b")).isNull());
         QCOMPARE(lines[0].value(QStringLiteral("addressItems")).toInt(), 4);
@@ -273,7 +240,7 @@ private slots:
         spin(300);
         QCOMPARE(log.count('f'), 1);
 
-        const QJsonObject line = netsetLines(QString::fromLatin1(kGuarded)).value(0);
+        const QJsonObject line = linesOf("netset", QString::fromLatin1(kGuarded)).value(0);
         QCOMPARE(line.value(QStringLiteral("password")).toString(), QStringLiteral("wrong"));
         QCOMPARE(line.value(QStringLiteral("passwordOk")).toBool(), false);
         QCOMPARE(line.value(QStringLiteral("applied")).toBool(), false);
@@ -291,7 +258,7 @@ private slots:
         QCOMPARE(log.events[log.finishIndex()].status, 2);
         QCOMPARE(log.events[log.finishIndex()].error, 0ul);
 
-        const QJsonObject line = netsetLines(QString::fromLatin1(kVault)).value(0);
+        const QJsonObject line = linesOf("netset", QString::fromLatin1(kVault)).value(0);
         QCOMPARE(idsOf(line), (QList<int>{0x01, 0xa4, 0x29, 0x21, 0x20, 0x22, 0x23, 0x24, 0x25,
                                          0x2a, 0x7c}));
         QCOMPARE(line.value(QStringLiteral("password")).toString(), QStringLiteral("right"));
@@ -351,7 +318,7 @@ private slots:
         // The command itself came back to the listener with the target's MAC, and was passed
         // over as no answer.
         QVERIFY(m_collector.count(kMute, FHOST_PKT_NETSET) >= 1);
-        QCOMPARE(netsetLines(QString::fromLatin1(kMute)).value(0).value(QStringLiteral("answers")).toInt(), 0);
+        QCOMPARE(linesOf("netset", QString::fromLatin1(kMute)).value(0).value(QStringLiteral("answers")).toInt(), 0);
     }
 
     // The wizard with DHCP chosen moves on without checking the fields (no box, no ping), and
@@ -391,7 +358,7 @@ private slots:
         QVERIFY(runJob(job, log));
         QCOMPARE(log.events[log.finishIndex()].error, 4ul);
 
-        const QJsonObject line = netsetLines(QString::fromLatin1(kLeased)).value(0);
+        const QJsonObject line = linesOf("netset", QString::fromLatin1(kLeased)).value(0);
         QCOMPARE(idsOf(line), (QList<int>{0x01, 0xa4, 0x29, 0x21, 0x20, 0x2a, 0x7c}));
         QCOMPARE(line.value(QStringLiteral("dhcp")).toInt(), 1);
         QCOMPARE(line.value(QStringLiteral("password")).toString(), QStringLiteral("pw"));
@@ -439,17 +406,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    QString why;
-    if (!bed::active(&why)) {
-        fprintf(stderr, "skipped: %s\n", qPrintable(why));
-        return 77;
-    }
-    TestNetSettingNetns tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+GUI_BED_TEST_MAIN(TestNetSettingNetns)
 
 #include "tst_netsetting_netns.moc"

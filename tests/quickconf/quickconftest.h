@@ -1,26 +1,20 @@
 // Shared pieces of the quick-configuration job tests: records, answers delivered from another
-// thread (so that they arrive queued, as from the discovery thread), a capture of debug lines,
-// and bounded waits.
+// thread (so that they arrive queued, as from the discovery thread) and a log of the job's
+// ticks. Waits, delivery and the debug-line capture come from TestSupport.h.
 #ifndef QUICKCONFTEST_H
 #define QUICKCONFTEST_H
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QMutex>
 #include <QSettings>
-#include <QStringList>
-#include <QThread>
 #include <QTimer>
 
 #include <cstring>
-#include <functional>
-#include <thread>
 
 #include <arpa/inet.h>
 
 #include "CFindHostUDP.h"
 #include "CNasConfig.h"
 #include "CQuickConf.h"
+#include "TestSupport.h"
 
 namespace qct {
 
@@ -67,93 +61,12 @@ inline CNasConfig config(const QString &password = QStringLiteral("Secr3t-pw"))
                       QStringLiteral("2014/02/03 09:05:07"));
 }
 
-// Emits the record from a thread of its own, as the discovery thread does: a receiver in this
-// thread gets it queued. The call returns once the signal is posted, not yet delivered.
-inline void post(CFindHostUDP &udp, const NASINFO &record)
-{
-    std::thread emitter([&udp, record]() { emit udp.signalRecvPkt(record); });
-    emitter.join();
-}
-
-// Delivers what post() queued.
-inline void deliver()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-}
-
+// Emits the record from another thread and delivers it at once.
 inline void postAndDeliver(CFindHostUDP &udp, const NASINFO &record)
 {
-    post(udp, record);
-    deliver();
+    tsup::post(udp, record);
+    tsup::deliver();
 }
-
-// Runs the event loop until the condition holds or the time is up.
-inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
-    return true;
-}
-
-inline void spin(int ms)
-{
-    waitFor([] { return false; }, ms);
-}
-
-// Every debug line written while an instance exists.
-class DebugCapture
-{
-public:
-    DebugCapture()
-    {
-        s_instance = this;
-        m_previous = qInstallMessageHandler(&DebugCapture::handler);
-    }
-    ~DebugCapture()
-    {
-        qInstallMessageHandler(m_previous);
-        s_instance = nullptr;
-    }
-    QStringList lines() const
-    {
-        QMutexLocker lock(&m_mutex);
-        return m_lines;
-    }
-    int count(const QString &part) const
-    {
-        int n = 0;
-        for (const QString &line : lines())
-            if (line.contains(part))
-                ++n;
-        return n;
-    }
-    void clear()
-    {
-        QMutexLocker lock(&m_mutex);
-        m_lines.clear();
-    }
-
-private:
-    static void handler(QtMsgType, const QMessageLogContext &, const QString &text)
-    {
-        if (s_instance) {
-            QMutexLocker lock(&s_instance->m_mutex);
-            s_instance->m_lines << text;
-        }
-    }
-    static DebugCapture *s_instance;
-    QtMessageHandler m_previous;
-    mutable QMutex m_mutex;
-    QStringList m_lines;
-};
-
-DebugCapture *DebugCapture::s_instance = nullptr;
 
 // Counts the job's progress ticks (the job has one live timer, its child) and notes the state
 // and elapsed time the job shows after each tick.

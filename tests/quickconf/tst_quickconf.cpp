@@ -6,18 +6,15 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <cerrno>
-#include <net/if.h>
-#include <sched.h>
-#include <sys/ioctl.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include "CWaitScale.h"
 #include "platforms.h"
 #include "quickconftest.h"
 
 using namespace qct;
+using tsup::deliver;
+using tsup::post;
+using tsup::spin;
+using tsup::waitFor;
 
 class TestQuickConf : public QObject
 {
@@ -302,9 +299,9 @@ private slots:
         QCOMPARE(live, 1);
         QCOMPARE(job->findChildren<QTimer *>().size(), 1);
 
-        DebugCapture capture;
+        tsup::LogCapture capture;
         postAndDeliver(*m_udp, answer(1, FHOSTQC_DONE, 0));
-        QCOMPARE(capture.count(QStringLiteral("nasInfo.ulPacketType=[1]")), 1);
+        QCOMPARE(capture.countContaining(QStringLiteral("nasInfo.ulPacketType=[1]")), 1);
 
         // Ticks at one step per interval: 20 ticks count 10000 ms, not twice that.
         TickLog log;
@@ -334,18 +331,18 @@ private slots:
 
     void debugLinesWithoutPassword()
     {
-        DebugCapture capture;
+        tsup::LogCapture capture;
         {
             QScopedPointer<CQuickConf> job(startedJob());
             postAndDeliver(*m_udp, answer(2, FHOSTQC_DONE, 0, kTargetMac, 2000));
         }
         const QStringList lines = capture.lines();
-        QVERIFY(capture.count(QStringLiteral("src/WizardInstall/CQuickConf:")) >= 7);
-        QCOMPARE(capture.count(QStringLiteral("nasInfo.ulErrCode=[0]")), 1);
-        QCOMPARE(capture.count(QStringLiteral("nasInfo.szMac=[02:53:56:00:00:0A]")), 1);
-        QCOMPARE(capture.count(QStringLiteral("m_szMac=[02:53:56:00:00:0A]")), 1);
-        QCOMPARE(capture.count(QStringLiteral("nasInfo.ulBuild=[2000]")), 1);
-        QCOMPARE(capture.count(QStringLiteral("QuickConf responsed packet verified.")), 1);
+        QVERIFY(capture.countContaining(QStringLiteral("src/WizardInstall/CQuickConf:")) >= 7);
+        QCOMPARE(capture.countContaining(QStringLiteral("nasInfo.ulErrCode=[0]")), 1);
+        QCOMPARE(capture.countContaining(QStringLiteral("nasInfo.szMac=[02:53:56:00:00:0A]")), 1);
+        QCOMPARE(capture.countContaining(QStringLiteral("m_szMac=[02:53:56:00:00:0A]")), 1);
+        QCOMPARE(capture.countContaining(QStringLiteral("nasInfo.ulBuild=[2000]")), 1);
+        QCOMPARE(capture.countContaining(QStringLiteral("QuickConf responsed packet verified.")), 1);
         for (const QString &line : lines)
             QVERIFY2(!line.contains(QStringLiteral("Secr3t")), qPrintable(line));
     }
@@ -395,42 +392,6 @@ private slots:
     }
 };
 
-namespace {
-
-// Brings loopback up in the namespace (the only interface it has).
-bool loopbackUp()
-{
-    const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return false;
-    struct ifreq req;
-    memset(&req, 0, sizeof(req));
-    strncpy(req.ifr_name, "lo", IFNAMSIZ - 1);
-    bool ok = ioctl(fd, SIOCGIFFLAGS, &req) == 0;
-    req.ifr_flags |= IFF_UP;
-    ok = ok && ioctl(fd, SIOCSIFFLAGS, &req) == 0;
-    close(fd);
-    return ok;
-}
-
-} // namespace
-
-int main(int argc, char *argv[])
-{
-    // First, while the process has one thread: a network namespace of its own (as root, or in a
-    // user namespace of its own otherwise). Without one the test does not run and says so.
-    if (unshare(CLONE_NEWNET) != 0 && unshare(CLONE_NEWUSER | CLONE_NEWNET) != 0) {
-        fprintf(stderr, "skipped: no network namespace of our own (%s)\n", strerror(errno));
-        return 77;
-    }
-    if (!loopbackUp()) {
-        fprintf(stderr, "skipped: loopback cannot be brought up (%s)\n", strerror(errno));
-        return 77;
-    }
-    QCoreApplication app(argc, argv);
-    TestQuickConf tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+LOOPBACK_TEST_MAIN(TestQuickConf, QCoreApplication)
 
 #include "tst_quickconf.moc"

@@ -14,31 +14,14 @@
 #include "quickconftest.h"
 
 using namespace qct;
+using tsup::Collector;
+using tsup::linesOf;
+using tsup::waitFor;
 
 namespace {
 
 const char kLocalMac[] = "02:12:34:56:78:9a";
 const char kForeignMac[] = "02:00:00:00:ba:ad";
-
-// Receives every record of the discovery thread on this thread.
-class Collector : public QObject
-{
-    Q_OBJECT
-public:
-    QList<NASINFO> records;
-public slots:
-    void take(NASINFO nasInfo) { records << nasInfo; }
-};
-
-QList<QJsonObject> quickConfLines(const QString &unit)
-{
-    QList<QJsonObject> out;
-    for (const QJsonObject &line : bed::captureLines())
-        if (line.value(QStringLiteral("svc")).toString() == QLatin1String("quickconf") &&
-            line.value(QStringLiteral("unit")).toString() == unit)
-            out << line;
-    return out;
-}
 
 NASINFO unitRecord(const char *mac, uint32_t build)
 {
@@ -68,8 +51,7 @@ class TestQuickConfNetns : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Quenlori"));
-        QCoreApplication::setApplicationName(QStringLiteral("VRVornakeeper"));
+        tsup::setProgramNames();
         qRegisterMetaType<NASINFO>("NASINFO");
         CWaitScale::setDivisor(100);
         QVERIFY(m_sim.connect());
@@ -81,24 +63,15 @@ private slots:
         QCOMPARE(getLocalMacList(), QStringList(QString::fromLatin1(kLocalMac)));
 
         FHOSTLogSetOutput(gpFHOSTLogCtx, FHOST_LOG_DETAIL, findhostPrintSink);
-        CFindHostUDP::addRecvPktType(FHOST_PKT_ALL);
         // Listens until the end of the test (no time limit).
-        m_udp = new CFindHostUDP(nullptr, -1, 9999, QString());
-        connect(m_udp, &CFindHostUDP::signalRecvPkt, &m_collector, &Collector::take);
-        m_udp->start();
+        m_udp = tsup::startDiscovery(&m_collector);
         QVERIFY(waitFor([] {
             QFile f(QStringLiteral("/proc/net/udp"));
             return f.open(QIODevice::ReadOnly) && f.readAll().contains(":270F ");
         }, 10000));
     }
 
-    void cleanupTestCase()
-    {
-        if (m_udp) {
-            m_udp->terminate();
-            delete m_udp;
-        }
-    }
+    void cleanupTestCase() { tsup::stopDiscovery(m_udp); }
 
     // Records handed in directly (queued from another thread) against this namespace's MAC.
     void sourceMacRule()
@@ -124,7 +97,7 @@ private slots:
             {2601, kLocalMac, true},
         };
         for (const Case &c : cases) {
-            DebugCapture capture;
+            tsup::LogCapture capture;
             CQuickConf job(&idle, &cfg, &record);
             job.setTimeout(125000);
             job.start(&cfg, &record, 1, true);
@@ -132,10 +105,10 @@ private slots:
                                         "198.18.0.77", "NewName", c.source));
             QCOMPARE(job.getState(), int(c.accepted ? CQuickConf::QC_STATE_ANSWERED
                                                     : CQuickConf::QC_STATE_WAITING));
-            QCOMPARE(capture.count(QStringLiteral("QuickConf: check Source-Mac-Addr!")),
+            QCOMPARE(capture.countContaining(QStringLiteral("QuickConf: check Source-Mac-Addr!")),
                      c.build > 2600 ? 1 : 0);
             if (!c.accepted) {
-                QCOMPARE(capture.count(QStringLiteral("QuickConf: Mac is not matched, return!  "
+                QCOMPARE(capture.countContaining(QStringLiteral("QuickConf: Mac is not matched, return!  "
                                                       "nasInfo.szSrcNICMac:[%1]").arg(c.source)), 1);
             }
         }
@@ -166,7 +139,7 @@ private slots:
         // the "ready" one 10 ms (1000 program ms) later.
         QVERIFY(clock.elapsed() < 30000);
 
-        const QList<QJsonObject> lines = quickConfLines(QStringLiteral("02:53:56:00:01:01"));
+        const QList<QJsonObject> lines = linesOf("quickconf", QStringLiteral("02:53:56:00:01:01"));
         QVERIFY(!lines.isEmpty());
         const QJsonObject c = lines.first();
         QCOMPARE(c.value("dhcp").toInt(), 0);
@@ -227,7 +200,7 @@ private slots:
         QCOMPARE(job.getNasinfo()->ulIP, inet_addr("198.18.0.88"));
         QCOMPARE(QByteArray(job.getNasinfo()->szServerName), QByteArray("Two"));
 
-        const QJsonObject c = quickConfLines(QStringLiteral("02:53:56:00:01:02")).value(0);
+        const QJsonObject c = linesOf("quickconf", QStringLiteral("02:53:56:00:01:02")).value(0);
         QCOMPARE(c.value("dhcp").toInt(), 1);
         for (const char *key : {"ipHex", "netmaskHex", "gatewayHex", "dnsHex"})
             QCOMPARE(c.value(QLatin1String(key)).toString(), QStringLiteral("00000000"));
@@ -260,7 +233,7 @@ private slots:
             if (n.ulPacketType == FHOST_PKT_QCF && qstrcmp(n.szMac, "02:53:56:00:01:03") == 0)
                 ownCommand = true;
         QVERIFY(ownCommand);
-        QVERIFY(!quickConfLines(QStringLiteral("02:53:56:00:01:03")).isEmpty());
+        QVERIFY(!linesOf("quickconf", QStringLiteral("02:53:56:00:01:03")).isEmpty());
     }
 
     // A later build echoes the request's interface MAC (local: accepted, type 3 answer) ...
@@ -341,7 +314,7 @@ private slots:
         );
         QCOMPARE(r.bytes.toHex(), expected.toHex());
 
-        const QJsonObject c = quickConfLines(QStringLiteral("02:53:56:00:01:07")).value(0);
+        const QJsonObject c = linesOf("quickconf", QStringLiteral("02:53:56:00:01:07")).value(0);
         QCOMPARE(c.value("name").toString(), QStringLiteral("Pin"));
         QCOMPARE(c.value("ip").toString(), QStringLiteral("198.18.0.99"));
         QCOMPARE(c.value("dhcp").toInt(), 0);

@@ -1,5 +1,6 @@
-// Shared helpers of the recovery tests: a capture of every message with its type, a watch that
-// records what the dialog and its job show whenever it changes, and the target record.
+// Shared helpers of the recovery tests: the message capture with the complaints Qt writes about
+// threads, a watch that records what the dialog and its job show whenever it changes, and the
+// target record.
 #ifndef RECOVERYTEST_H
 #define RECOVERYTEST_H
 
@@ -8,8 +9,6 @@
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QProgressBar>
 #include <QStringList>
 #include <QThread>
@@ -20,76 +19,31 @@
 
 #include "CThreadSysRecovery.h"
 #include "CVorkDialogRecovery.h"
+#include "TestSupport.h"
 
 namespace rct {
 
-// Every message written while an instance exists (from any thread), with its type.
-class Messages
+// Every message written while an instance exists (from any thread), and among them the
+// complaints about threads.
+class Messages : public tsup::LogCapture
 {
 public:
-    Messages()
-    {
-        s_instance = this;
-        m_previous = qInstallMessageHandler(&Messages::handler);
-    }
-    ~Messages()
-    {
-        qInstallMessageHandler(m_previous);
-        s_instance = nullptr;
-    }
-    QStringList lines() const
-    {
-        QMutexLocker lock(&m_mutex);
-        return m_lines;
-    }
-    int countContaining(const QString &part) const
-    {
-        int n = 0;
-        for (const QString &line : lines())
-            if (line.contains(part))
-                ++n;
-        return n;
-    }
     // Warnings and worse that Qt writes when objects are used across threads or a thread is
     // destroyed while it runs.
     QStringList threadComplaints() const
     {
         static const char *const signs[] = {"thread", "Thread", "QSocketNotifier", "QObject::",
                                             "Timers cannot", "QTimer"};
-        QMutexLocker lock(&m_mutex);
         QStringList out;
-        for (int i = 0; i < m_lines.size(); ++i) {
-            if (m_types[i] == QtDebugMsg || m_types[i] == QtInfoMsg)
-                continue;
+        for (const QString &line : warnings()) {
             for (const char *sign : signs)
-                if (m_lines[i].contains(QLatin1String(sign))) {
-                    out << m_lines[i];
+                if (line.contains(QLatin1String(sign))) {
+                    out << line;
                     break;
                 }
         }
         return out;
     }
-    void clear()
-    {
-        QMutexLocker lock(&m_mutex);
-        m_lines.clear();
-        m_types.clear();
-    }
-
-private:
-    static void handler(QtMsgType type, const QMessageLogContext &, const QString &text)
-    {
-        if (s_instance) {
-            QMutexLocker lock(&s_instance->m_mutex);
-            s_instance->m_lines << text;
-            s_instance->m_types << type;
-        }
-    }
-    static inline Messages *s_instance = nullptr;
-    QtMessageHandler m_previous;
-    mutable QMutex m_mutex;
-    QStringList m_lines;
-    QList<QtMsgType> m_types;
 };
 
 // What the dialog and its job showed at one moment.

@@ -8,15 +8,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <cerrno>
-#include <cstring>
-#include <net/if.h>
-#include <sched.h>
-#include <sys/ioctl.h>
-#include <sys/socket.h>
-#include <thread>
-#include <unistd.h>
-
 #include "CFindHostUDP.h"
 #include "CWaitScale.h"
 #include "recoverytest.h"
@@ -31,28 +22,6 @@ NASINFO answer(uint32_t type, uint32_t version, const char *mac)
     n.ulPacketType = type;
     n.ulFindHostVersion = version;
     return n;
-}
-
-// Emits the record from a thread of its own, as the discovery thread does.
-void post(CFindHostUDP &udp, const NASINFO &n)
-{
-    std::thread emitter([&udp, n]() { emit udp.signalRecvPkt(n); });
-    emitter.join();
-}
-
-bool loopbackUp()
-{
-    const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return false;
-    struct ifreq req;
-    memset(&req, 0, sizeof(req));
-    strncpy(req.ifr_name, "lo", IFNAMSIZ - 1);
-    bool ok = ioctl(fd, SIOCGIFFLAGS, &req) == 0;
-    req.ifr_flags |= IFF_UP;
-    ok = ok && ioctl(fd, SIOCSIFFLAGS, &req) == 0;
-    close(fd);
-    return ok;
 }
 
 } // namespace
@@ -207,7 +176,7 @@ private slots:
         }
 
         // The answer wait is over: its slot no longer listens.
-        post(udp, answer(16, 0x01020000, kMac));
+        tsup::post(udp, answer(16, 0x01020000, kMac));
         QTest::qWait(20);
         QVERIFY(!job->isResponseSeen());
 
@@ -251,22 +220,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    // First, while the process has one thread: a network namespace of its own (as root, or in a
-    // user namespace of its own otherwise).
-    if (unshare(CLONE_NEWNET) != 0 && unshare(CLONE_NEWUSER | CLONE_NEWNET) != 0) {
-        fprintf(stderr, "skipped: no network namespace of our own (%s)\n", strerror(errno));
-        return 77;
-    }
-    if (!loopbackUp()) {
-        fprintf(stderr, "skipped: loopback cannot be brought up (%s)\n", strerror(errno));
-        return 77;
-    }
-    QApplication app(argc, argv);
-    TestRecovery tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+LOOPBACK_TEST_MAIN(TestRecovery, QApplication)
 
 #include "tst_recovery.moc"

@@ -20,6 +20,9 @@
 #include "netnsbed.h"
 #include "recoverytest.h"
 
+using tsup::Collector;
+using tsup::linesOf;
+
 namespace {
 
 const char kHeaderHex[] = "12 34 56 78 51 55 45 4e";
@@ -36,21 +39,6 @@ QString ipOf(int unit)
     return QStringLiteral("198.18.0.%1").arg(70 + unit);
 }
 
-QList<QJsonObject> linesOf(const char *svc, const QString &unit, const char *event = nullptr)
-{
-    QList<QJsonObject> out;
-    for (const QJsonObject &line : bed::captureLines()) {
-        if (line.value(QStringLiteral("svc")).toString() != QLatin1String(svc))
-            continue;
-        if (!unit.isNull() && line.value(QStringLiteral("unit")).toString() != unit)
-            continue;
-        if (event && line.value(QStringLiteral("event")).toString() != QLatin1String(event))
-            continue;
-        out << line;
-    }
-    return out;
-}
-
 QByteArray hex(const char *text)
 {
     return bed::hex(text);
@@ -63,16 +51,6 @@ QString toText(const QList<int> &values)
         out << QString::number(v);
     return out.join(QLatin1Char(','));
 }
-
-// Records what a receiver on this thread hears from the discovery thread.
-class Collector : public QObject
-{
-    Q_OBJECT
-public:
-    QList<NASINFO> records;
-public slots:
-    void take(NASINFO nasInfo) { records << nasInfo; }
-};
 
 } // namespace
 
@@ -109,11 +87,7 @@ class TestRecoveryNetns : public QObject
         QVERIFY(dialog->m_pbuttonBox->button(QDialogButtonBox::Close)->isEnabled());
     }
 
-    QString commandLog(int unit)
-    {
-        const QString reply = m_sim.command(QStringLiteral("install log %1").arg(macOf(unit)));
-        return reply.startsWith(QLatin1String("ok ")) ? reply.mid(3) : reply;
-    }
+    QString commandLog(int unit) { return tsup::installLog(m_sim, macOf(unit)); }
 
 private slots:
     void initTestCase()
@@ -130,19 +104,11 @@ private slots:
                                     QStringLiteral("dev"), QStringLiteral("vs0")}),
                      0);
 
-        CFindHostUDP::addRecvPktType(FHOST_PKT_ALL);
-        m_udp = new CFindHostUDP(nullptr, -1, 9999, QString());
-        m_udp->start();
+        m_udp = tsup::startDiscovery();
         QVERIFY(m_udp->waitForListening(10000));
     }
 
-    void cleanupTestCase()
-    {
-        if (m_udp) {
-            m_udp->terminate();
-            delete m_udp;
-        }
-    }
+    void cleanupTestCase() { tsup::stopDiscovery(m_udp); }
 
     // Stages 0 to 4 with their texts, run modally as the main window runs it; the percent of the
     // answer wait, the countdown of the reboot, the Close button's rule, and the bytes on the wire.
@@ -447,17 +413,6 @@ private slots:
     }
 };
 
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QString why;
-    if (!bed::active(&why)) {
-        fprintf(stderr, "skipped: %s\n", qPrintable(why));
-        return 77;
-    }
-    TestRecoveryNetns tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+GUI_BED_TEST_MAIN(TestRecoveryNetns)
 
 #include "tst_recovery_netns.moc"

@@ -1,0 +1,422 @@
+// Helpers shared by the test areas:
+//   - bounded waits that keep this thread's event loop running (waitFor, spin), and the same
+//     with deferred deletions for tests of whole windows (withDeletes::waitFor, ::spin);
+//   - records emitted from a thread of their own, as the discovery thread emits them (post,
+//     deliver), a receiver that keeps what the discovery thread hands on (Collector), and a
+//     discovery thread that listens for every packet type (startDiscovery, stopDiscovery);
+//   - a capture of the messages written meanwhile (LogCapture);
+//   - the simulated server's capture lines by service, unit and event (linesOf) and the
+//     finder's status text of a server (statusCell);
+//   - typing over a line edit (retype) and running a dialog modally under a script (runModal);
+//   - a catcher for the addresses QDesktopServices would hand to the browser (UrlCatcher);
+//   - the simulated install service's log of a unit's commands (installLog);
+//   - the program's names (setProgramNames), a network namespace of the process's own holding
+//     only loopback (enterLoopbackNamespace), and the entry points of tests that run in such a
+//     namespace (runInLoopbackNamespace, LOOPBACK_TEST_MAIN) or inside the namespace bed
+//     (runInBed, GUI_BED_TEST_MAIN).
+//
+// UrlCatcher has a slot, so a target that uses it lists this header among its sources for moc.
+#ifndef TESTSUPPORT_H
+#define TESTSUPPORT_H
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QList>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+#include <QtTest>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <thread>
+
+#include <net/if.h>
+#include <sched.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "CFindHostUDP.h"
+#include "CVorkFinderWindow.h"
+#include "CVorkNasinfoModel.h"
+#include "netnsbed.h"
+
+namespace tsup {
+
+namespace detail {
+
+// Processes this thread's events, `sliceMs` at the most at a time with a pause of `pauseMs`
+// between, until the condition holds (true) or the time is up (false); with `deletes`, the
+// objects deleteLater() was called on are deleted too.
+inline bool waitUntil(const std::function<bool()> &condition, int timeoutMs, int sliceMs,
+                      int pauseMs, bool deletes)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!condition()) {
+        if (t.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, sliceMs);
+        if (deletes)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QThread::msleep(pauseMs);
+    }
+    return true;
+}
+
+} // namespace detail
+
+// Processes this thread's events until the condition holds (true) or the time is up (false).
+inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
+{
+    return detail::waitUntil(condition, timeoutMs, 5, 1, false);
+}
+
+inline void spin(int ms)
+{
+    waitFor([] { return false; }, ms);
+}
+
+// The waits for tests of whole windows and pages. A test function runs outside any event loop,
+// where processEvents() leaves the objects that deleteLater() was called on alone; these waits
+// delete them too, as the program's event loop would.
+namespace withDeletes {
+
+inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
+{
+    return detail::waitUntil(condition, timeoutMs, 10, 2, true);
+}
+
+inline void spin(int ms)
+{
+    waitFor([] { return false; }, ms);
+}
+
+} // namespace withDeletes
+
+// Emits the record from a thread of its own, as the discovery thread does: a receiver in this
+// thread gets it queued. Returns once the signal is posted, not yet delivered.
+inline void post(CFindHostUDP &udp, const NASINFO &record)
+{
+    std::thread emitter([&udp, record]() { emit udp.signalRecvPkt(record); });
+    emitter.join();
+}
+
+// Delivers what post() queued.
+inline void deliver()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+}
+
+// Keeps every record handed to take(); connected to the discovery thread's signalRecvPkt, the
+// records arrive queued on this thread.
+class Collector : public QObject
+{
+public:
+    QList<NASINFO> records;
+
+    void take(NASINFO nasInfo) { records << nasInfo; }
+
+    // How many records of the type came from the MAC.
+    int count(const char *mac, uint32_t type) const
+    {
+        int n = 0;
+        for (const NASINFO &r : records)
+            n += (qstrcmp(r.szMac, mac) == 0 && r.ulPacketType == type) ? 1 : 0;
+        return n;
+    }
+    // Whether a record of the type from the MAC showed the state.
+    bool has(uint32_t type, const char *mac, uint32_t state) const
+    {
+        for (const NASINFO &r : records)
+            if (r.ulPacketType == type && qstrcmp(r.szMac, mac) == 0 && r.ulConfigured == state)
+                return true;
+        return false;
+    }
+};
+
+// Starts a discovery thread on the discovery port that hands on packets of every type (to the
+// collector too, when one is given). Wait for its socket before sending.
+inline CFindHostUDP *startDiscovery(Collector *collector = nullptr)
+{
+    CFindHostUDP::addRecvPktType(FHOST_PKT_ALL);
+    auto *udp = new CFindHostUDP(nullptr, -1, 9999, QString());
+    if (collector)
+        QObject::connect(udp, &CFindHostUDP::signalRecvPkt, collector, &Collector::take);
+    udp->start();
+    return udp;
+}
+
+// Ends and deletes a discovery thread that startDiscovery() made.
+inline void stopDiscovery(CFindHostUDP *&udp)
+{
+    if (udp) {
+        udp->terminate();
+        delete udp;
+        udp = nullptr;
+    }
+}
+
+// Every message written while an instance exists, from any thread, with its type. One instance
+// at a time. A fatal message is handed on to the handler that was installed before, so that it
+// still shows before the program ends.
+class LogCapture
+{
+public:
+    LogCapture()
+    {
+        s_instance = this;
+        m_previous = qInstallMessageHandler(&LogCapture::handler);
+    }
+    ~LogCapture()
+    {
+        qInstallMessageHandler(m_previous);
+        s_instance = nullptr;
+    }
+    LogCapture(const LogCapture &) = delete;
+    LogCapture &operator=(const LogCapture &) = delete;
+
+    QStringList lines() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_lines;
+    }
+    // The lines that contain the text.
+    QStringList matching(const QString &part) const
+    {
+        QStringList out;
+        for (const QString &line : lines())
+            if (line.contains(part))
+                out << line;
+        return out;
+    }
+    int countContaining(const QString &part) const { return matching(part).size(); }
+    int countExact(const QString &line) const { return lines().count(line); }
+    // The warnings and worse, in their order.
+    QStringList warnings() const
+    {
+        QMutexLocker lock(&m_mutex);
+        QStringList out;
+        for (int i = 0; i < m_lines.size(); ++i)
+            if (m_types[i] != QtDebugMsg && m_types[i] != QtInfoMsg)
+                out << m_lines[i];
+        return out;
+    }
+    void clear()
+    {
+        QMutexLocker lock(&m_mutex);
+        m_lines.clear();
+        m_types.clear();
+    }
+
+private:
+    static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        LogCapture *self = s_instance;
+        if (self) {
+            QMutexLocker lock(&self->m_mutex);
+            self->m_lines << text;
+            self->m_types << type;
+        }
+        if (type == QtFatalMsg && self && self->m_previous)
+            self->m_previous(type, context, text);
+    }
+
+    static inline LogCapture *s_instance = nullptr;
+    QtMessageHandler m_previous = nullptr;
+    mutable QMutex m_mutex;
+    QStringList m_lines;
+    QList<QtMsgType> m_types;
+};
+
+// The simulated server's capture lines of one service (and of one unit, and one event, when
+// given; a null unit takes the lines of every unit).
+inline QList<QJsonObject> linesOf(const char *svc, const QString &unit = QString(),
+                                  const char *event = nullptr)
+{
+    QList<QJsonObject> out;
+    for (const QJsonObject &line : bed::captureLines()) {
+        if (line.value(QStringLiteral("svc")).toString() != QLatin1String(svc))
+            continue;
+        if (!unit.isNull() && line.value(QStringLiteral("unit")).toString() != unit)
+            continue;
+        if (event && line.value(QStringLiteral("event")).toString() != QLatin1String(event))
+            continue;
+        out << line;
+    }
+    return out;
+}
+
+// The simulated install service's log of the commands the unit took (the text after "ok ", or
+// the whole reply when it is not "ok").
+inline QString installLog(bed::SimControl &sim, const QString &mac)
+{
+    const QString reply = sim.command(QStringLiteral("install log %1").arg(mac));
+    return reply.startsWith(QLatin1String("ok ")) ? reply.mid(3) : reply;
+}
+
+// The status cell of the server's row in the finder's table, trimmed; empty without a row.
+inline QString statusCell(CVorkFinderWindow *finder, const QString &key)
+{
+    CVorkNasinfoModel *model = finder->getNasinfoModel();
+    const int row = model->rowOfKey(key);
+    if (row < 0)
+        return QString();
+    return model->data(model->index(row, CVorkNasinfoModel::COL_STATUS)).toString().trimmed();
+}
+
+// Replaces the edit's text with key strokes, as a user would.
+inline void retype(QLineEdit *edit, const QString &text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+// Runs the dialog modally while `script` runs inside its event loop; a dialog the script leaves
+// open is closed with -1. Returns what exec() returned.
+inline int runModal(QDialog &dialog, const std::function<void()> &script)
+{
+    QTimer::singleShot(0, &dialog, [&dialog, script]() {
+        script();
+        if (dialog.isVisible())
+            dialog.done(-1);
+    });
+    return dialog.exec();
+}
+
+// Takes the addresses QDesktopServices::openUrl is asked to open for the scheme while it lives,
+// instead of a browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    explicit UrlCatcher(const QString &scheme = QStringLiteral("http")) : m_scheme(scheme)
+    {
+        QDesktopServices::setUrlHandler(m_scheme, this, "open");
+    }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(m_scheme); }
+
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl &url) { urls << url; }
+
+private:
+    QString m_scheme;
+};
+
+// Brings loopback up in the process's network namespace.
+inline bool bringLoopbackUp()
+{
+    const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    struct ifreq req;
+    std::memset(&req, 0, sizeof(req));
+    std::strncpy(req.ifr_name, "lo", IFNAMSIZ - 1);
+    bool ok = ioctl(fd, SIOCGIFFLAGS, &req) == 0;
+    req.ifr_flags |= IFF_UP;
+    ok = ok && ioctl(fd, SIOCSIFFLAGS, &req) == 0;
+    close(fd);
+    return ok;
+}
+
+// Puts the process into a network namespace of its own (as root, or in a user namespace of its
+// own otherwise) holding only loopback, up, so that nothing it sends leaves the process. Call
+// first in main, while the process has one thread. False, with the reason in *why, when that
+// cannot be done (the test then reports itself skipped).
+inline bool enterLoopbackNamespace(QString *why)
+{
+    if (unshare(CLONE_NEWNET) != 0 && unshare(CLONE_NEWUSER | CLONE_NEWNET) != 0) {
+        const int error = errno;
+        *why = QStringLiteral("no network namespace of our own (%1)")
+                   .arg(QString::fromLocal8Bit(strerror(error)));
+        return false;
+    }
+    if (!bringLoopbackUp()) {
+        const int error = errno;
+        *why = QStringLiteral("loopback cannot be brought up (%1)")
+                   .arg(QString::fromLocal8Bit(strerror(error)));
+        return false;
+    }
+    return true;
+}
+
+// The program's organisation and application names, under which it keeps its settings.
+inline void setProgramNames()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Quenlori"));
+    QCoreApplication::setApplicationName(QStringLiteral("VRVornakeeper"));
+}
+
+// Runs the test object's functions in a widget application inside the namespace bed, after
+// `prepare` (when given); outside the bed's client namespace nothing runs and the exit code is
+// 77 (skipped).
+template <class TestObject>
+int runInBed(int argc, char *argv[], const std::function<void()> &prepare = nullptr)
+{
+    QApplication app(argc, argv);
+    if (prepare)
+        prepare();
+    QString why;
+    if (!bed::active(&why)) {
+        fprintf(stderr, "skipped: %s\n", qPrintable(why));
+        return 77;
+    }
+    TestObject tc;
+    return QTest::qExec(&tc, argc, argv);
+}
+
+// Runs the test object's functions in a network namespace of the process's own holding only
+// loopback (see enterLoopbackNamespace), with an application object of the given class made
+// after the namespace, and `prepare` (when given) after that. Without such a namespace nothing
+// runs and the exit code is 77 (skipped).
+template <class TestObject, class Application>
+int runInLoopbackNamespace(int argc, char *argv[], const std::function<void()> &prepare = nullptr)
+{
+    QString why;
+    if (!enterLoopbackNamespace(&why)) {
+        fprintf(stderr, "skipped: %s\n", qPrintable(why));
+        return 77;
+    }
+    Application app(argc, argv);
+    if (prepare)
+        prepare();
+    TestObject tc;
+    return QTest::qExec(&tc, argc, argv);
+}
+
+} // namespace tsup
+
+// Entry point of the widget tests that run inside the namespace bed (see runInBed).
+#define GUI_BED_TEST_MAIN(TestObject)                                                             \
+    int main(int argc, char *argv[])                                                              \
+    {                                                                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                \
+        return tsup::runInBed<TestObject>(argc, argv);                                            \
+    }
+
+// Entry point of the tests that run in a network namespace of their own holding only loopback
+// (see runInLoopbackNamespace); Application is QApplication or QCoreApplication.
+#define LOOPBACK_TEST_MAIN(TestObject, Application)                                               \
+    int main(int argc, char *argv[])                                                              \
+    {                                                                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                \
+        return tsup::runInLoopbackNamespace<TestObject, Application>(argc, argv);                 \
+    }
+
+#endif // TESTSUPPORT_H
