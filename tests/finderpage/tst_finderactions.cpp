@@ -721,6 +721,12 @@ void TestFinderActions::toolbarShortcutsFireOnce()
 
     // Run a context menu first: its entries must not stay live beside the toolbar's.
     menuEntries([&] { emit p.page.m_ptableviewFinder->customContextMenuRequested(p.cellRect(MAC_T, 0).center()); });
+    // The closed menu hands activation and focus back to the page asynchronously; a shortcut
+    // typed before that reaches no window.
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QTRY_VERIFY(QApplication::activeWindow() == &p.page);
+    p.page.m_ptableviewFinder->setFocus();
+    QTRY_VERIFY(p.page.m_ptableviewFinder->hasFocus());
 
     Requests requests(&p.page);
     QSignalSpy refresh(&p.page, SIGNAL(signalRefresh()));
