@@ -26,7 +26,6 @@
 //   answers send UNIT TYPE [ERROR]     by broadcast to 255.255.255.255:9999; replies "ok HEX"
 #include "discovery.h"
 
-#include "scramble.h"
 
 #include <arpa/inet.h>
 #include <cerrno>
@@ -49,8 +48,6 @@ constexpr uint8_t kIdMask = 0x23;
 constexpr uint8_t kIdGateway = 0x24;
 constexpr uint8_t kIdDns = 0x25;
 constexpr uint8_t kIdNetSetMac = 0x29;
-constexpr uint8_t kIdPassword = 0x2a;
-constexpr uint8_t kIdPasswordMore = 0x72;
 constexpr uint8_t kIdSrcNicMac = 0x7c;
 constexpr uint8_t kIdVersion = 0xa4;
 constexpr uint8_t kIdState = 0xa7;
@@ -93,27 +90,6 @@ std::string buildAnswer(const Unit &unit, uint32_t type, uint32_t error, const D
             b.ip(kIdRemoteIp, request->src);
     }
     return b.bytes();
-}
-
-// The password text of 0x2a and its 0x72 continuations, unscrambled; *present tells whether the
-// command carried 0x2a at all.
-std::string decodePassword(const Datagram &d, bool *present)
-{
-    std::string scrambled;
-    *present = false;
-    for (const Item &item : d.items) {
-        if (item.id == kIdPassword) {
-            *present = true;
-            scrambled += item.value;
-        } else if (item.id == kIdPasswordMore) {
-            scrambled += item.value;
-        }
-    }
-    if (scrambled.empty())
-        return std::string();
-    std::string plain(scrambled.size() / 2 + 1, '\0');
-    const int n = scrambleDecode(scrambled.c_str(), &plain[0]);
-    return n > 0 ? plain.substr(0, size_t(n)) : std::string("<undecodable>");
 }
 
 std::string addressText(const std::string &bytes)
@@ -170,7 +146,7 @@ void runCommand(Server &server, const Command &c, Unit &unit, const Datagram &d,
     line["unit"] = unit.mac();
 
     bool present = false;
-    const std::string password = decodePassword(d, &present);
+    const std::string password = commandPassword(d, &present);
     if (present)
         line["password"] = password;
     uint32_t error = unit.json.get(name + "Error", 0).asUInt();

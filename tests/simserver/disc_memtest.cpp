@@ -38,7 +38,6 @@
 #include "discovery.h"
 
 #include "CWaitScale.h"
-#include "scramble.h"
 
 #include <QDateTime>
 #include <QTimer>
@@ -52,9 +51,7 @@ constexpr uint8_t kIdType = 0x01;
 constexpr uint8_t kIdTargetMac = 0x19;
 constexpr uint8_t kIdRemoteIp = 0x1e;
 constexpr uint8_t kIdError = 0x1f;
-constexpr uint8_t kIdPassword = 0x2a;
 constexpr uint8_t kIdAccount = 0x4a;
-constexpr uint8_t kIdPasswordMore = 0x72;
 constexpr uint8_t kIdSrcNicMac = 0x7c;
 constexpr uint8_t kIdVersion = 0xa4;
 constexpr uint32_t kTypeMemTest = 12;
@@ -88,25 +85,6 @@ std::map<std::string, UnitRun> &runs()
 {
     static std::map<std::string, UnitRun> r;
     return r;
-}
-
-std::string passwordOf(const Datagram &d, bool *present)
-{
-    std::string scrambled;
-    *present = false;
-    for (const Item &item : d.items) {
-        if (item.id == kIdPassword) {
-            *present = true;
-            scrambled += item.value;
-        } else if (item.id == kIdPasswordMore) {
-            scrambled += item.value;
-        }
-    }
-    if (scrambled.empty())
-        return std::string();
-    std::string plain(scrambled.size() / 2 + 1, '\0');
-    const int n = scrambleDecode(scrambled.c_str(), &plain[0]);
-    return n >= 0 ? plain.substr(0, size_t(n)) : std::string("<undecodable>");
 }
 
 std::string firstNic(const Datagram &d)
@@ -222,7 +200,7 @@ bool answerMemTest(Server &server, const Datagram &d, Replier &replier)
     for (const Item &item : d.items)
         line["ids"].append(item.id);
     bool present = false;
-    line["password"] = passwordOf(d, &present);
+    line["password"] = commandPassword(d, &present);
     line["passwordPresent"] = present;
     const Item *account = d.find(kIdAccount);
     line["account"] = account ? account->value : std::string();

@@ -45,7 +45,6 @@
 #include "discovery.h"
 
 #include "CWaitScale.h"
-#include "scramble.h"
 
 #include <QProcess>
 #include <QTimer>
@@ -70,9 +69,7 @@ constexpr uint8_t kIdMask = 0x23;
 constexpr uint8_t kIdGateway = 0x24;
 constexpr uint8_t kIdDns = 0x25;
 constexpr uint8_t kIdTarget = 0x29;
-constexpr uint8_t kIdPassword = 0x2a;
 constexpr uint8_t kIdField2B = 0x2b;
-constexpr uint8_t kIdPasswordMore = 0x72;
 constexpr uint8_t kIdSrcNicMac = 0x7c;
 constexpr uint8_t kIdVersion = 0xa4;
 constexpr uint8_t kIdState = 0xa7;
@@ -100,25 +97,6 @@ std::string addressText(const Item *item)
     uint32_t a;
     memcpy(&a, item->value.data(), 4);
     return Server::addrText(a);
-}
-
-std::string decodePassword(const Datagram &d, bool *present)
-{
-    std::string scrambled;
-    *present = false;
-    for (const Item &item : d.items) {
-        if (item.id == kIdPassword) {
-            *present = true;
-            scrambled += item.value;
-        } else if (item.id == kIdPasswordMore) {
-            scrambled += item.value;
-        }
-    }
-    if (scrambled.empty())
-        return std::string();
-    std::string plain(scrambled.size() / 2 + 1, '\0');
-    const int n = scrambleDecode(scrambled.c_str(), &plain[0]);
-    return n >= 0 ? plain.substr(0, size_t(n)) : std::string("<undecodable>");
 }
 
 bool inTestRange(uint32_t addrNetOrder)
@@ -250,7 +228,7 @@ bool answerNetSetting(Server &server, const Datagram &d, Replier &replier)
     }
     line["addressItems"] = addressItems;
     bool present = false;
-    const std::string password = decodePassword(d, &present);
+    const std::string password = commandPassword(d, &present);
     line["password"] = password;
     line["passwordPresent"] = present;
     const Item *field2b = d.find(kIdField2B);

@@ -36,7 +36,6 @@
 #include "discovery.h"
 
 #include "CWaitScale.h"
-#include "scramble.h"
 
 #include <QProcess>
 #include <QTimer>
@@ -60,7 +59,6 @@ constexpr uint8_t kIdMask = 0x23;
 constexpr uint8_t kIdGateway = 0x24;
 constexpr uint8_t kIdDns = 0x25;
 constexpr uint8_t kIdNetSetMac = 0x29;
-constexpr uint8_t kIdPassword = 0x2a;
 constexpr uint8_t kIdDateTime = 0x31;
 constexpr uint8_t kIdTimezone = 0x32;
 constexpr uint8_t kIdLanguage = 0x37;
@@ -68,7 +66,6 @@ constexpr uint8_t kIdSecondLanguage = 0x39;
 constexpr uint8_t kIdCodepage = 0x40;
 constexpr uint8_t kIdLanguageNumber = 0x42;
 constexpr uint8_t kIdBuild = 0x49;
-constexpr uint8_t kIdPasswordMore = 0x72;
 constexpr uint8_t kIdSrcNicMac = 0x7c;
 constexpr uint8_t kIdVersion = 0xa4;
 constexpr uint8_t kIdState = 0xa7;
@@ -128,25 +125,6 @@ std::string hex64(uint64_t v)
     char text[24];
     snprintf(text, sizeof(text), "0x%016llx", static_cast<unsigned long long>(v));
     return text;
-}
-
-std::string passwordOf(const Datagram &d, bool *present)
-{
-    std::string scrambled;
-    *present = false;
-    for (const Item &item : d.items) {
-        if (item.id == kIdPassword) {
-            *present = true;
-            scrambled += item.value;
-        } else if (item.id == kIdPasswordMore) {
-            scrambled += item.value;
-        }
-    }
-    if (scrambled.empty())
-        return std::string();
-    std::string plain(scrambled.size() / 2 + 1, '\0');
-    const int n = scrambleDecode(scrambled.c_str(), &plain[0]);
-    return n >= 0 ? plain.substr(0, size_t(n)) : std::string("<undecodable>");
 }
 
 bool inTestRange(uint32_t addrNetOrder)
@@ -247,7 +225,7 @@ bool answerQuickConf(Server &server, const Datagram &d, Replier &replier)
     line["src"] = Server::addrText(d.src);
     line["iface"] = d.iface;
     bool present = false;
-    line["password"] = passwordOf(d, &present);
+    line["password"] = commandPassword(d, &present);
     line["passwordPresent"] = present;
     uint32_t dhcp = 0;
     const bool hasDhcp = d.u32(kIdDhcp, &dhcp);

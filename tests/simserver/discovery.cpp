@@ -2,6 +2,8 @@
 // program's own codec so that a mistake in one cannot hide in the other.
 #include "discovery.h"
 
+#include "scramble.h"
+
 #include <arpa/inet.h>
 
 #include <cstring>
@@ -231,6 +233,25 @@ PacketBuilder &PacketBuilder::unitFields(const Unit &unit)
             raw(uint8_t(extra["id"].asUInt()), bytes);
     }
     return *this;
+}
+
+std::string commandPassword(const Datagram &d, bool *present)
+{
+    std::string scrambled;
+    *present = false;
+    for (const Item &item : d.items) {
+        if (item.id == 0x2a) {
+            *present = true;
+            scrambled += item.value;
+        } else if (item.id == 0x72) {
+            scrambled += item.value;
+        }
+    }
+    if (scrambled.empty())
+        return std::string();
+    std::string plain(scrambled.size() / 2 + 1, '\0');
+    const int n = scrambleDecode(scrambled.c_str(), &plain[0]);
+    return n >= 0 ? plain.substr(0, size_t(n)) : std::string("<undecodable>");
 }
 
 } // namespace sim

@@ -97,6 +97,11 @@ struct HandlerRegistration {
 #define SIM_REGISTER_DATAGRAM_HANDLER(name, order, fn)                                            \
     static ::sim::HandlerRegistration sim_handler_##fn(name, order, fn)
 
+// The administrator password of a command: the text of item 0x2a and its 0x72 continuations,
+// unscrambled ("<undecodable>" when the scrambled text does not decode). *present tells whether
+// the command carried 0x2a at all.
+std::string commandPassword(const Datagram &d, bool *present);
+
 } // namespace sim
 
 #endif // SIMSERVER_DISCOVERY_H
