@@ -196,6 +196,9 @@ private:
     CVorkDialogInstall *replaceInstallEntry(const NASINFO &nasInfo);
 
     // Maintenance requests (CVorkWindowMainMaint.cpp).
+    // The server map's record for the key; null, with the debug line of a missing record, when
+    // the map holds none.
+    const NASINFO *findRecordOrLog(const CVorkNasinfoMap::TKey &key) const;
     void runNetSetting(const CNasConfig &config, const NASINFO &record);
     void cancelFSCK(const NASINFO &record);
     void openWebUI(const NASINFO &record);

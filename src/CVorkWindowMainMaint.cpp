@@ -87,16 +87,23 @@ void copyField(char *field, size_t size, const QString &text)
 
 // --- network settings ------------------------------------------------------------------------
 
+const NASINFO *CVorkWindowMain::findRecordOrLog(const CVorkNasinfoMap::TKey &key) const
+{
+    const NASINFO *pnasInfo = m_pNasinfoMap ? m_pNasinfoMap->find(key) : nullptr;
+    if (!pnasInfo)
+        qDebug("%s", MISSING_RECORD);
+    return pnasInfo;
+}
+
 void CVorkWindowMain::slotManagerDoNetSetting(CVorkNasinfoMap::TKey key)
 {
     if (!tryLockOperation())
         return;
     CVorkWizardNetSetting *wizard = new CVorkWizardNetSetting(m_pNasinfoMap, this);
-    const NASINFO *pnasInfo = m_pNasinfoMap ? m_pNasinfoMap->find(key) : nullptr;
+    const NASINFO *pnasInfo = findRecordOrLog(key);
     if (!pnasInfo) {
         // Without a record there is nothing to configure; the flag is released so that later
         // requests are not blocked.
-        qDebug("%s", MISSING_RECORD);
         delete wizard;
         unlockOperation();
         return;
@@ -199,9 +206,8 @@ void CVorkWindowMain::slotManagerDoRecover(CVorkNasinfoMap::TKey key)
 {
     if (!tryLockOperation())
         return;
-    const NASINFO *pnasInfo = m_pNasinfoMap ? m_pNasinfoMap->find(key) : nullptr;
+    const NASINFO *pnasInfo = findRecordOrLog(key);
     if (!pnasInfo) {
-        qDebug("%s", MISSING_RECORD);
         unlockOperation();
         return;
     }
@@ -216,9 +222,8 @@ void CVorkWindowMain::slotManagerCancelFSCK(CVorkNasinfoMap::TKey key)
 {
     if (!tryLockOperation())
         return;
-    const NASINFO *pnasInfo = m_pNasinfoMap ? m_pNasinfoMap->find(key) : nullptr;
+    const NASINFO *pnasInfo = findRecordOrLog(key);
     if (!pnasInfo) {
-        qDebug("%s", MISSING_RECORD);
         unlockOperation();
         return;
     }
