@@ -24,7 +24,7 @@ const int SLEEP_SLICE_MS = 100;
 
 CThreadSysRecovery::CThreadSysRecovery(QObject *parent, const NASINFO *pnasInfo, CFindHostUDP *udp)
     : QThread(parent),
-      m_pnasInfo(new NASINFO),
+      m_pnasInfo(newNasinfoCopy(pnasInfo)),
       m_pTcp(nullptr),
       m_pUdp(udp),
       m_usPort(RECOVERY_PORT),
@@ -41,13 +41,7 @@ CThreadSysRecovery::CThreadSysRecovery(QObject *parent, const NASINFO *pnasInfo,
 {
     // The answers arrive through queued connections, which copy the record as a meta type.
     qRegisterMetaType<NASINFO>("NASINFO");
-    if (pnasInfo)
-        memcpy(m_pnasInfo, pnasInfo, sizeof(*m_pnasInfo));
-    else
-        memset(m_pnasInfo, 0, sizeof(*m_pnasInfo));
-    memset(m_szMac, 0, sizeof(m_szMac));
-    const QByteArray mac = nasinfoBytes(m_pnasInfo->szMac).left(int(sizeof(m_szMac)) - 1);
-    memcpy(m_szMac, mac.constData(), size_t(mac.size()));
+    nasinfoCopyText(m_szMac, m_pnasInfo->szMac);
 }
 
 CThreadSysRecovery::~CThreadSysRecovery()

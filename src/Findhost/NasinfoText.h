@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstddef>
+#include <cstring>
 
 #include "fhost.h"
 
@@ -38,6 +39,26 @@ inline bool nasinfoTextEqual(const char (&a)[N], const char (&b)[N])
 {
     const std::size_t la = qstrnlen(a, N);
     return la == qstrnlen(b, N) && memcmp(a, b, la) == 0;
+}
+
+// Copies a slot's text into a fixed field: at most N - 1 bytes, the rest of the field zero.
+template <std::size_t N, std::size_t M>
+inline void nasinfoCopyText(char (&dest)[N], const char (&src)[M])
+{
+    const std::size_t n = qMin<std::size_t>(qstrnlen(src, M), N - 1);
+    memset(dest, 0, N);
+    memcpy(dest, src, n);
+}
+
+// A new record holding a copy of *pnasInfo, or all zero for null.
+inline NASINFO *newNasinfoCopy(const NASINFO *pnasInfo)
+{
+    NASINFO *copy = new NASINFO;
+    if (pnasInfo)
+        memcpy(copy, pnasInfo, sizeof(*copy));
+    else
+        memset(copy, 0, sizeof(*copy));
+    return copy;
 }
 
 #endif // NASINFOTEXT_H

@@ -77,3 +77,10 @@ void CNasConfig::setServerLanguage()
     }
     m_secondLang = QStringLiteral("enu");
 }
+
+CNasConfig *CNasConfig::newCopy(const CNasConfig *other)
+{
+    if (other)
+        return new CNasConfig(*other);
+    return new CNasConfig(false, false, QString(), QString(), QString(), QString(), QString());
+}

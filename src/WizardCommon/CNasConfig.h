@@ -19,6 +19,9 @@ public:
     CNasConfig(bool isDHCP, bool isDoQBV, const QString &ip, const QString &netmask,
                const QString &gateway, const QString &dns, const QString &password);
     CNasConfig(const CNasConfig &other) = default;
+    // A new copy of the parameters, or an empty network-setting set for null, so that a job
+    // always owns one.
+    static CNasConfig *newCopy(const CNasConfig *other);
 
     bool isDHCP() const { return m_isDHCP; }
     void setDHCP(bool isDHCP) { m_isDHCP = isDHCP; }

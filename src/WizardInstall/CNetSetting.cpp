@@ -19,24 +19,6 @@ const char *const SRC = "src/WizardInstall/CNetSetting";
 // byte); the version this program sends has it.
 const uint32_t VERSION_BIT = 0x01000000u;
 
-CNasConfig *copyConfig(const CNasConfig *pnascfg)
-{
-    if (pnascfg)
-        return new CNasConfig(*pnascfg);
-    // An empty parameter set, so that the job always owns one.
-    return new CNasConfig(false, false, QString(), QString(), QString(), QString(), QString());
-}
-
-NASINFO *copyRecord(const NASINFO *pnasInfo)
-{
-    NASINFO *copy = new NASINFO;
-    if (pnasInfo)
-        memcpy(copy, pnasInfo, sizeof(*copy));
-    else
-        memset(copy, 0, sizeof(*copy));
-    return copy;
-}
-
 } // namespace
 
 CNetSetting::CNetSetting(CFindHostUDP *udp, const CNasConfig *pnascfg, const NASINFO *pnasInfo)
@@ -45,8 +27,8 @@ CNetSetting::CNetSetting(CFindHostUDP *udp, const CNasConfig *pnascfg, const NAS
       m_ulTimeout(DEFAULT_TIMEOUT_MS),
       m_ulError(0),
       m_status(NETSET_NONE),
-      m_pNasConfig(copyConfig(pnascfg)),
-      m_pnasInfo(copyRecord(pnasInfo)),
+      m_pNasConfig(CNasConfig::newCopy(pnascfg)),
+      m_pnasInfo(newNasinfoCopy(pnasInfo)),
       m_pUdp(udp),
       m_pTimer(new QTimer(this))
 {
@@ -77,9 +59,7 @@ unsigned long CNetSetting::getTimeout() const
 
 bool CNetSetting::start(int nSendTimes)
 {
-    memset(m_szMac, 0, sizeof(m_szMac));
-    const QByteArray mac = nasinfoBytes(m_pnasInfo->szMac).left(int(sizeof(m_szMac)) - 1);
-    memcpy(m_szMac, mac.constData(), size_t(mac.size()));
+    nasinfoCopyText(m_szMac, m_pnasInfo->szMac);
 
     if (m_pUdp) {
         // Unique: a second start never doubles the deliveries.

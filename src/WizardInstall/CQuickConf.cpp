@@ -21,24 +21,6 @@ const char *const SRC = "src/WizardInstall/CQuickConf";
 // those are checked against this computer's interfaces.
 const uint32_t SOURCE_MAC_CHECK_BUILD = 2600;
 
-CNasConfig *copyConfig(const CNasConfig *pnascfg)
-{
-    if (pnascfg)
-        return new CNasConfig(*pnascfg);
-    // An empty parameter set, so that the job always owns one.
-    return new CNasConfig(false, false, QString(), QString(), QString(), QString(), QString());
-}
-
-NASINFO *copyRecord(const NASINFO *pnasInfo)
-{
-    NASINFO *copy = new NASINFO;
-    if (pnasInfo)
-        memcpy(copy, pnasInfo, sizeof(*copy));
-    else
-        memset(copy, 0, sizeof(*copy));
-    return copy;
-}
-
 } // namespace
 
 CQuickConf::CQuickConf(CFindHostUDP *udp, const CNasConfig *pnascfg, const NASINFO *pnasInfo)
@@ -47,15 +29,13 @@ CQuickConf::CQuickConf(CFindHostUDP *udp, const CNasConfig *pnascfg, const NASIN
       m_ulElapsed(0),
       m_ulErrCode(0),
       m_nState(QC_STATE_IDLE),
-      m_pNasConfig(copyConfig(pnascfg)),
-      m_pnasInfo(copyRecord(pnasInfo)),
+      m_pNasConfig(CNasConfig::newCopy(pnascfg)),
+      m_pnasInfo(newNasinfoCopy(pnasInfo)),
       m_pUdp(udp),
       m_pTimer(nullptr),
       m_blListening(false)
 {
-    memset(m_szMac, 0, sizeof(m_szMac));
-    const QByteArray mac = nasinfoBytes(m_pnasInfo->szMac).left(int(sizeof(m_szMac)) - 1);
-    memcpy(m_szMac, mac.constData(), size_t(mac.size()));
+    nasinfoCopyText(m_szMac, m_pnasInfo->szMac);
 }
 
 CQuickConf::~CQuickConf()
@@ -78,8 +58,8 @@ unsigned long CQuickConf::getTimeout() const
 int CQuickConf::start(const CNasConfig *pnascfg, const NASINFO *pnasInfo, int nSendTimes, bool reset)
 {
     // Copy before freeing: a caller may hand the job its own copies back.
-    CNasConfig *config = copyConfig(pnascfg);
-    NASINFO *record = copyRecord(pnasInfo);
+    CNasConfig *config = CNasConfig::newCopy(pnascfg);
+    NASINFO *record = newNasinfoCopy(pnasInfo);
     delete m_pNasConfig;
     delete m_pnasInfo;
     m_pNasConfig = config;
@@ -95,9 +75,7 @@ int CQuickConf::start(const CNasConfig *pnascfg, const NASINFO *pnasInfo, int nS
     m_pTimer = new QTimer(this);
     connect(m_pTimer, &QTimer::timeout, this, &CQuickConf::slotUpdateProgress);
 
-    memset(m_szMac, 0, sizeof(m_szMac));
-    const QByteArray mac = nasinfoBytes(m_pnasInfo->szMac).left(int(sizeof(m_szMac)) - 1);
-    memcpy(m_szMac, mac.constData(), size_t(mac.size()));
+    nasinfoCopyText(m_szMac, m_pnasInfo->szMac);
 
     if (m_pUdp) {
         // Automatic connection: queued when the job lives in another thread than the one that

@@ -41,20 +41,12 @@ CThreadNetInstall::CThreadNetInstall(QObject *parent, CFindHostUDP *udp, const C
       m_startTime(QDateTime::currentDateTime()),
       m_pTcp(nullptr),
       m_pQuickConf(nullptr),
-      m_pNasConfig(pnascfg ? new CNasConfig(*pnascfg)
-                           : new CNasConfig(false, false, QString(), QString(), QString(),
-                                            QString(), QString())),
-      m_pnasInfo(new NASINFO),
+      m_pNasConfig(CNasConfig::newCopy(pnascfg)),
+      m_pnasInfo(newNasinfoCopy(pnasInfo)),
       m_nRebootState(REBOOT_IDLE),
       m_ulQuickConfError(0)
 {
-    if (pnasInfo)
-        memcpy(m_pnasInfo, pnasInfo, sizeof(*m_pnasInfo));
-    else
-        memset(m_pnasInfo, 0, sizeof(*m_pnasInfo));
-    memset(m_szMac, 0, sizeof(m_szMac));
-    const QByteArray mac = nasinfoBytes(m_pnasInfo->szMac).left(int(sizeof(m_szMac)) - 1);
-    memcpy(m_szMac, mac.constData(), size_t(mac.size()));
+    nasinfoCopyText(m_szMac, m_pnasInfo->szMac);
 }
 
 CThreadNetInstall::~CThreadNetInstall()
