@@ -1,6 +1,8 @@
 #ifndef CWAITSCALE_H
 #define CWAITSCALE_H
 
+#include <atomic>
+
 // The one place where the program's real waits can be shortened.
 //
 // Every wait that lets real time pass (a QTimer interval, a QThread::msleep, a socket wait, the
@@ -23,6 +25,10 @@ public:
     // divisor is 1, else programMs / divisor but at least 1. 0 and -1 (no limit) and other
     // negative values are returned unchanged.
     static int ms(int programMs);
+
+    // Sleeps the real wait for programMs on the calling thread, in slices of at most 100 ms, and
+    // stops early once `stop` is true. True when the whole wait passed, false when stopped.
+    static bool sleepUnlessStopped(int programMs, const std::atomic<bool> &stop);
 
     // Sets the divisor (values below 1 count as 1). For test programs only, before any wait runs.
     static void setDivisor(int divisor);

@@ -1,7 +1,6 @@
 #include "CThreadSysRecovery.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <algorithm>
 #include <cstring>
@@ -17,8 +16,6 @@ namespace {
 
 const char *const SRC = "src/CThreadSysRecovery";
 
-// Longest slice of a sleep, so that a stop is seen quickly.
-const int SLEEP_SLICE_MS = 100;
 
 } // namespace
 
@@ -372,15 +369,5 @@ void CThreadSysRecovery::disconnectAnswers()
 
 bool CThreadSysRecovery::sleepMs(int programMs)
 {
-    const int total = CWaitScale::ms(programMs);
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-        if (m_blStop.load())
-            return false;
-        const qint64 left = total - clock.elapsed();
-        if (left <= 0)
-            return true;
-        QThread::msleep(unsigned(std::min<qint64>(SLEEP_SLICE_MS, left)));
-    }
+    return CWaitScale::sleepUnlessStopped(programMs, m_blStop);
 }

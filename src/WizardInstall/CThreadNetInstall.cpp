@@ -1,7 +1,6 @@
 #include "CThreadNetInstall.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <algorithm>
 #include <cstring>
@@ -20,8 +19,6 @@ namespace {
 
 const char *const SRC = "src/WizardInstall/CThreadNetInstall";
 
-// Longest slice of a sleep, so that a cancel is seen quickly.
-const int SLEEP_SLICE_MS = 100;
 
 const char *const DATE_TIME_IN = "yyyy'/'MM'/'dd' 'hh:mm:ss";
 const char *const DATE_TIME_OUT = "yyyy/MM/dd hh:mm:ss";
@@ -448,17 +445,7 @@ unsigned long CThreadNetInstall::getPatchBuild()
 
 bool CThreadNetInstall::sleepMs(int programMs)
 {
-    const int total = CWaitScale::ms(programMs);
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-        if (m_blCancel.load())
-            return false;
-        const qint64 left = total - clock.elapsed();
-        if (left <= 0)
-            return true;
-        QThread::msleep(unsigned(std::min<qint64>(SLEEP_SLICE_MS, left)));
-    }
+    return CWaitScale::sleepUnlessStopped(programMs, m_blCancel);
 }
 
 void CThreadNetInstall::processEvents()
