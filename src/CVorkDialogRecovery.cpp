@@ -5,10 +5,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <cstring>
-
 #include "CThreadSysRecovery.h"
 #include "CWaitScale.h"
+#include "NasinfoText.h"
 #include "StringTable.h"
 #include "VorkWindowFlags.h"
 
@@ -16,17 +15,13 @@ CVorkDialogRecovery::CVorkDialogRecovery(QWidget *parent, const NASINFO *pnasInf
                                          CFindHostUDP *udp)
     : QDialog(parent, g_wfVorkDialog),
       m_ptimerUpdate(new QTimer(this)),
-      m_pnasInfo(new NASINFO),
+      m_pnasInfo(newNasinfoCopy(pnasInfo)),
       m_pJob(nullptr),
       m_pUdp(udp)
 {
     setupUi(this);
     languageChange();
     m_progressBar->setValue(0);
-    if (pnasInfo)
-        memcpy(m_pnasInfo, pnasInfo, sizeof(*m_pnasInfo));
-    else
-        memset(m_pnasInfo, 0, sizeof(*m_pnasInfo));
     connect(m_ptimerUpdate, &QTimer::timeout, this, &CVorkDialogRecovery::slotUpdateStatus);
     QTimer::singleShot(CWaitScale::ms(START_DELAY_MS), this,
                        &CVorkDialogRecovery::slotStartRecovery);

@@ -593,18 +593,37 @@ void CVorkWindowMain::assignBatchAddress(CVorkWizardInstall *wizard, CNasConfig 
     assigned->append(config->getIP());
 }
 
-void CVorkWindowMain::slotManagerDoQuickConf(QList<CVorkNasinfoMap::TKey> qlistKeys)
+// The frame both installation requests share: the busy flag, the install wizard on the keys'
+// servers, and on Finish `startEntries` with the wizard, a copy of its settings and the targets.
+// The dialog of a single server is raised at the end (also when its job already had an entry).
+void CVorkWindowMain::runInstallWizard(
+    const QList<CVorkNasinfoMap::TKey> &qlistKeys, bool isNetInstall,
+    const std::function<void(CVorkWizardInstall *, CNasConfig &, const QList<NASINFO> &)> &startEntries)
 {
     if (!tryLockOperation())
         return;
 
     bool raise = false;
-    CVorkWizardInstall *wizard = new CVorkWizardInstall(m_pNasinfoMap, this, false);
+    CVorkWizardInstall *wizard = new CVorkWizardInstall(m_pNasinfoMap, this, isNetInstall);
     addInstallTargets(wizard, qlistKeys, &raise);
     const QList<NASINFO> targets = wizard->getNasinfoList();
 
     if (!targets.isEmpty() && wizard->exec() == QDialog::Accepted) {
         CNasConfig config(*wizard->createNasConfig());
+        startEntries(wizard, config, targets);
+        raise = targets.size() == 1;
+    }
+
+    unlockOperation();
+    delete wizard;
+    if (raise)
+        slotPopupInstallDlg(targets.isEmpty() ? QString() : CVorkNasinfoMap::keyOf(targets.first()));
+}
+
+void CVorkWindowMain::slotManagerDoQuickConf(QList<CVorkNasinfoMap::TKey> qlistKeys)
+{
+    runInstallWizard(qlistKeys, false, [this](CVorkWizardInstall *wizard, CNasConfig &config,
+                                              const QList<NASINFO> &targets) {
         const QString nameTemplate = config.getServerName();
         const QString baseAddress = config.getIP();
         const bool batch = targets.size() > 1;
@@ -623,61 +642,40 @@ void CVorkWindowMain::slotManagerDoQuickConf(QList<CVorkNasinfoMap::TKey> qlistK
             config.setServerName(nameTemplate);
             ++n;
         }
-        raise = targets.size() == 1;
-    }
-
-    unlockOperation();
-    delete wizard;
-    if (raise)
-        slotPopupInstallDlg(targets.isEmpty() ? QString() : CVorkNasinfoMap::keyOf(targets.first()));
+    });
 }
 
 void CVorkWindowMain::slotManagerDoNetInstall(QList<CVorkNasinfoMap::TKey> qlistKeys)
 {
-    if (!tryLockOperation())
-        return;
-
-    bool raise = false;
-    CVorkWizardInstall *wizard = new CVorkWizardInstall(m_pNasinfoMap, this, true);
-    addInstallTargets(wizard, qlistKeys, &raise);
-    const QList<NASINFO> targets = wizard->getNasinfoList();
-
-    if (!targets.isEmpty() && wizard->exec() == QDialog::Accepted) {
-        CNasConfig config(*wizard->createNasConfig());
-        const QString nameTemplate = config.getServerName();
-        const QString patchPath = config.getPatPath();
+    runInstallWizard(qlistKeys, true, [this](CVorkWizardInstall *wizard, CNasConfig &config,
+                                             const QList<NASINFO> &targets) {
         if (targets.size() == 1) {
             // One server keeps the name and the file exactly as entered; its job gets the
             // record with the state from before the wizard (it decides what is formatted).
             const NASINFO record = wizard->getNasinfo() ? *wizard->getNasinfo() : targets.first();
             markUnderInstallation(record);
             addNetInstallItem(false, &config, &record);
-            raise = true;
-        } else {
-            // A batch: the chosen path is a directory; each server gets the newest file of its
-            // own model from it.
-            const QString baseAddress = config.getIP();
-            QStringList assigned;
-            unsigned int n = 1;
-            for (const NASINFO &target : targets) {
-                const NASINFO record = target;
-                markUnderInstallation(record);
-                config.setServerName(expandServerNameTemplate(nameTemplate, n));
-                config.setPatPath(findNewestPatchFile(patchPath, &record));
-                assignBatchAddress(wizard, &config, baseAddress, &assigned);
-                addNetInstallItem(true, &config, &record);
-                config.setServerName(nameTemplate);
-                config.setPatPath(patchPath);
-                ++n;
-            }
-            raise = false;
+            return;
         }
-    }
-
-    unlockOperation();
-    delete wizard;
-    if (raise)
-        slotPopupInstallDlg(targets.isEmpty() ? QString() : CVorkNasinfoMap::keyOf(targets.first()));
+        // A batch: the chosen path is a directory; each server gets the newest file of its own
+        // model from it.
+        const QString nameTemplate = config.getServerName();
+        const QString patchPath = config.getPatPath();
+        const QString baseAddress = config.getIP();
+        QStringList assigned;
+        unsigned int n = 1;
+        for (const NASINFO &target : targets) {
+            const NASINFO record = target;
+            markUnderInstallation(record);
+            config.setServerName(expandServerNameTemplate(nameTemplate, n));
+            config.setPatPath(findNewestPatchFile(patchPath, &record));
+            assignBatchAddress(wizard, &config, baseAddress, &assigned);
+            addNetInstallItem(true, &config, &record);
+            config.setServerName(nameTemplate);
+            config.setPatPath(patchPath);
+            ++n;
+        }
+    });
 }
 
 // A new install entry for the server: an entry the install map already holds for its MAC is

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include "CNetSetting.h"
 #include "CVorkNasinfoMap.h"
 #include "ui_CVorkWindowMain.h"
@@ -186,6 +188,9 @@ private:
 
     // Installation requests: the targets of the wizard, the install entries and the batch
     // address step (see the .cpp).
+    void runInstallWizard(
+        const QList<CVorkNasinfoMap::TKey> &qlistKeys, bool isNetInstall,
+        const std::function<void(CVorkWizardInstall *, CNasConfig &, const QList<NASINFO> &)> &startEntries);
     void addInstallTargets(CVorkWizardInstall *wizard, const QList<CVorkNasinfoMap::TKey> &qlistKeys,
                            bool *raise);
     void markUnderInstallation(const NASINFO &nasInfo);
