@@ -273,9 +273,11 @@ QString CVorkNasinfoModel::statusText(const NASINFO *pnasInfo)
         return getString(IDS_LST_SYS_QUOTA_CHECKING);
     }
     if (state == FHOSTQC_MEM_TESTING) {
-        // ulProgress holds the percentage times 100.
+        // ulProgress holds the percentage times 100, so the fraction always has two digits:
+        // 1205 is 12.05 %, not 12.5 %.
         return getString(IDS_LST_SYS_MEM_TESTING)
-            .arg(QString::number(pnasInfo->ulProgress / 100), QString::number(pnasInfo->ulProgress % 100));
+            .arg(QString::number(pnasInfo->ulProgress / 100),
+                 QStringLiteral("%1").arg(pnasInfo->ulProgress % 100, 2, 10, QLatin1Char('0')));
     }
     return getString(texts[state]);
 }

@@ -270,7 +270,7 @@ void TestFinderView::reviewPictureOfEveryState()
     const QStringList status = {" Not configured", " Ready", " Not installed", " Upgrading",
                                 " Configuration lost", " Booting",
                                 " Checking file system (14 minutes remaining)", " Starting services",
-                                " Connection failed.", " Performing memory test (12.5%)",
+                                " Connection failed.", " Performing memory test (12.05%)",
                                 " Getting connection status...", " Recoverable", " Off-line",
                                 " Check progress", " Migratable", " "};
     const QStringList version = {" 4.1-2636", " 2.1-0860", " 2.2-0920", " 4.1-2636 update 2",

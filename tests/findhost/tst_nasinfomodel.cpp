@@ -106,9 +106,9 @@ void TestNasinfoModel::statusTexts_data()
     QTest::newRow("9 1234") << 9u << 1234u << uint64_t(0) << uint64_t(0)
                             << "Performing memory test (12.34%)";
     QTest::newRow("9 1205") << 9u << 1205u << uint64_t(0) << uint64_t(0)
-                            << "Performing memory test (12.5%)";
+                            << "Performing memory test (12.05%)";
     QTest::newRow("9 10000") << 9u << 10000u << uint64_t(0) << uint64_t(0)
-                             << "Performing memory test (100.0%)";
+                             << "Performing memory test (100.00%)";
     QTest::newRow("10") << 10u << 0u << uint64_t(0) << uint64_t(0) << "Getting connection status...";
     QTest::newRow("11") << 11u << 0u << uint64_t(0) << uint64_t(0) << "Recoverable";
     QTest::newRow("12") << 12u << 0u << uint64_t(0) << uint64_t(0) << "Off-line";
@@ -425,7 +425,7 @@ void TestNasinfoModel::cellsFollowTheStoredRecord()
     QCOMPARE(status.data().toString(), QStringLiteral(" Ready"));
     QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral(" New"));
     map.find(QStringLiteral("00:11:32:00:00:01"))->ulConfigured = FHOSTQC_MEM_TESTING;
-    QCOMPARE(status.data().toString(), QStringLiteral(" Performing memory test (0.0%)"));
+    QCOMPARE(status.data().toString(), QStringLiteral(" Performing memory test (0.00%)"));
     // Gone from the map: invalid cells, nothing else.
     map.clear();
     for (int c = 0; c < 9; ++c) {
@@ -763,7 +763,7 @@ void TestNasinfoModel::selectionAndLifetimeUnderTheView()
     model.insertNewRows();
     QCOMPARE(selectedKey(), targetKey);
     QCOMPARE(proxy.data(view.currentIndex().sibling(view.currentIndex().row(), 3)).toString(),
-             QStringLiteral(" Performing memory test (0.0%)"));
+             QStringLiteral(" Performing memory test (0.00%)"));
 
     // The map is cleared under the view: every record is freed, the rows show nothing, and the
     // kept index reads its key from the model's own storage.
