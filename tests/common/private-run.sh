@@ -23,8 +23,10 @@ if [ ${#base} -gt 40 ] || [ ! -d "$base" ] || [ ! -w "$base" ]; then
     base=/tmp
 fi
 root=$(mktemp -d "$base/vkt.XXXXXXXX") || { echo "private-run: cannot make a folder in $base" >&2; exit 1; }
+# The folder can be passed through (not listed) by others, so that a test that drops its
+# privileges still reaches the files it made for that; the runtime folder is the owner's alone.
 mkdir -p "$root/tmp" "$root/home/.config" "$root/home/.cache" "$root/home/.local/share" "$root/run" &&
-    chmod 0700 "$root/run" || { rm -rf "$root"; exit 1; }
+    chmod 0711 "$root" "$root/tmp" && chmod 0700 "$root/run" || { rm -rf "$root"; exit 1; }
 
 export TMPDIR=$root/tmp
 export HOME=$root/home

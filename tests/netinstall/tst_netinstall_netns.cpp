@@ -450,7 +450,7 @@ private slots:
     }
 
     // The reply to command 2 in two writes: the first half reads as a reply without error, the
-    // late second half spoils a later reply.
+    // second half, sent just before the next reply, spoils that one.
     void splitReplyToBeginInstall()
     {
         Run run;
