@@ -168,8 +168,8 @@ ToolFifo::ToolFifo(const QString& path)
     if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
         return;
     m_valid = true;
-    // Opening the write end blocks until some process opens the FIFO for reading (or finish()
-    // does, to end the wait).
+    // Opening the write end blocks until some process opens the FIFO for reading (or the
+    // destructor does, to end the wait).
     m_watcher = std::thread([this] {
         int fd;
         do
