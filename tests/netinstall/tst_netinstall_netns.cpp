@@ -317,8 +317,10 @@ private slots:
         QCOMPARE(run.job->getStage(), int(NI_STAGE_CONFIGURE));
         QCOMPARE(run.job->getRebootState(), int(CThreadNetInstall::REBOOT_TIMEOUT));
         QVERIFY(run.stages.contains(NI_STAGE_REBOOT));
-        // Counted one-second steps, shown as the stage's percent.
-        QCOMPARE(run.rebootSeconds, 600);
+        // Counted one-second steps, shown as the stage's percent, up to 600 and no further (the
+        // time-out state above comes from the count). The steps pass every 10 ms at this
+        // divisor, so a busy machine may keep this thread from seeing the last few of them.
+        QVERIFY2(run.rebootSeconds >= 550 && run.rebootSeconds <= 600, qPrintable(QString::number(run.rebootSeconds)));
         QCOMPARE(run.job->getPercent(), 125000);
     }
 
