@@ -1,5 +1,11 @@
 # Shared CMake helpers.
 
+# Runs a test command with a temporary folder, home, settings and runtime folder of its own, made
+# fresh for the run and removed after it (see the script). Every test command starts with it, so
+# that no two tests, no two runs of the suite and no test and the program running beside it share
+# a folder, a local socket or a lock file.
+set(VORK_PRIVATE_RUN ${CMAKE_SOURCE_DIR}/tests/common/private-run.sh)
+
 # vork_add_test(<name> SOURCES <files...> [LIBS <targets...>] [LABELS <labels...>]
 #               [SANITIZE] [NETNS [NETNS_ARGS <bed options...>]] [XVFB] [TIMEOUT <seconds>])
 #
@@ -10,6 +16,7 @@
 #             NETNS_ARGS, e.g. "--links 2 --simserver"): needs root, skipped (exit 77) without it,
 #             labelled "netns", never run in parallel with another NETNS test.
 #   XVFB      runs under xvfb-run (a real X server) instead of the offscreen platform.
+# The whole command runs under VORK_PRIVATE_RUN.
 function(vork_add_test name)
   cmake_parse_arguments(T "SANITIZE;NETNS;XVFB" "TIMEOUT" "SOURCES;LIBS;LABELS;NETNS_ARGS" ${ARGN})
   if(VORK_SANITIZE AND NOT T_SANITIZE)
@@ -28,7 +35,7 @@ function(vork_add_test name)
             --simserver-bin $<TARGET_FILE:simserver> ${T_NETNS_ARGS} -- ${cmd})
     add_dependencies(${name} simserver)
   endif()
-  add_test(NAME ${name} COMMAND ${cmd})
+  add_test(NAME ${name} COMMAND ${VORK_PRIVATE_RUN} ${cmd})
   set(labels ${T_LABELS})
   if(T_SANITIZE)
     list(APPEND labels sanitize)
@@ -38,10 +45,8 @@ function(vork_add_test name)
     set(env "QT_QPA_PLATFORM=xcb")
     list(APPEND labels xvfb)
   endif()
-  # Every test gets its own settings and home so that QSettings never touches the user's files.
-  list(APPEND env "HOME=${CMAKE_CURRENT_BINARY_DIR}/home-${name}"
-                  "XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/home-${name}/.config"
-                  "UBSAN_OPTIONS=print_stacktrace=1"
+  # Home, settings and temporary folder come from VORK_PRIVATE_RUN, fresh for every run.
+  list(APPEND env "UBSAN_OPTIONS=print_stacktrace=1"
                   "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/common/lsan.supp")
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)

@@ -54,8 +54,10 @@ public:
         }
         scenario.write("{\"services\":{\"photo\":" + config + "},\"units\":[]}\n");
         scenario.close();
-        // A Unix socket path must stay short: not below a long build folder.
-        m_control = QStringLiteral("/tmp/vkphoto-%1-%2.sock").arg(QCoreApplication::applicationPid()).arg(++s_count);
+        // A Unix socket path must stay short: in the test's temporary folder, not below a long
+        // build folder.
+        m_control = QDir::tempPath() +
+                    QStringLiteral("/vkphoto-%1-%2.sock").arg(QCoreApplication::applicationPid()).arg(++s_count);
         m_capture = m_dir.filePath(QStringLiteral("capture.jsonl"));
         const QString ready = m_dir.filePath(QStringLiteral("ready"));
         QFile::remove(ready);

@@ -86,7 +86,7 @@ have_netns || exit $SKIP
 
 ns_c=$prefix-$$-c
 ns_s=$prefix-$$-s
-work=$(mktemp -d /tmp/vkbed.XXXXXX) || exit 1
+work=$(mktemp -d "${TMPDIR:-/tmp}/vkbed.XXXXXX") || exit 1
 sim_pid=
 
 cleanup() {

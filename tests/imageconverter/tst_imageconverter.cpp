@@ -331,8 +331,9 @@ void TestImageConverter::stopDuringTheThirdRun()
     QElapsedTimer timer;
     timer.start();
     c.converter->terminate();
-    QVERIFY(c.converter->wait(1000));
-    QVERIFY(timer.elapsed() < 1000);
+    QVERIFY(c.converter->wait(60000));
+    // The tool is killed at the next poll, not left to the 5-s reap limit.
+    QVERIFY2(timer.elapsed() < 4000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(processGone(pid));
 
     QCOMPARE(QFileInfo(m_dest + "/7THUMB_B.jpg").size(), qint64(10));
@@ -388,7 +389,7 @@ void TestImageConverter::deletingARunningConverter()
     QElapsedTimer timer;
     timer.start();
     delete converter; // would abort the program if the thread were still running
-    QVERIFY(timer.elapsed() < 1000);
+    QVERIFY2(timer.elapsed() < 4000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(processGone(pid));
 }
 

@@ -428,7 +428,8 @@ private slots:
         m_main->installMap()->slotRemoveBtnTriggered(e.mac);
         QVERIFY(waitFor([&] { return e.page.isNull() && e.dlg.isNull(); }, 5000));
         QVERIFY(e.job.isNull());
-        QVERIFY2(t.elapsed() < 3000, qPrintable(QString::number(t.elapsed())));
+        // At the job's next slice, well before its 10-s stop wait.
+        QVERIFY2(t.elapsed() < 5000, qPrintable(QString::number(t.elapsed())));
         QVERIFY(waitFor([&] { return !linesOf("install", e.mac, "close").isEmpty(); }, 5000));
     }
 
@@ -457,7 +458,8 @@ private slots:
         QElapsedTimer t;
         t.start();
         QTest::mouseClick(e.dlg->getCloseButton(), Qt::LeftButton);
-        QVERIFY2(t.elapsed() < 2000, qPrintable(QString::number(t.elapsed())));
+        // At the job's next slice, well before its 10-s stop wait.
+        QVERIFY2(t.elapsed() < 5000, qPrintable(QString::number(t.elapsed())));
         QVERIFY(!e.dlg->isVisible());
         QVERIFY(!m_main->installMap()->contains(e.mac));
         QCOMPARE(searches.count(), 1);

@@ -234,7 +234,12 @@ private slots:
         QCOMPARE(QSettings().value(QStringLiteral("Global/patchDirPath")).toString(), dir.path());
         for (const QString &u : {kTwoBay, kFourBay}) {
             QVERIFY(w->installMap()->contains(u));
-            QCOMPARE(w->nasinfoMap()->find(u)->ulConfigured, uint32_t(FHOSTQC_CHECKING_PROGRESS));
+            // The finder's row shows "Check progress" until the server's own answer replaces
+            // it: on a busy machine the first server's quick configuration may already have
+            // been answered while the second one's address was searched.
+            const uint32_t shown = w->nasinfoMap()->find(u)->ulConfigured;
+            QVERIFY2(shown == FHOSTQC_CHECKING_PROGRESS || !linesOf("quickconf", u).isEmpty(),
+                     qPrintable(QString::number(shown)));
         }
         QVERIFY(!anyInstallDialogShown(*w, {kTwoBay, kFourBay}));
 

@@ -70,8 +70,9 @@ private slots:
         tsup::LogCapture capture;
         QElapsedTimer clock;
         const int result = runModal(*dialog, [&]() {
-            dialog->startProgress(20000);
+            // Started first: the ticks count from the start, however late this thread goes on.
             clock.start();
+            dialog->startProgress(20000);
             QCOMPARE(dialog->m_prg->maximum(), 20000);
             post(*m_udp, record(FHOST_PKT_JRESPONSE, kTarget));
             post(*m_udp, record(FHOST_PKT_BRESPONSE, "02:53:56:00:30:0b"));

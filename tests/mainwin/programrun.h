@@ -21,7 +21,7 @@ namespace mwt {
 class ProgramPlace
 {
 public:
-    ProgramPlace() : m_dir(QStringLiteral("/tmp/vork-mw-XXXXXX"))
+    ProgramPlace() : m_dir(QDir::tempPath() + QStringLiteral("/vork-mw-XXXXXX"))
     {
         QDir(m_dir.path()).mkpath(QStringLiteral("tmp"));
         QDir(m_dir.path()).mkpath(QStringLiteral("cfg/Quenlori"));

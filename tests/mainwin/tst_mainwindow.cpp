@@ -4,6 +4,7 @@
 // with and without unfinished work.
 
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
@@ -381,6 +382,9 @@ private slots:
         QVERIFY(photo->hasUnfinishedTasks());
         QVERIFY(!QSettings().contains(QStringLiteral("Global/geometry")));
 
+        // Back to the test's own temporary folder afterwards, whatever happens.
+        const QByteArray ownTmp = qgetenv("TMPDIR");
+        const auto restoreTmp = qScopeGuard([ownTmp] { qputenv("TMPDIR", ownTmp); });
         QTemporaryDir tmp;
         qputenv("TMPDIR", QFile::encodeName(tmp.path()));
         QVERIFY(QDir().mkpath(CVorkWindowPhotoUpload::tempFolderPath()));
@@ -389,7 +393,6 @@ private slots:
             QVERIFY(window.close());
             QCOMPARE(yes.seen, 1);
         }
-        qunsetenv("TMPDIR");
         QVERIFY(!window.isVisible());
         QVERIFY(!photo->hasUnfinishedTasks());
         QVERIFY(!QDir(tmp.filePath(QStringLiteral("VORK_PHOTO_TEMP"))).exists());

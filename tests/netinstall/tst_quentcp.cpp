@@ -1,6 +1,6 @@
 // The install channel on loopback against peers the test controls: command bytes, the reply
 // parser, replies split or joined by the network, the patch upload with and without a copy
-// directory, refused files, memory use of a large upload, and the stop flag.
+// directory, refused files, the bytes a large upload keeps pending, and the stop flag.
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -100,17 +100,6 @@ void setCopyDirectory(QByteArray directory)
     char option[] = "-P";
     char *argv[] = {program, option, directory.data(), nullptr};
     parseStartupOptions(3, argv);
-}
-
-qint64 vmHwmKiB()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    return -1;
 }
 
 } // namespace
@@ -281,10 +270,8 @@ private slots:
         NI_REPLY r;
         QCOMPARE(tcp.receiveProgress(&r), 0);
         QCOMPARE(r.ulWord[NI_REPLY_ERROR], 0u);
-        QElapsedTimer t;
-        t.start();
-        QVERIFY(tcp.waitForReadyRead(-1));
-        QVERIFY(t.elapsed() < 1000);
+        // The second one is already here: a wait without any time to wait reports it.
+        QVERIFY(tcp.waitForReadyRead(0));
         QCOMPARE(tcp.receiveProgress(&r), 0);
         QCOMPARE(r.ulWord[NI_REPLY_ERROR], 13u);
         QCOMPARE(r.ulWord[NI_REPLY_ITEM1], 1u);
@@ -315,10 +302,8 @@ private slots:
         closed.close();
         CQuenTCP tcp;
         tsup::LogCapture capture;
-        QElapsedTimer t;
-        t.start();
         QCOMPARE(tcp.connectToHost(QStringLiteral("127.0.0.1"), port), -1);
-        QVERIFY(t.elapsed() < 2500);
+        // Refused, not given up at the end of the connection wait ("Socket operation timed out").
         QCOMPARE(capture.lines(), QStringList("fail in TCP-Connection.(Connection refused)"));
         QCOMPARE(tcp.writePacket(NI_CMD_QUERY), -1);
     }
@@ -457,15 +442,13 @@ private slots:
         tcp.close();
     }
 
-    // The file is sent in mapped pieces and never held in memory as a whole.
+    // The file is sent in mapped pieces and never held in memory as a whole: however large the
+    // file, the socket never holds more than the pending limit (256 KiB) and one more piece.
     void largeUploadStaysSmall()
     {
-#if defined(__SANITIZE_ADDRESS__)
-        QSKIP("the address sanitizer keeps freed buffers in quarantine, so resident memory says nothing here");
-#endif
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("VNO_BIG_9999.pat"));
-        const qint64 size = qint64(256) << 20;
+        const qint64 size = qint64(64) << 20;
         QVERIFY(nit::writePatchFile(path, size));
         const QByteArray expected = nit::sha256Of(path);
 
@@ -474,21 +457,23 @@ private slots:
         QVERIFY(peer.waitListening());
         CQuenTCP tcp;
         QCOMPARE(tcp.connectToHost(QStringLiteral("127.0.0.1"), peer.port()), 0);
-        // Reset the peak of resident memory, then measure the upload's own.
-        {
-            QFile clear(QStringLiteral("/proc/self/clear_refs"));
-            QVERIFY(clear.open(QIODevice::WriteOnly));
-            clear.write("5");
-        }
-        const qint64 before = vmHwmKiB();
-        QVERIFY(before > 0);
+        QTcpSocket *socket = tcp.findChild<QTcpSocket *>();
+        QVERIFY(socket);
+        // What the socket still holds each time it has handed bytes to the network.
+        qint64 mostPending = 0;
+        qint64 handedOver = 0;
+        connect(socket, &QAbstractSocket::bytesWritten, socket, [&](qint64 bytes) {
+            handedOver += bytes;
+            mostPending = qMax(mostPending, socket->bytesToWrite());
+        });
         QCOMPARE(tcp.sendFilePkt(path), 0);
-        const qint64 peak = vmHwmKiB();
         tcp.close();
         QVERIFY(peer.wait(120000));
         QCOMPARE(peer.total, size + 4);
         QCOMPARE(peer.sha256, expected);
-        QVERIFY2(peak - before < 64 * 1024, qPrintable(QStringLiteral("grew by %1 KiB").arg(peak - before)));
+        QCOMPARE(handedOver, size + 4);
+        QVERIFY2(mostPending <= 256 * 1024 + CQuenTCP::MAP_PIECE,
+                 qPrintable(QStringLiteral("%1 bytes pending").arg(mostPending)));
     }
 
     // A raised stop flag ends an unlimited reply wait and an upload that the peer does not read.
@@ -508,7 +493,8 @@ private slots:
             QElapsedTimer t;
             t.start();
             QVERIFY(!tcp.waitForReadyRead(-1));
-            QVERIFY2(t.elapsed() < 100 + 500, qPrintable(QString::number(t.elapsed())));
+            // A guard against a wait that ignores the flag and never ends.
+            QVERIFY2(t.elapsed() < 10000, qPrintable(QString::number(t.elapsed())));
             QVERIFY(raiser->wait(5000));
             delete raiser;
         }
@@ -531,7 +517,7 @@ private slots:
             QElapsedTimer t;
             t.start();
             QCOMPARE(tcp.sendFilePkt(path), -1);
-            QVERIFY2(t.elapsed() < 300 + 700, qPrintable(QString::number(t.elapsed())));
+            QVERIFY2(t.elapsed() < 10000, qPrintable(QString::number(t.elapsed())));
             QVERIFY(raiser->wait(5000));
             delete raiser;
             tcp.close();

@@ -19,8 +19,6 @@
 
 #include <memory>
 
-#include <sys/stat.h>
-
 #include "CImageConverter.h"
 #include "CVideoConverter.h"
 #include "CVorkWindowPhotoUpload.h"
@@ -191,11 +189,11 @@ void TestPhotoPreview::fiveQuickRowChangesStartOneConverter()
     page.addFilesToList(&files);
     QTableWidget *table = page.m_ptblwFileListTable;
 
-    QElapsedTimer quick;
-    quick.start();
+    // No event is handled between the changes, so they all fall within the timer's 300 ms
+    // however long they take.
     for (int row = 0; row < 5; ++row)
         table->setCurrentCell(row, 0);
-    QVERIFY2(quick.elapsed() < 250, "the row changes took too long to count as quick");
+    QVERIFY(page.previewTimer()->isActive());
     QCOMPARE(page.m_plblThumbnail->text(), Prompt);
     QVERIFY(page.m_setUIPreviewConverters.isEmpty());
 
@@ -411,47 +409,46 @@ void TestPhotoPreview::splitterRescalesThePicture()
 }
 
 // A video preview still running when the page goes away is stopped and waited for: no thread
-// left running, no tool left behind. The clip is a FIFO nobody writes, so ffmpeg blocks on it.
+// left running, no tool left behind. The clip is a FIFO nobody writes, so ffmpeg blocks on it
+// until it is killed; the FIFO tells when ffmpeg has opened it and when it is gone.
 void TestPhotoPreview::closingDuringAVideoPreview()
 {
-    const QString fifo = media(QStringLiteral("stream.mp4"));
-    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
-    const QString fifo2 = media(QStringLiteral("stream2.mp4"));
-    QVERIFY(::mkfifo(QFile::encodeName(fifo2).constData(), 0600) == 0);
+    auto fifo = std::make_unique<ToolFifo>(media(QStringLiteral("stream.mp4")));
+    ToolFifo fifo2(media(QStringLiteral("stream2.mp4")));
+    QVERIFY(fifo->isValid() && fifo2.isValid());
 
     std::unique_ptr<CVorkWindowPhotoUpload> page(new CVorkWindowPhotoUpload);
-    QStringList files{fifo, fifo2};
+    QStringList files{fifo->path(), fifo2.path()};
     page->addFilesToList(&files);
     QTableWidget *table = page->m_ptblwFileListTable;
-    table->setCurrentCell(rowOf(table, fifo), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(!processesMentioning(fifo).isEmpty(), 20000);
+    table->setCurrentCell(rowOf(table, fifo->path()), 0);
+    QVERIFY(fifo->waitForReader(ToolMs));
 
     // A second preview of the same kind stops the first one.
-    table->setCurrentCell(rowOf(table, fifo2), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(!processesMentioning(fifo2).isEmpty(), 20000);
-    QTRY_VERIFY_WITH_TIMEOUT(processesMentioning(fifo).isEmpty(), 5000);
-    QTRY_COMPARE(page->m_setUIPreviewConverters.size(), 1);
+    table->setCurrentCell(rowOf(table, fifo2.path()), 0);
+    QVERIFY(fifo2.waitForReader(ToolMs));
+    QVERIFY(fifo->waitForNoReader(ToolMs));
+    QTRY_COMPARE_WITH_TIMEOUT(page->m_setUIPreviewConverters.size(), 1, ToolMs);
 
+    // Closing stops the tool and waits for it: it is gone once the page is.
     QElapsedTimer timer;
     timer.start();
     page.reset();
-    QVERIFY2(timer.elapsed() < 5000, "closing waited too long for the converter");
-    QVERIFY(processesMentioning(fifo2).isEmpty());
-    QFile::remove(fifo);
-    QFile::remove(fifo2);
+    QVERIFY2(timer.elapsed() < ToolMs, "closing waited for the converter as if it were not stopped");
+    QVERIFY(fifo2.waitForNoReader(0));
 
     // The work-folder clean-up at program end stops a running preview too.
-    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    fifo = std::make_unique<ToolFifo>(media(QStringLiteral("stream3.mp4")));
+    QVERIFY(fifo->isValid());
     CVorkWindowPhotoUpload second;
-    QStringList again{fifo};
+    QStringList again{fifo->path()};
     second.addFilesToList(&again);
     second.m_ptblwFileListTable->setCurrentCell(0, 0);
-    QTRY_VERIFY_WITH_TIMEOUT(!processesMentioning(fifo).isEmpty(), 20000);
+    QVERIFY(fifo->waitForReader(ToolMs));
     second.cleanUpTempFolder();
     QVERIFY(second.m_setUIPreviewConverters.isEmpty());
-    QVERIFY(processesMentioning(fifo).isEmpty());
+    QVERIFY(fifo->waitForNoReader(0));
     QVERIFY(!QFileInfo::exists(CVorkWindowPhotoUpload::tempFolderPath()));
-    QFile::remove(fifo);
 }
 
 // A folder dropped on the page, entered, titled and previewed; the page's picture is written to

@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QResizeEvent>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QApplication>
 #include <QDir>
@@ -239,6 +240,9 @@ private slots:
 
     void cleanUpTempFolder()
     {
+        // Back to the test's own temporary folder afterwards, whatever happens.
+        const QByteArray ownTmp = qgetenv("TMPDIR");
+        const auto restoreTmp = qScopeGuard([ownTmp] { qputenv("TMPDIR", ownTmp); });
         QTemporaryDir tmp;
         qputenv("TMPDIR", QFile::encodeName(tmp.path()));
         const QString folder = CVorkWindowPhotoUpload::tempFolderPath();
@@ -271,7 +275,6 @@ private slots:
         QVERIFY(!QFile::exists(folder + QStringLiteral("/a.jpg")));
         QVERIFY(QFile::exists(folder + QStringLiteral("/.hidden")));
         QVERIFY(QDir(folder + QStringLiteral("/preview")).exists());
-        qunsetenv("TMPDIR");
     }
 
     // The form as built: size, menus, tool bars, the progress bar, the file table's settings,

@@ -854,7 +854,7 @@ int main(int argc, char **argv)
     QCoreApplication::setOrganizationName(QStringLiteral("Quenlori"));
     QCoreApplication::setApplicationName(QStringLiteral("VRVornakeeper"));
     // A system temporary folder of this process's own: the work folder lies inside it.
-    const QString tmp = QCoreApplication::applicationDirPath() + QStringLiteral("/tmp-photouploadrun");
+    const QString tmp = QDir::tempPath() + QStringLiteral("/tmp-photouploadrun");
     QDir().mkpath(tmp);
     qputenv("TMPDIR", QFile::encodeName(tmp));
     TestPhotoUploadRun tc;

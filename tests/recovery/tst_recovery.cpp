@@ -146,10 +146,12 @@ private slots:
         QPointer<CVorkDialogRecovery> alive(dialog);
         rct::Messages messages;
         rct::Watch watch(dialog);
-        dialog->show();
+        // The clock runs from before the job starts: a busy machine may let this thread see the
+        // broadcast stage only late, but never let the waits take less time.
         QElapsedTimer clock;
-        QVERIFY(watch.until([&] { return watch.stage() == CThreadSysRecovery::STAGE_BROADCAST; }, 5000));
         clock.start();
+        dialog->show();
+        QVERIFY(watch.until([&] { return watch.stage() == CThreadSysRecovery::STAGE_BROADCAST; }, 5000));
         QVERIFY(watch.until([&] { return watch.ended(); }, 5000));
         const qint64 waited = clock.elapsed();
         QVERIFY(watch.until(
@@ -213,7 +215,8 @@ private slots:
         CWaitScale::setDivisor(100);
         QVERIFY(reached);
         QVERIFY(!job);
-        QVERIFY2(took < 1000, qPrintable(QString::number(took)));
+        // At the job's next slice, well before its 10-s stop wait.
+        QVERIFY2(took < 5000, qPrintable(QString::number(took)));
         QCOMPARE(messages.countContaining(QStringLiteral("did not stop")), 0);
         QCOMPARE(messages.countContaining(QStringLiteral("wait for recovery response timeout!")), 0);
         QVERIFY2(messages.threadComplaints().isEmpty(), qPrintable(messages.threadComplaints().join('|')));

@@ -25,8 +25,8 @@
 //   "format"        [[stage, percent], ...] reported by successive queries after command 2
 //                   (default stages 2, 3, 4 at 33, 66, 100); the last step repeats
 //   "install"       the same after the upload (default stage 5 at 25, 50, 75, 100)
-//   "replyGapMs"    pause between the two replies after the upload, between the halves of a
-//                   split reply and before the close after the reboot reply (default 10000)
+//   "replyGapMs"    pause between the two replies after the upload and before the close after
+//                   the reboot reply (default 10000)
 //   "rebootSeconds" item 21 of the reboot reply (default 180)
 //   "recoveryMs"    wait before the reply to command 9 (default 5000)
 //   "recoveryError" item 17 of the reply to command 9 (absent: the reply has no item 17)
@@ -36,7 +36,9 @@
 //   "faults"        [{"at": "command", "n": CODE | "at": "query", "n": K |
 //                     "at": "uploadReply", "n": 1 or 2,
 //                     "action": "noReply" | "error" | "badMarker" | "short" | "split",
-//                     "error": CODE}]   (K counts the queries of the connection from 1)
+//                     "error": CODE}]   (K counts the queries of the connection from 1;
+//                   "split": the first half of the reply at once, the second half just before
+//                   the connection's next reply, so that it always spoils the reply after it)
 //   "reboot"        {"silentMs": 3000, "type6": 0, "type6IntervalMs": 1000,
 //                    "announce": true, "build": the unit's "build", "state": 0 or 1}
 //   "finalQuickconf" the unit's "quickconf" script from the reboot on
@@ -311,6 +313,7 @@ private:
             connect(socket, &QTcpSocket::readyRead, this, [this, conn]() { readFrom(conn); });
             connect(socket, &QTcpSocket::disconnected, this, [this, conn]() {
                 capture("close", conn->mac);
+                m_heldHalves.erase(conn->socket.data());
                 if (conn->mode == Mode::UploadData || conn->mode == Mode::UploadSize)
                     uploadEnded(*conn, false);
                 conn->mode = Mode::Done;
@@ -435,19 +438,19 @@ private:
         count("replies");
         if (!conn.socket)
             return;
+        // The second half of an earlier split reply goes first.
+        const auto held = m_heldHalves.find(conn.socket.data());
+        if (held != m_heldHalves.end()) {
+            bytes = held->second + bytes;
+            m_heldHalves.erase(held);
+        }
         if (action == "split") {
-            const std::string first = bytes.substr(0, bytes.size() / 2);
-            const std::string second = bytes.substr(bytes.size() / 2);
-            conn.socket->write(first.data(), qint64(first.size()));
-            conn.socket->flush();
-            QPointer<QTcpSocket> socket = conn.socket;
-            QTimer::singleShot(gapMs(conn.mac), this, [socket, second]() {
-                if (socket && socket->state() == QAbstractSocket::ConnectedState) {
-                    socket->write(second.data(), qint64(second.size()));
-                    socket->flush();
-                }
-            });
-            return;
+            // Held until the next reply: the client has read the first half by then (it asks
+            // again only after a reply), so the halves never meet in one read, however slowly
+            // either side runs.
+            const size_t half = bytes.size() / 2;
+            m_heldHalves[conn.socket.data()] = bytes.substr(half);
+            bytes.resize(half);
         }
         conn.socket->write(bytes.data(), qint64(bytes.size()));
         conn.socket->flush();
@@ -638,6 +641,8 @@ private:
     std::map<std::string, UnitRun> m_runs;
     std::map<std::string, Json::Value> m_savedQuickconf;
     std::map<std::string, unsigned> m_counters;
+    // The second halves of split replies, by connection, until its next reply.
+    std::map<const QTcpSocket *, std::string> m_heldHalves;
 };
 
 } // namespace

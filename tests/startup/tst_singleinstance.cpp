@@ -226,7 +226,7 @@ private slots:
 
     void otherTemporaryDirectoryIsAnotherInstance()
     {
-        QTemporaryDir other(QStringLiteral("/tmp/vork-si-XXXXXX"));
+        QTemporaryDir other(QDir::tempPath() + QStringLiteral("/vork-si-XXXXXX"));
         QProcess *child = start(other.path(), "hold",
                                 {{QStringLiteral("VORK_SI_QUIT"), other.filePath("quit")}});
         QVERIFY(saw(child, "first", 10000));
@@ -238,7 +238,7 @@ private slots:
 
     void killedInstanceDoesNotBlock()
     {
-        QTemporaryDir dir(QStringLiteral("/tmp/vork-si-XXXXXX"));
+        QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/vork-si-XXXXXX"));
         QProcess *first = start(dir.path(), "hold");
         QVERIFY(saw(first, "first", 10000));
         ::kill(pid_t(first->processId()), SIGKILL);
@@ -262,7 +262,7 @@ private slots:
     {
         // Something accepts on the name but never confirms: after the time-out the new start
         // goes on as the first instance and serves the name itself.
-        QTemporaryDir dir(QStringLiteral("/tmp/vork-si-XXXXXX"));
+        QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/vork-si-XXXXXX"));
         QLocalServer silent;
         QVERIFY(silent.listen(nameIn(dir.path())));
         QProcess *child = start(dir.path(), "send", {{QStringLiteral("VORK_SI_TIMEOUT"), "1500"}});
@@ -276,7 +276,7 @@ private slots:
 
     void simultaneousStartsLeaveOne()
     {
-        QTemporaryDir dir(QStringLiteral("/tmp/vork-si-XXXXXX"));
+        QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/vork-si-XXXXXX"));
         const int count = 5;
         QList<QProcess *> list;
         for (int i = 0; i < count; ++i)
@@ -313,8 +313,9 @@ int main(int argc, char **argv)
         CVorkSingleApplication app(argc, argv, true);
         return runChild(app, role);
     }
-    // The test itself is the first instance in a directory of its own.
-    QTemporaryDir tmp(QStringLiteral("/tmp/vork-si-XXXXXX"));
+    // The test itself is the first instance in a directory of its own, inside the temporary
+    // folder it was given.
+    QTemporaryDir tmp(QDir::tempPath() + QStringLiteral("/vork-si-XXXXXX"));
     if (!tmp.isValid())
         return 2;
     qputenv("TMPDIR", QFile::encodeName(tmp.path()));

@@ -12,6 +12,13 @@
 #include <QJsonObject>
 #include <QTest>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 ToolBench::ToolBench()
     : m_appDir(QCoreApplication::applicationDirPath())
 {
@@ -153,4 +160,62 @@ bool ToolBench::waitForCalls(const QString& tool, int count, int timeoutMs) cons
         QTest::qWait(10);
     }
     return true;
+}
+
+ToolFifo::ToolFifo(const QString& path)
+    : m_path(path)
+{
+    if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+        return;
+    m_valid = true;
+    // Opening the write end blocks until some process opens the FIFO for reading (or the
+    // destructor does, to end the wait).
+    m_watcher = std::thread([this] {
+        int fd;
+        do
+            fd = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_CLOEXEC);
+        while (fd < 0 && errno == EINTR);
+        m_writeEnd = fd;
+        if (fd >= 0 && !m_finishing.load())
+            m_opened.store(true);
+    });
+}
+
+ToolFifo::~ToolFifo()
+{
+    if (!m_valid)
+        return;
+    m_finishing.store(true);
+    // A watcher still waiting for a reader is let go by a reader of our own for a moment.
+    const int reader = m_opened.load() ? -1
+                                       : ::open(QFile::encodeName(m_path).constData(),
+                                                O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    m_watcher.join();
+    if (reader >= 0)
+        ::close(reader);
+    if (m_writeEnd >= 0)
+        ::close(m_writeEnd);
+    QFile::remove(m_path);
+}
+
+bool ToolFifo::readerGone() const
+{
+    if (!m_opened.load())
+        return false;
+    // With no events asked for, poll() reports only POLLERR, which the write end of a FIFO shows
+    // once no reader is left.
+    pollfd fd = {m_writeEnd, 0, 0};
+    return ::poll(&fd, 1, 0) == 1 && (fd.revents & POLLERR);
+}
+
+bool ToolFifo::waitForReader(int timeoutMs)
+{
+    return m_valid && QTest::qWaitFor([this] { return m_opened.load(); }, timeoutMs);
+}
+
+bool ToolFifo::waitForNoReader(int timeoutMs)
+{
+    if (timeoutMs <= 0)
+        return readerGone();
+    return QTest::qWaitFor([this] { return readerGone(); }, timeoutMs);
 }

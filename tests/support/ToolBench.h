@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+#include <thread>
+
 // The converter tools of a test binary. The converters look their tools up beside the running
 // binary (QCoreApplication::applicationDirPath()), so every test binary that runs them has its own
 // output folder, and a test case sets up the tools it wants there:
@@ -39,7 +42,7 @@ public:
     // The recorded runs of a stand-in, oldest first.
     QList<Call> calls(const QString& tool) const;
     // Waits (event loop running) until the stand-in has recorded at least `count` runs.
-    bool waitForCalls(const QString& tool, int count, int timeoutMs = 5000) const;
+    bool waitForCalls(const QString& tool, int count, int timeoutMs = 30000) const;
 
     // The Debian package that provides a real tool file ("imagemagick", "dcraw"), for messages.
     static QString packageOf(const QString& realFile);
@@ -54,6 +57,44 @@ private:
     static QList<Entry> entries();
 
     QString m_appDir;
+};
+
+// A FIFO given to a tool as its input file, which keeps the tool blocked for as long as it lives:
+// nobody ever writes to it. The FIFO itself tells when a tool has opened it and when every process
+// that had it open for reading is gone, so a test waits on these events rather than looking for
+// processes by name. A thread of its own blocks in opening the write end, which returns once a
+// reader has opened the FIFO; from then on the write end reports an error once no reader is left.
+// While the write end is open a reader is not at the end of its file: it blocks in its first read
+// instead of its open.
+class ToolFifo
+{
+public:
+    // Makes the FIFO (mode 0600) at `path`; see isValid().
+    explicit ToolFifo(const QString& path);
+    // Closes the write end, so that a reader that is still there reads the end of its file and
+    // can end, and removes the FIFO.
+    ~ToolFifo();
+    ToolFifo(const ToolFifo&) = delete;
+    ToolFifo& operator=(const ToolFifo&) = delete;
+
+    bool isValid() const { return m_valid; }
+    QString path() const { return m_path; }
+
+    // Waits (event loop running) until a process has opened the FIFO for reading.
+    bool waitForReader(int timeoutMs);
+    // Waits (event loop running) until, after a reader came, no process has the FIFO open for
+    // reading any more; with 0, says whether that is so now.
+    bool waitForNoReader(int timeoutMs);
+
+private:
+    bool readerGone() const;
+
+    QString m_path;
+    bool m_valid = false;
+    int m_writeEnd = -1;
+    std::atomic<bool> m_opened{false};
+    std::atomic<bool> m_finishing{false};
+    std::thread m_watcher;
 };
 
 #endif // TOOLBENCH_H

@@ -129,12 +129,12 @@ inline QString workFolder()
     return QDir::tempPath() + QStringLiteral("/VORK_PHOTO_TEMP");
 }
 
-// Gives the process a temporary folder of its own below the test binary's folder, so that test
-// binaries running in parallel never share the upload work folder.
+// Gives the process a temporary folder of its own inside the one it was given (which the test
+// runner makes fresh for every test), so that test binaries running in parallel never share the
+// upload work folder.
 inline void usePrivateTempFolder()
 {
-    const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/tmp-") +
-                        QCoreApplication::applicationName();
+    const QString dir = QDir::tempPath() + QStringLiteral("/tmp-") + QCoreApplication::applicationName();
     QDir().mkpath(dir);
     qputenv("TMPDIR", QFile::encodeName(dir));
 }

@@ -719,8 +719,9 @@ void TestVideoConverter::stopDuringTheProbe()
     QElapsedTimer timer;
     timer.start();
     QMetaObject::invokeMethod(c.converter.get(), "terminate", Qt::DirectConnection);
-    QVERIFY(c.converter->wait(5000));
-    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(c.converter->wait(60000));
+    // The tool is killed at the next poll, not left to the 5-s reap limit.
+    QVERIFY2(timer.elapsed() < 4000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(processGone(pid));
 
     QCOMPARE(c.error->size(), 1);
@@ -756,7 +757,7 @@ void TestVideoConverter::deletingARunningConverter()
     QElapsedTimer timer;
     timer.start();
     delete converter; // would abort the program if the thread were still running
-    QVERIFY(timer.elapsed() < 1000);
+    QVERIFY2(timer.elapsed() < 4000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(processGone(pid));
 }
 

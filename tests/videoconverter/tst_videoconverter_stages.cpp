@@ -390,8 +390,9 @@ void TestVideoConverterStages::stopDuringASmallThumbnail()
     QElapsedTimer timer;
     timer.start();
     c.converter->terminate();
-    QVERIFY(c.converter->wait(5000));
-    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(c.converter->wait(60000));
+    // The tool is killed at the next poll, not left to the 5-s reap limit.
+    QVERIFY2(timer.elapsed() < 4000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(processGone(pid));
     QCOMPARE(c.bigThumb->size(), 1);
     QCOMPARE(c.error->size(), 1);
@@ -624,8 +625,9 @@ void TestVideoConverterStages::stopDuringTheSecondProfile()
     QElapsedTimer timer;
     timer.start();
     c.converter->terminate();
-    QVERIFY(c.converter->wait(5000));
-    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(c.converter->wait(60000));
+    // The tool is killed at the next poll, not left to the 5-s reap limit.
+    QVERIFY2(timer.elapsed() < 4000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(processGone(pid));
     QCOMPARE(c.error->size(), 1);
     QCOMPARE(loggedValues(KillExpression), QStringList{"kill video convert process"});
