@@ -508,6 +508,15 @@ bool CFindHostUDP::slotSendPktBroadCast()
     return slotSendPktBroadCast(1);
 }
 
+bool CFindHostUDP::sendPktBroadCastNoWait()
+{
+    NASINFO nasInfo;
+    FHOSTSEND request;
+    if (!findhostBuildSearch(&nasInfo, &request))
+        return false;
+    return broadcastRepeats(&request, 1, PAUSE_SEARCH, PAUSE_BETWEEN, nullptr);
+}
+
 bool CFindHostUDP::slotSendPktQCF(const CNasConfig *pnascfg, const NASINFO *pnasinfo, int nSendTimes)
 {
     if (nSendTimes <= 0)

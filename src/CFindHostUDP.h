@@ -50,6 +50,9 @@ public:
     static bool sendPktSysRecovery(int nSendTimes);
     static bool sendPktCancelFsck(const NASINFO *pnasinfo, int nSendTimes);
     static bool sendPktMemTest(const QString &password, const NASINFO *pnasinfo, int nSendTimes);
+    // One search without the pause after it: for a search sent from the GUI thread, which must
+    // stay free to take the answers while they arrive. True when the broadcast went out.
+    static bool sendPktBroadCastNoWait();
 
     // Callbacks of the listening loop. The stop test answers 1 once no instance is running (or
     // the running one was told to stop). The filter keeps the registered types: 1 keep, 0 drop,
