@@ -151,6 +151,9 @@ const size_t OUTBOX_KEEP_BLOCKS = 4;
 // Records waiting at most: beyond that the listening thread waits for room, and the socket's own
 // buffer takes the rest (a flood must not take all memory).
 const size_t OUTBOX_MAX_RECORDS = 4096;
+// Fewer records than this wake the delivery thread, which then waits OUTBOX_GATHER_US for more.
+const size_t OUTBOX_GATHER = 32;
+const int OUTBOX_GATHER_US = 500;
 
 } // namespace
 
@@ -238,7 +241,7 @@ private:
     // Frees the blocks beyond the ones kept. Only while no slot is queued or being delivered.
     void trim()
     {
-        if (m_blocks.size() <= OUTBOX_KEEP_BLOCKS)
+        if (m_blocks.size() <= OUTBOX_KEEP_BLOCKS || !m_ready.empty())
             return;
         m_blocks.resize(OUTBOX_KEEP_BLOCKS);
         m_free.clear();
@@ -253,10 +256,23 @@ private:
         std::unique_lock<std::mutex> lock(m_mutex);
         for (;;) {
             m_waiting = true;
-            m_wake.wait(lock, [this] { return m_stop || !m_ready.empty(); });
+            // A quiet second after a burst gives the store's extra blocks back.
+            if (!m_wake.wait_for(lock, std::chrono::seconds(1),
+                                 [this] { return m_stop || !m_ready.empty(); })) {
+                m_waiting = false;
+                trim();
+                continue;
+            }
             m_waiting = false;
             if (m_stop && (!m_deliverRest || m_ready.empty()))
                 return;
+            if (!m_stop && m_ready.size() < OUTBOX_GATHER) {
+                // The first records of a burst: a moment's wait lets the rest join them, so the
+                // listening thread does not wake this one for every record.
+                lock.unlock();
+                std::this_thread::sleep_for(std::chrono::microseconds(OUTBOX_GATHER_US));
+                lock.lock();
+            }
             batch.swap(m_ready);
             lock.unlock();
             m_room.notify_all();
@@ -265,13 +281,11 @@ private:
                 // nothing more is emitted, even for records already queued.
                 QMutexLocker delivery(&deliveryMutex());
                 if (CFindHostInstance.load() == m_owner)
-                    m_owner->slotRecvPkt(*record);
+                    m_owner->deliver(*record);
             }
             lock.lock();
             m_free.insert(m_free.end(), batch.begin(), batch.end());
             batch.clear();
-            if (m_ready.empty())
-                trim();
         }
     }
 
@@ -453,6 +467,19 @@ void CFindHostUDP::terminate()
 
 void CFindHostUDP::slotRecvPkt(NASINFO nasInfo)
 {
+    deliver(nasInfo);
+}
+
+void CFindHostUDP::deliver(const NASINFO &nasInfo)
+{
+    // The texts of the log line are made only while the debug log takes level 2.
+    if (gpFHOSTLogCtx->pfnOutputL2)
+        logRecord(nasInfo);
+    emit signalRecvPkt(nasInfo);
+}
+
+void CFindHostUDP::logRecord(const NASINFO &nasInfo)
+{
     const QByteArray from = slotText(nasInfo.szServerName);
     const QByteArray mac = slotText(nasInfo.szMac);
     const QByteArray ip = addressText(nasInfo.ulIP);
@@ -489,7 +516,6 @@ void CFindHostUDP::slotRecvPkt(NASINFO nasInfo)
     default:
         break;
     }
-    emit signalRecvPkt(nasInfo);
 }
 
 bool CFindHostUDP::slotSendPktBroadCast(int nSendTimes)

@@ -98,6 +98,11 @@ protected:
 private:
     class Outbox;
 
+    // What slotRecvPkt does, without copying the record.
+    void deliver(const NASINFO &nasInfo);
+    // The debug line of a record, by its type (none for other types).
+    static void logRecord(const NASINFO &nasInfo);
+
     FHOSTRECV m_recv;
     FHOSTCONN m_listen;
     int m_timeout;
