@@ -790,7 +790,17 @@ private slots:
         const int sent = repliesSent(m_sim) - before;
         // Both copies of the search were answered by every unit.
         QCOMPARE(sent, 2 * BURST_UNITS);
-        QCOMPARE(output, QStringLiteral("answers %1 units %2").arg(sent).arg(BURST_UNITS));
+        const QRegularExpressionMatch counts =
+            QRegularExpression(QStringLiteral("^answers (\\d+) units (\\d+)$")).match(output);
+        QVERIFY2(counts.hasMatch(), qPrintable(output));
+        // Every unit is listed. Root's buffer does not depend on the system's limit: there every
+        // answer arrives. An ordinary user's buffer is the system's limit, which on a busy machine
+        // may still lose one of a unit's two answers.
+        QCOMPARE(counts.captured(2).toInt(), BURST_UNITS);
+        if (ordinaryUser)
+            QVERIFY(counts.captured(1).toInt() <= sent);
+        else
+            QCOMPARE(counts.captured(1).toInt(), sent);
     }
 
     void cleanupTestCase() { stopMain(); }
