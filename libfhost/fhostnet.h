@@ -111,8 +111,14 @@ int FHOSTIfaceDump(FHOSTLOGCTX *pCtx);
 #define FHOST_UDP_SRC_PORT 1234
 /* Datagram buffer for building and receiving. */
 #define FHOST_UDP_BUF_LEN 8192
-/* Receive buffer of the listening socket. */
+/* Receive buffer of the listening socket: never less than the system's default, nor than this
+ * floor where the system allows it. */
 #define FHOST_UDP_RCVBUF 65536
+/* What the listening socket asks for: enough for a few thousand answers arriving at once. The
+ * kernel caps the request at net.core.rmem_max unless the process may exceed it. */
+#define FHOST_UDP_RCVBUF_WANT (4 * 1024 * 1024)
+/* Datagrams the listening loop takes from its socket with one receive call. */
+#define FHOST_UDP_BATCH 64
 /* Wait for a datagram per turn of the listening loop, in seconds. */
 #define FHOST_UDP_WAIT_SEC 2
 /* Destination text that means the limited broadcast address. */
@@ -156,6 +162,8 @@ int FHOSTUDPBroadcastQuery(FHOSTCONN *pConn, FHOSTSEND *pfhostSend);
 
 /* Listens on pListen's address and port, reading every datagram into a NASINFO for the
  * callbacks. With pSend and pfhostSend, broadcasts the request once or at pSend's interval.
+ * Every wake-up takes all datagrams queued on the socket, in batches, before the next wait; the
+ * callbacks run for each datagram in arrival order, so they decide how long the socket waits.
  * 0 when ended by time-out or stop request, -1 on a set-up or broadcast error. */
 int FHOSTUDPServerRun(FHOSTCONN *pListen, FHOSTRECV *pfhostRecv, FHOSTCONN *pSend,
                       FHOSTSEND *pfhostSend);

@@ -7,7 +7,12 @@
 #include <QMutexLocker>
 #include <QtEndian>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 #include "CNasConfig.h"
 #include "CWaitScale.h"
@@ -139,7 +144,164 @@ void netSettingRound(int i)
     qDebug("%s:%d %s=[sendNetSetting-round: %d]\n", SRC, __LINE__, "slotSendPktNetSet", i);
 }
 
+// Records per block of the outbox's store (about half a megabyte).
+const int OUTBOX_BLOCK = 32;
+// Blocks the store keeps once a burst has been handed on; more are freed again.
+const size_t OUTBOX_KEEP_BLOCKS = 4;
+// Records waiting at most: beyond that the listening thread waits for room, and the socket's own
+// buffer takes the rest (a flood must not take all memory).
+const size_t OUTBOX_MAX_RECORDS = 4096;
+// Fewer records than this wake the delivery thread, which then waits OUTBOX_GATHER_US for more.
+const size_t OUTBOX_GATHER = 32;
+const int OUTBOX_GATHER_US = 500;
+
 } // namespace
+
+// Accepted records between the listening loop and the receivers. The loop's handler copies a
+// record into a free slot and returns to its socket at once; the delivery thread takes the
+// queued records in arrival order and hands each to slotRecvPkt, which writes the debug line and
+// emits the signal (Qt copies the record once per receiver). Slots come from blocks that are
+// reused, so handing on a record allocates nothing once the store has grown to the burst.
+class CFindHostUDP::Outbox
+{
+public:
+    explicit Outbox(CFindHostUDP *owner) : m_owner(owner) {}
+    ~Outbox() { stop(false); }
+
+    // Starts the delivery thread (once per run of the listener).
+    void start()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_thread.joinable())
+            return;
+        m_stop = false;
+        m_deliverRest = false;
+        m_thread = std::thread([this] { deliver(); });
+        m_threadId = m_thread.get_id();
+    }
+
+    // Ends the delivery thread. With deliverRest the queued records are handed on first;
+    // otherwise they are dropped. Not from the delivery thread itself.
+    void stop(bool deliverRest)
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (!m_thread.joinable())
+                return;
+            m_stop = true;
+            m_deliverRest = deliverRest;
+        }
+        m_wake.notify_all();
+        m_room.notify_all();
+        m_thread.join();
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_threadId = std::thread::id();
+        for (NASINFO *record : m_ready)
+            m_free.push_back(record);
+        m_ready.clear();
+        trim();
+    }
+
+    // Queues a copy of the record (listening thread). False when the outbox is stopping.
+    bool push(const NASINFO &record)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        // A full queue waits for the delivery, but never past a stop of the instance.
+        while (!m_stop && m_ready.size() >= OUTBOX_MAX_RECORDS) {
+            if (CFindHostInstance.load() != m_owner)
+                return false;
+            m_room.wait_for(lock, std::chrono::milliseconds(100));
+        }
+        if (m_stop)
+            return false;
+        if (m_free.empty())
+            grow();
+        NASINFO *slot = m_free.back();
+        m_free.pop_back();
+        memcpy(slot, &record, sizeof(*slot));
+        m_ready.push_back(slot);
+        const bool wake = m_waiting;
+        lock.unlock();
+        if (wake)
+            m_wake.notify_one();
+        return true;
+    }
+
+    bool onDeliveryThread() const { return m_threadId.load() == std::this_thread::get_id(); }
+
+private:
+    void grow()
+    {
+        m_blocks.emplace_back(new NASINFO[OUTBOX_BLOCK]);
+        NASINFO *block = m_blocks.back().get();
+        for (int i = OUTBOX_BLOCK - 1; i >= 0; --i)
+            m_free.push_back(block + i);
+    }
+
+    // Frees the blocks beyond the ones kept. Only while no slot is queued or being delivered.
+    void trim()
+    {
+        if (m_blocks.size() <= OUTBOX_KEEP_BLOCKS || !m_ready.empty())
+            return;
+        m_blocks.resize(OUTBOX_KEEP_BLOCKS);
+        m_free.clear();
+        for (auto &block : m_blocks)
+            for (int i = OUTBOX_BLOCK - 1; i >= 0; --i)
+                m_free.push_back(block.get() + i);
+    }
+
+    void deliver()
+    {
+        std::vector<NASINFO *> batch;
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (;;) {
+            m_waiting = true;
+            // A quiet second after a burst gives the store's extra blocks back.
+            if (!m_wake.wait_for(lock, std::chrono::seconds(1),
+                                 [this] { return m_stop || !m_ready.empty(); })) {
+                m_waiting = false;
+                trim();
+                continue;
+            }
+            m_waiting = false;
+            if (m_stop && (!m_deliverRest || m_ready.empty()))
+                return;
+            if (!m_stop && m_ready.size() < OUTBOX_GATHER) {
+                // The first records of a burst: a moment's wait lets the rest join them, so the
+                // listening thread does not wake this one for every record.
+                lock.unlock();
+                std::this_thread::sleep_for(std::chrono::microseconds(OUTBOX_GATHER_US));
+                lock.lock();
+            }
+            batch.swap(m_ready);
+            lock.unlock();
+            m_room.notify_all();
+            for (NASINFO *record : batch) {
+                // terminate() clears the instance under the delivery lock: from then on
+                // nothing more is emitted, even for records already queued.
+                QMutexLocker delivery(&deliveryMutex());
+                if (CFindHostInstance.load() == m_owner)
+                    m_owner->deliver(*record);
+            }
+            lock.lock();
+            m_free.insert(m_free.end(), batch.begin(), batch.end());
+            batch.clear();
+        }
+    }
+
+    CFindHostUDP *const m_owner;
+    std::mutex m_mutex;
+    std::condition_variable m_wake; // records queued, or stop
+    std::condition_variable m_room; // room in the queue, or stop
+    std::vector<NASINFO *> m_ready; // queued, oldest first
+    std::vector<NASINFO *> m_free;
+    std::vector<std::unique_ptr<NASINFO[]>> m_blocks;
+    bool m_waiting = false;
+    bool m_stop = false;
+    bool m_deliverRest = false;
+    std::thread m_thread;
+    std::atomic<std::thread::id> m_threadId{};
+};
 
 FHOSTLOGCTX *gpFHOSTLogCtx = &s_fhostLogCtx;
 
@@ -152,7 +314,8 @@ CFindHostUDP::CFindHostUDP(QObject *parent, int timeout, int port, const QString
     : QThread(parent),
       m_timeout(timeout),
       m_port(port),
-      m_bindAddress(bindAddress.isEmpty() ? defaultBindAddress() : bindAddress)
+      m_bindAddress(bindAddress.isEmpty() ? defaultBindAddress() : bindAddress),
+      m_outbox(new Outbox(this))
 {
     memset(&m_recv, 0, sizeof(m_recv));
     memset(&m_listen, 0, sizeof(m_listen));
@@ -200,18 +363,15 @@ int CFindHostUDP::findhostRecvHandler(NASINFO *pnasInfo)
 {
     if (!pnasInfo)
         return -1;
-    QMutexLocker lock(&deliveryMutex());
     CFindHostUDP *instance = CFindHostInstance.load();
     if (!instance) {
         FHOSTLog(gpFHOSTLogCtx, FHOST_LOG_ERROR, "%s:%d There is no CFindHostInstance\n", SRC,
                  __LINE__);
         return -1;
     }
-    // The loop reuses its record for the next datagram: hand on a copy.
-    NASINFO copy;
-    memcpy(&copy, pnasInfo, sizeof(copy));
-    instance->slotRecvPkt(copy);
-    return 0;
+    // The loop reuses its record for the next datagram: a copy goes to the outbox, which the
+    // instance's delivery thread hands on.
+    return instance->m_outbox->push(*pnasInfo) ? 0 : -1;
 }
 
 void CFindHostUDP::findhostRecvProgress(int timeout, int elapsed, int reserved)
@@ -257,6 +417,7 @@ void CFindHostUDP::run()
     m_listen.pfnStop = &CFindHostUDP::findhostStopCheck;
     m_listen.pLogCtx = gpFHOSTLogCtx;
 
+    m_outbox->start();
     CFindHostInstance.store(this);
     // A stop asked for before the instance was set would have found nothing to clear.
     if (m_stopRequested.load())
@@ -269,6 +430,9 @@ void CFindHostUDP::run()
     }
 
     m_listening.store(false);
+    // A loop that ended by its time-out hands on what it has read; after a stop nothing more
+    // goes out.
+    m_outbox->stop(CFindHostInstance.load() == this);
     clearInstance(this);
     // A stop asked for has been served; a later start() listens again.
     m_stopRequested.store(false);
@@ -279,9 +443,10 @@ void CFindHostUDP::run()
 void CFindHostUDP::terminate()
 {
     m_stopRequested.store(true);
-    if (QThread::currentThread() == this) {
-        // Asked from the listening thread itself (a receiver connected directly, which runs
-        // while the handler holds the delivery lock): the loop ends at its next stop test.
+    if (QThread::currentThread() == this || m_outbox->onDeliveryThread()) {
+        // Asked from the listening thread or from the delivery thread (a receiver connected
+        // directly, which runs while the delivery lock is held): the loop ends at its next stop
+        // test, and run() then ends the delivery.
         clearInstance(this);
         return;
     }
@@ -301,6 +466,19 @@ void CFindHostUDP::terminate()
 }
 
 void CFindHostUDP::slotRecvPkt(NASINFO nasInfo)
+{
+    deliver(nasInfo);
+}
+
+void CFindHostUDP::deliver(const NASINFO &nasInfo)
+{
+    // The texts of the log line are made only while the debug log takes level 2.
+    if (gpFHOSTLogCtx->pfnOutputL2)
+        logRecord(nasInfo);
+    emit signalRecvPkt(nasInfo);
+}
+
+void CFindHostUDP::logRecord(const NASINFO &nasInfo)
 {
     const QByteArray from = slotText(nasInfo.szServerName);
     const QByteArray mac = slotText(nasInfo.szMac);
@@ -338,7 +516,6 @@ void CFindHostUDP::slotRecvPkt(NASINFO nasInfo)
     default:
         break;
     }
-    emit signalRecvPkt(nasInfo);
 }
 
 bool CFindHostUDP::slotSendPktBroadCast(int nSendTimes)
@@ -355,6 +532,15 @@ bool CFindHostUDP::slotSendPktBroadCast(int nSendTimes)
 bool CFindHostUDP::slotSendPktBroadCast()
 {
     return slotSendPktBroadCast(1);
+}
+
+bool CFindHostUDP::sendPktBroadCastNoWait()
+{
+    NASINFO nasInfo;
+    FHOSTSEND request;
+    if (!findhostBuildSearch(&nasInfo, &request))
+        return false;
+    return broadcastRepeats(&request, 1, PAUSE_SEARCH, PAUSE_BETWEEN, nullptr);
 }
 
 bool CFindHostUDP::slotSendPktQCF(const CNasConfig *pnascfg, const NASINFO *pnasinfo, int nSendTimes)

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 
 #include "NasinfoMetaType.h"
 #include "fhost.h"
@@ -23,7 +24,10 @@ QString ipToString(uint32_t addressInNetworkOrder);
 // The gateway to the discovery protocol.
 //
 // As a thread it listens on the UDP port (9999) and hands every accepted datagram to its
-// receivers as a NASINFO copy through the queued signal signalRecvPkt. Which packet types are
+// receivers as a NASINFO copy through the queued signal signalRecvPkt. The listening thread only
+// reads, filters and queues the records, so that a burst of answers never waits on the receivers
+// or the debug log; a delivery thread of the running instance then logs each record and emits it,
+// in arrival order (slotRecvPkt). Which packet types are
 // accepted is class-wide (addRecvPktType; 17 accepts every type). Only one instance listens at a
 // time: run() holds a class-wide mutex while listening, so a second started instance waits.
 //
@@ -46,6 +50,9 @@ public:
     static bool sendPktSysRecovery(int nSendTimes);
     static bool sendPktCancelFsck(const NASINFO *pnasinfo, int nSendTimes);
     static bool sendPktMemTest(const QString &password, const NASINFO *pnasinfo, int nSendTimes);
+    // One search without the pause after it: for a search sent from the GUI thread, which must
+    // stay free to take the answers while they arrive. True when the broadcast went out.
+    static bool sendPktBroadCastNoWait();
 
     // Callbacks of the listening loop. The stop test answers 1 once no instance is running (or
     // the running one was told to stop). The filter keeps the registered types: 1 keep, 0 drop,
@@ -78,7 +85,8 @@ public slots:
     // Network setting of the target server.
     bool slotSendPktNetSet(const CNasConfig *pnascfg, const NASINFO *pnasinfo, int nSendTimes);
     bool slotSendPktNetSet(const CNasConfig *pnascfg, const NASINFO *pnasinfo);
-    // Logs the record by its type and emits signalRecvPkt with it.
+    // Logs the record by its type and emits signalRecvPkt with it (on the delivery thread while
+    // the instance listens).
     void slotRecvPkt(NASINFO nasInfo);
     // Stops the listener and the thread. Returns once the thread has ended; no record is
     // emitted after the stop was asked for.
@@ -88,6 +96,13 @@ protected:
     void run() override;
 
 private:
+    class Outbox;
+
+    // What slotRecvPkt does, without copying the record.
+    void deliver(const NASINFO &nasInfo);
+    // The debug line of a record, by its type (none for other types).
+    static void logRecord(const NASINFO &nasInfo);
+
     FHOSTRECV m_recv;
     FHOSTCONN m_listen;
     int m_timeout;
@@ -97,6 +112,8 @@ private:
     std::atomic<bool> m_stopRequested{false};
     // Set by the loop's first turn, cleared when run() leaves the loop.
     std::atomic<bool> m_listening{false};
+    // Accepted records on their way to the receivers, and the thread that hands them on.
+    std::unique_ptr<Outbox> m_outbox;
 };
 
 #endif // CFINDHOSTUDP_H

@@ -8,7 +8,14 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/mman.h>
+#include <sys/uio.h>
+#include <unistd.h>
 
 #include "CWaitScale.h"
 #include "VorkDebug.h"
@@ -20,9 +27,6 @@ const char *const SRC = "src/CQuenTCP";
 
 // Longest slice of any wait, so that a raised stop flag is seen quickly.
 const int WAIT_SLICE_MS = 100;
-// During the upload the socket's own buffer may hold at most this much before the next piece is
-// mapped: the file goes out piece by piece and never sits in memory as a whole.
-const qint64 UPLOAD_PENDING_LIMIT = 256 * 1024;
 // The 4-byte size field cannot describe more.
 const qint64 MAX_PATCH_SIZE = 0xFFFFFFFFLL;
 
@@ -322,42 +326,132 @@ int CQuenTCP::sendFilePkt(const QString &path)
     return result;
 }
 
+qint64 CQuenTCP::sendPieces(const struct iovec *pieces, int count, bool *failed)
+{
+    const int fd = int(m_ptcpSocket->socketDescriptor());
+    struct iovec left[UPLOAD_PIECES_PER_WRITE];
+    int first = 0;
+    qint64 total = 0;
+    for (int i = 0; i < count; ++i) {
+        left[i] = pieces[i];
+        total += qint64(pieces[i].iov_len);
+    }
+    *failed = false;
+    qint64 done = 0;
+    while (done < total) {
+        // The socket is non-blocking: write what the kernel takes, wait until it takes more.
+        struct msghdr msg;
+        memset(&msg, 0, sizeof(msg));
+        msg.msg_iov = left + first;
+        msg.msg_iovlen = size_t(count - first);
+        const ssize_t n = ::sendmsg(fd, &msg, MSG_NOSIGNAL);
+        if (n > 0) {
+            done += n;
+            // Step past what went out: whole pieces, then into the next one.
+            size_t step = size_t(n);
+            while (step > 0 && first < count) {
+                const size_t take = std::min(step, left[first].iov_len);
+                left[first].iov_base = static_cast<char *>(left[first].iov_base) + take;
+                left[first].iov_len -= take;
+                step -= take;
+                if (left[first].iov_len == 0)
+                    ++first;
+            }
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK)) {
+            *failed = true;
+            return done;
+        }
+        for (;;) {
+            if (stopRequested())
+                return done;
+            struct pollfd pfd = {fd, POLLOUT, 0};
+            const int ready = ::poll(&pfd, 1, WAIT_SLICE_MS);
+            if (ready > 0 && (pfd.revents & POLLOUT))
+                break;
+            if ((ready > 0 && (pfd.revents & (POLLERR | POLLHUP | POLLNVAL))) ||
+                (ready < 0 && errno != EINTR)) {
+                *failed = true;
+                return done;
+            }
+        }
+    }
+    return done;
+}
+
 bool CQuenTCP::writeMappedFile(QFile *source, QFile *copy, bool copyToo)
 {
-    if (!source)
+    if (!source || !m_ptcpSocket || m_ptcpSocket->state() != QAbstractSocket::ConnectedState)
         return false;
+    // The pieces go to the socket's descriptor directly, behind everything queued before them:
+    // no copy into the socket object and no wait per piece. A batch of mapped pieces goes out
+    // with one write, and the upload waits only while the kernel's send buffer is full.
+    if (!waitForWritten(0, -1))
+        return false;
+
+    // Each piece of a batch is mapped into its own slot of one reserved address range, and the
+    // slots' pages are dropped together once the batch has gone out: far cheaper than mapping
+    // and unmapping every piece on its own. A slot holds a piece and the part of a page before
+    // it (mappings start at page boundaries).
+    const int handle = source->handle();
+    const qint64 page = qint64(sysconf(_SC_PAGESIZE));
+    const size_t slot = size_t(((MAP_PIECE + page - 1) / page + 1) * page);
+    const size_t ringSize = slot * UPLOAD_PIECES_PER_WRITE;
+    void *ring = handle < 0 ? MAP_FAILED
+                            : ::mmap(nullptr, ringSize, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (ring == MAP_FAILED) {
+        qDebug("%s:%d mmap error", SRC, __LINE__);
+        return false;
+    }
+
     const qint64 size = source->size();
     qint64 written = 0;
     for (qint64 offset = 0; offset < size;) {
         if (stopRequested())
             break;
-        const qint64 length = std::min(MAP_PIECE, size - offset);
-        uchar *piece = source->map(offset, length);
-        if (!piece) {
-            qDebug("%s:%d mmap error", SRC, __LINE__);
-            break;
-        }
-        qint64 done = 0;
-        while (done < length) {
-            const qint64 wcount =
-                writeData(reinterpret_cast<const char *>(piece) + done, int(length - done), true);
-            if (wcount < 1) {
-                VORK_DEBUG_INT(SRC, "wcount", wcount);
+        struct iovec pieces[UPLOAD_PIECES_PER_WRITE];
+        int count = 0;
+        qint64 mapped = 0;
+        bool mapFailed = false;
+        while (count < UPLOAD_PIECES_PER_WRITE && offset + mapped < size) {
+            const qint64 at = offset + mapped;
+            const qint64 length = std::min(MAP_PIECE, size - at);
+            const qint64 lead = at % page;
+            char *target = static_cast<char *>(ring) + size_t(count) * slot;
+            void *piece = ::mmap(target, size_t(lead + length), PROT_READ, MAP_SHARED | MAP_FIXED,
+                                 handle, off_t(at - lead));
+            if (piece == MAP_FAILED) {
+                qDebug("%s:%d mmap error", SRC, __LINE__);
+                mapFailed = true;
                 break;
             }
-            done += wcount;
+            pieces[count].iov_base = static_cast<char *>(piece) + lead;
+            pieces[count].iov_len = size_t(length);
+            ++count;
+            mapped += length;
         }
-        if (copyToo && copy && done > 0)
-            copy->write(reinterpret_cast<const char *>(piece), done);
-        source->unmap(piece);
+
+        bool failed = false;
+        const qint64 done = count > 0 ? sendPieces(pieces, count, &failed) : 0;
+        if (failed)
+            VORK_DEBUG_INT(SRC, "wcount", -1);
+        qint64 rest = done;
+        for (int i = 0; i < count && copyToo && copy && rest > 0; ++i) {
+            const qint64 sent = std::min<qint64>(rest, qint64(pieces[i].iov_len));
+            copy->write(static_cast<const char *>(pieces[i].iov_base), sent);
+            rest -= sent;
+        }
+        if (count > 0)
+            ::madvise(ring, slot * size_t(count), MADV_DONTNEED);
         written += done;
-        offset += length;
-        if (done < length)
-            break;
-        // Hand the piece to the network before the next one is mapped.
-        if (!waitForWritten(UPLOAD_PENDING_LIMIT, -1))
+        offset += mapped;
+        if (mapFailed || done < mapped)
             break;
     }
+    ::munmap(ring, ringSize);
     return written == size;
 }
 

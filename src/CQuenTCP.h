@@ -10,6 +10,7 @@
 
 class QFile;
 class QTcpSocket;
+struct iovec;
 
 // Command codes of the install channel (one byte on the wire, sent as a 32-bit value).
 enum NI_CMD {
@@ -51,8 +52,10 @@ public:
     static constexpr int MARKER_SIZE = 10;
     static const char MARKER[MARKER_SIZE];
     static constexpr int COMMAND_SIZE = 22;
-    // Largest piece of the patch file mapped and written at a time.
+    // Largest piece of the patch file mapped at a time.
     static constexpr qint64 MAP_PIECE = 65535;
+    // Mapped pieces written with one call (about a megabyte).
+    static constexpr int UPLOAD_PIECES_PER_WRITE = 16;
     // Connection wait, in program milliseconds.
     static constexpr int CONNECT_WAIT_MS = 3000;
 
@@ -85,7 +88,8 @@ public:
     qint64 writeData(const char *data, int length, bool flush);
     qint64 writeByteArray(const QByteArray &bytes, bool flush);
     // Writes the whole file in mapped pieces of at most MAP_PIECE bytes (and appends each piece to
-    // copy when copyToo); true only when every byte went out.
+    // copy when copyToo); true only when every byte went out. The pieces are written to the
+    // socket's descriptor as they are mapped, so the kernel's send buffer stays full.
     bool writeMappedFile(QFile *source, QFile *copy, bool copyToo);
 
     // The 22 bytes of a command packet.
@@ -99,6 +103,10 @@ private:
     bool stopRequested() const;
     // Waits until the socket's write buffer holds at most maxPending bytes (msecs -1: no limit).
     bool waitForWritten(qint64 maxPending, int msecs);
+    // Writes the pieces, in order, to the socket's descriptor, waiting in slices while the
+    // kernel's buffer is full. Returns the bytes written: fewer after a stop, or after a failed
+    // write (*failed).
+    qint64 sendPieces(const struct iovec *pieces, int count, bool *failed);
 
     QTcpSocket *m_ptcpSocket;
     const std::atomic<bool> *m_pStop;

@@ -196,7 +196,9 @@ void CVorkWindowMain::slotSendSearch()
         if (!m_pUdpThread->waitForListening(LISTEN_WAIT_MS))
             VORK_DEBUG_STR(DEBUG_SOURCE, "discovery listener", "not listening yet");
     }
-    m_pUdpThread->slotSendPktBroadCast();
+    // The answers of a whole network segment arrive within milliseconds of the search: the GUI
+    // thread takes them at once instead of sleeping through the search's pause.
+    CFindHostUDP::sendPktBroadCastNoWait();
 }
 
 void CVorkWindowMain::stopUdpThread()

@@ -3,6 +3,7 @@
 #include <QAbstractProxyModel>
 #include <QHostAddress>
 #include <QtEndian>
+#include <algorithm>
 #include <cstring>
 
 #include "CQuenWOL.h"
@@ -192,6 +193,10 @@ QVariant CVorkNasinfoModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.model() != this || !m_pNasinfoMap || index.row() < 0
         || index.column() < 0 || index.column() >= COL_COUNT)
+        return QVariant();
+    // The views ask for many roles per cell; only these two have values, and only they need the
+    // record looked up.
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return QVariant();
     const char *keyText = static_cast<const char *>(index.internalPointer());
     if (!keyText)
@@ -431,17 +436,31 @@ void CVorkNasinfoModel::insertNewRows()
     }
 
     // The announced keys are now an ordered subsequence of the map's keys: walk both together and
-    // announce each missing key at its position.
+    // announce the missing keys at their positions. Neighbours go in one notification: a search
+    // that found a thousand servers inserts them as one block, which the views take at once.
     int pos = 0;
-    for (CVorkNasinfoMap::const_iterator it = m_pNasinfoMap->begin(); it != m_pNasinfoMap->end();
-         ++it, ++pos) {
-        if (pos >= m_rows.size() || it.key() != QLatin1String(m_rows.at(pos))) {
-            const char *key = keyStorage(it.key());
-            beginInsertRows(QModelIndex(), pos, pos);
-            m_rows.insert(pos, key);
-            endInsertRows();
+    CVorkNasinfoMap::const_iterator it = m_pNasinfoMap->begin();
+    const CVorkNasinfoMap::const_iterator end = m_pNasinfoMap->end();
+    QVector<const char *> run;
+    while (it != end) {
+        if (pos < m_rows.size() && it.key() == QLatin1String(m_rows.at(pos))) {
+            setAnnouncedMark(it.value(), 1);
+            ++it;
+            ++pos;
+            continue;
         }
-        setAnnouncedMark(it.value(), 1);
+        // Keys up to the next announced one (m_rows[pos]) or the end are new.
+        run.clear();
+        while (it != end && (pos >= m_rows.size() || it.key() != QLatin1String(m_rows.at(pos)))) {
+            run.append(keyStorage(it.key()));
+            setAnnouncedMark(it.value(), 1);
+            ++it;
+        }
+        beginInsertRows(QModelIndex(), pos, pos + run.size() - 1);
+        m_rows.insert(pos, run.size(), nullptr);
+        std::copy(run.constBegin(), run.constEnd(), m_rows.begin() + pos);
+        endInsertRows();
+        pos += run.size();
     }
 
     // Records replaced under a known key, and states changed in place, show at once.

@@ -9,6 +9,9 @@
 #include <atomic>
 #include <thread>
 
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include "../fhost_packet/fhostlogcapture.h"
 #include "fhost.h"
 #include "netnsbed.h"
@@ -29,9 +32,11 @@ struct Loop {
     static QList<NASINFO> records;            // written on the loop's thread only while it runs
     static QList<QPair<int, int>> progress;   // (timeout, elapsed)
     static std::atomic<bool> sendStop;
+    static std::atomic<int> firstHandlerDelayMs; // the first handled record takes this long
 
     static void reset()
     {
+        firstHandlerDelayMs = 0;
         filterCalls = handlerCalls = lockOn = lockOff = progressCalls = 0;
         stopAfterHandled = 0;
         stopNow = false;
@@ -54,7 +59,8 @@ struct Loop {
         if (!lockHeld)
             lockOrderBroken = true;
         records << *p;
-        handlerCalls++;
+        if (handlerCalls++ == 0 && firstHandlerDelayMs > 0)
+            QThread::msleep(ulong(firstHandlerDelayMs.load()));
         return 0;
     }
     static int lock(int on)
@@ -92,9 +98,35 @@ struct Loop {
 std::atomic<int> Loop::filterCalls, Loop::handlerCalls, Loop::lockOn, Loop::lockOff, Loop::progressCalls;
 std::atomic<int> Loop::stopAfterHandled, Loop::filterResult;
 std::atomic<bool> Loop::stopNow, Loop::lockHeld, Loop::lockOrderBroken, Loop::sendStop;
+std::atomic<int> Loop::firstHandlerDelayMs;
 std::atomic<long long> Loop::deadlineMs;
 QList<NASINFO> Loop::records;
 QList<QPair<int, int>> Loop::progress;
+
+// The receive buffer of this process's UDP socket bound to the port (as the kernel reports it),
+// or -1: the socket is found by its inode in /proc/net/udp among this process's descriptors.
+int receiveBufferOfPort(int port)
+{
+    QFile table(QStringLiteral("/proc/net/udp"));
+    if (!table.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray needle = QStringLiteral(":%1").arg(port, 4, 16, QLatin1Char('0')).toUpper().toLatin1();
+    QByteArray inode;
+    for (const QByteArray &line : table.readAll().split('\n')) {
+        const QList<QByteArray> columns = line.simplified().split(' ');
+        if (columns.size() > 9 && columns[1].endsWith(needle))
+            inode = columns[9];
+    }
+    for (const QString &fd : QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::System | QDir::NoDotAndDotDot)) {
+        if (inode.isEmpty() || QFile::symLinkTarget("/proc/self/fd/" + fd) != "/proc/self/fd/socket:[" + inode + "]")
+            continue;
+        int size = 0;
+        socklen_t length = sizeof(size);
+        if (getsockopt(fd.toInt(), SOL_SOCKET, SO_RCVBUF, &size, &length) == 0)
+            return size;
+    }
+    return -1;
+}
 
 int countOpenFds()
 {
@@ -481,6 +513,65 @@ private slots:
         QCOMPARE(m_log.matching(1, "^udp\\.c:\\d+ bind\\(sockfd=\\d+, servaddr\\.sin_addr\\.s_addr = \\d+\\) "
                                    "error!! errno: 99 \\[Cannot assign requested address\\]\\n$"), 1);
         QCOMPARE(Loop::progressCalls.load(), 0);
+    }
+
+    // Answers that queue up while the loop is busy are all read at its next wake-up, in the
+    // order they came, though they are several receive batches; the socket's buffer, asked as
+    // large as allowed, holds them meanwhile.
+    void queuedAnswersInOrder()
+    {
+        QCOMPARE(m_ctl.command(QStringLiteral("discovery mute on")), QStringLiteral("ok"));
+        const int count = 5 * FHOST_UDP_BATCH;
+        QList<QByteArray> datagrams;
+        QList<QByteArray> macs;
+        for (int i = 0; i < count; ++i) {
+            NASINFO n;
+            memset(&n, 0, sizeof(n));
+            n.ulPacketType = FHOST_PKT_BRESPONSE;
+            qsnprintf(n.szMac, sizeof(n.szMac), "02:53:56:01:%02x:%02x", i / 256, i % 256);
+            macs << QByteArray(n.szMac);
+            FHOSTSEND send;
+            memset(&send, 0, sizeof(send));
+            send.pnasInfo = &n;
+            n.ulFindHostVersion = FHOST_FINDHOST_VERSION;
+            FHOSTSendAddIds(&m_log.ctx, &send, 0x01, 0xa4, 0x19, 0);
+            int capacity = 64;
+            char *buffer = static_cast<char *>(malloc(size_t(capacity)));
+            const int length = FHOSTPacketWrite(&m_log.ctx, &buffer, &capacity, &send);
+            datagrams << QByteArray(buffer, length);
+            free(buffer);
+        }
+        newListen(-1);
+        qstrcpy(m_listen.szAddr, "127.0.0.1");
+        Loop::stopAfterHandled = count;
+        Loop::firstHandlerDelayMs = 300;
+        std::atomic<int> result{99};
+        std::thread loop([&]() { result = FHOSTUDPServerRun(&m_listen, &m_recv, nullptr, nullptr); });
+        QElapsedTimer t;
+        t.start();
+        while (Loop::progressCalls.load() == 0 && t.elapsed() < 5000)
+            QThread::msleep(5);
+        // Root may exceed the system's limit: the loop's request stands as asked.
+        const int buffer = receiveBufferOfPort(9999);
+        QVERIFY2(buffer >= 2 * FHOST_UDP_RCVBUF, qPrintable(QString::number(buffer)));
+        if (geteuid() == 0)
+            QCOMPARE(buffer, 2 * FHOST_UDP_RCVBUF_WANT);
+
+        bed::Udp sender;
+        QVERIFY(sender.open("127.0.0.1", 0));
+        // The first answer holds the handler; the others queue behind it.
+        for (const QByteArray &d : datagrams)
+            QVERIFY(sender.sendTo("127.0.0.1", 9999, d));
+        t.restart();
+        while (Loop::handlerCalls.load() < count && t.elapsed() < 10000)
+            QThread::msleep(10);
+        Loop::stopNow = true;
+        loop.join();
+        QCOMPARE(result.load(), 0);
+        QCOMPARE(Loop::records.size(), count);
+        for (int i = 0; i < count; ++i)
+            QCOMPARE(QByteArray(Loop::records.at(i).szMac), macs.at(i));
+        QVERIFY(!Loop::lockOrderBroken);
     }
 
     void noDescriptorLeaks()

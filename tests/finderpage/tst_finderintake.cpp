@@ -41,6 +41,7 @@ private slots:
     void init() { clearFinderSettings(); }
 
     void onlySearchAnswersAreTaken();
+    void thousandAnswersShowAtTheNextTick();
     void betweenSearchesOnlyKnownServersAreUpdated();
     void connectedRecordIsKeptDuringSearch();
     void checkProgressRowKeepsItsPlace();
@@ -82,6 +83,27 @@ void TestFinderIntake::onlySearchAnswersAreTaken()
     QCOMPARE(page.getNasinfoModel()->rowCount(), 2);
     QCOMPARE(page.m_pnasNumLabel->text(), QStringLiteral("Total 2 Quenlori server(s) found."));
     QCOMPARE(page.m_ppgrbarRefresh->value(), 1);
+}
+
+void TestFinderIntake::thousandAnswersShowAtTheNextTick()
+{
+    CVorkNasinfoMap map;
+    CVorkFinderWindow page(nullptr, &map);
+    page.slotRefreshTrigged();
+    QSignalSpy inserted(page.getNasinfoModel(), &QAbstractItemModel::rowsInserted);
+    for (int i = 0; i < 1000; ++i) {
+        const QByteArray mac = QByteArray("02:53:57:00:") + QByteArray::number(0x100 + i / 256, 16).right(2) + ':' +
+                               QByteArray::number(0x100 + i % 256, 16).right(2);
+        page.slotInsert(answer(mac.constData(), "U", i % 2 ? FHOSTQC_UNINSTALL : FHOSTQC_FALSE));
+    }
+    QCOMPARE(map.size(), 1000);
+    QCOMPARE(page.getNasinfoModel()->rowCount(), 0);
+    // One tick lists them all, announced to the view as one block.
+    page.slotSetFinderProgress();
+    QCOMPARE(page.getNasinfoModel()->rowCount(), 1000);
+    QCOMPARE(page.m_ptableviewFinder->model()->rowCount(), 1000);
+    QCOMPARE(inserted.count(), 1);
+    QCOMPARE(page.m_pnasNumLabel->text(), QStringLiteral("Total 1000 Quenlori server(s) found."));
 }
 
 void TestFinderIntake::betweenSearchesOnlyKnownServersAreUpdated()

@@ -74,6 +74,7 @@ class TestFinderView : public QObject
 private slots:
     void initTestCase();
     void linkCellDrawing();
+    void fittedWidthsFollowTextAndFont();
     void doubleClickSignalComesFirst();
     void currentRowSignal();
     void reviewPictureOfEveryState();
@@ -135,6 +136,35 @@ void TestFinderView::linkCellDrawing()
     const CellInk selectedPlain = inspect(img, cellRect(view, 0, 0));
     QCOMPARE(selectedPlain.linkBackground, 0);
     QVERIFY(selectedPlain.longestBlueRun < 10);
+}
+
+// The delegate keeps the sizes it measured: columns fitted again still follow a changed text and
+// a changed font, and match what the plain delegate measures.
+void TestFinderView::fittedWidthsFollowTextAndFont()
+{
+    QStandardItemModel model(2, 2);
+    model.setItem(0, 0, new QStandardItem(QStringLiteral(" short")));
+    model.setItem(1, 0, new QStandardItem(QStringLiteral(" short")));
+    model.setItem(0, 1, new QStandardItem(QStringLiteral(" Ready")));
+    CFinderTableView view;
+    CVorkFinderDelegate delegate(1, &view);
+    view.setModel(&model);
+    view.resizeColumnsToContents();
+    const int plain = view.columnWidth(0);
+    view.setItemDelegate(&delegate);
+    view.resizeColumnsToContents();
+    QCOMPARE(view.columnWidth(0), plain);
+
+    model.item(1, 0)->setText(QStringLiteral(" a much longer server name"));
+    view.resizeColumnsToContents();
+    const int longer = view.columnWidth(0);
+    QVERIFY(longer > plain);
+
+    QFont big = view.font();
+    big.setPointSizeF(big.pointSizeF() * 2);
+    view.setFont(big);
+    view.resizeColumnsToContents();
+    QVERIFY(view.columnWidth(0) > longer);
 }
 
 void TestFinderView::doubleClickSignalComesFirst()

@@ -2,7 +2,11 @@
 // (client vc0 198.18.0.1, MAC 02:00:c6:12:00:01): records reach a receiver on the GUI thread,
 // every command datagram matches the sender table, the log lines, the pauses, and the life cycle
 // of the listener.
+#include <QSet>
+#include <QStandardPaths>
 #include <QtTest>
+
+#include <unistd.h>
 
 #include "findhostbed.h"
 
@@ -48,6 +52,86 @@ QStringList messagesMatching(const QString &pattern)
 {
     QMutexLocker lock(&g_messageMutex);
     return g_messages.filter(QRegularExpression(pattern));
+}
+
+// The burst case: a thousand units in one scenario, each answering every search copy at once.
+const int BURST_UNITS = 1000;
+
+QString burstScenario()
+{
+    QJsonArray units;
+    for (int i = 0; i < BURST_UNITS; ++i) {
+        QJsonObject u;
+        u["mac"] = QString::asprintf("02:53:57:00:%02x:%02x", i / 256, i % 256);
+        u["name"] = QString::asprintf("Burst%04d", i);
+        u["dhcp"] = i % 2;
+        u["ip"] = QString::asprintf("198.19.%d.%d", i / 250, 1 + i % 250);
+        u["mask"] = "255.255.0.0";
+        u["gateway"] = "198.19.255.254";
+        u["dns"] = "198.19.255.253";
+        u["state"] = i % 3 == 0 ? 1 : 2;
+        u["build"] = 1869 + i % 7;
+        u["version"] = "4.1";
+        u["modelName"] = "VS1510+";
+        u["serial"] = QString::asprintf("BURST%06d", i);
+        units.append(u);
+    }
+    const QString path = bed::env("VORK_NETNS_WORKDIR") + QStringLiteral("/burst_units.json");
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return QString();
+    f.write(QJsonDocument(QJsonObject{{"units", units}}).toJson(QJsonDocument::Compact));
+    return path;
+}
+
+// The simulated server's count of answers sent so far.
+int repliesSent(bed::SimControl &sim)
+{
+    const QString reply = sim.command(QStringLiteral("stats"));
+    if (!reply.startsWith(QLatin1String("ok ")))
+        return -1;
+    const QJsonObject stats = QJsonDocument::fromJson(reply.mid(3).toUtf8()).object();
+    if (!stats.value("discovery").isObject())
+        return -1;
+    return stats.value("discovery").toObject().value("replies").toInt(0);
+}
+
+// The listener of the burst case, run as a process of its own (as root, or as an ordinary user
+// through setpriv): the real discovery thread, one search, and the search answers counted on the
+// GUI thread until every unit is in and no answer has come for half a second (at most 30 s).
+// Prints "answers <count> units <distinct units>".
+int runBurstListener(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    qRegisterMetaType<NASINFO>("NASINFO");
+    CFindHostUDP::addRecvPktType(FHOST_PKT_ALL);
+    const int expected = argc > 2 ? atoi(argv[2]) : BURST_UNITS;
+    int answers = 0;
+    QSet<QByteArray> units;
+    QElapsedTimer sinceLast;
+    sinceLast.start();
+    CFindHostUDP listener(nullptr, -1, 9999, QStringLiteral("0.0.0.0"));
+    QObject::connect(&listener, &CFindHostUDP::signalRecvPkt, &app, [&](NASINFO n) {
+        if (n.ulPacketType != FHOST_PKT_BRESPONSE || n.ulFieldA6 == 120)
+            return;
+        ++answers;
+        units.insert(QByteArray(n.szMac, int(qstrnlen(n.szMac, sizeof(n.szMac)))));
+        sinceLast.restart();
+    });
+    listener.start();
+    if (!listener.waitForListening(5000)) {
+        printf("not listening\n");
+        return 3;
+    }
+    if (!listener.slotSendPktBroadCast()) {
+        printf("search not sent\n");
+        return 4;
+    }
+    fht::waitFor([&] { return units.size() >= expected && sinceLast.elapsed() > 500; }, 30000);
+    listener.terminate();
+    printf("answers %d units %d\n", answers, int(units.size()));
+    fflush(stdout);
+    return 0;
 }
 
 } // namespace
@@ -661,8 +745,87 @@ private slots:
         QCOMPARE(fht::LogCapture::matching(QStringLiteral("Server run error!\n")).size(), 1);
     }
 
+    // A thousand units answer both copies of one search at once. Every answer reaches the
+    // receivers: as root, and as an ordinary user, whose socket buffer the kernel caps.
+    void burstOfAThousandAnswers_data()
+    {
+        QTest::addColumn<bool>("ordinaryUser");
+        QTest::newRow("root") << false;
+        QTest::newRow("ordinary user") << true;
+    }
+
+    void burstOfAThousandAnswers()
+    {
+        QFETCH(bool, ordinaryUser);
+        QString program = QCoreApplication::applicationFilePath();
+        QStringList args{QStringLiteral("--burst-listener"), QString::number(BURST_UNITS)};
+        if (ordinaryUser) {
+            if (geteuid() != 0)
+                QSKIP("only root can run the listener as another user");
+            const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+            if (setpriv.isEmpty())
+                QSKIP("setpriv is not installed");
+            const QStringList asNobody{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                       QStringLiteral("--clear-groups"), QStringLiteral("--")};
+            if (QProcess::execute(setpriv, asNobody + QStringList{program, QStringLiteral("--burst-probe")}) != 0)
+                QSKIP("the test binary cannot be run by user nobody here");
+            args = asNobody + QStringList{program} + args;
+            program = setpriv;
+        }
+        const QString scenario = burstScenario();
+        QVERIFY(!scenario.isEmpty());
+        QVERIFY(m_sim.command("load " + scenario).startsWith(QLatin1String("ok 1000")));
+        stopMain(); // the listener process is the only one here
+        const int before = repliesSent(m_sim);
+        QVERIFY(before >= 0);
+
+        QProcess listener;
+        listener.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        listener.start(program, args);
+        const bool ended = listener.waitForFinished(60000);
+        if (!ended) {
+            listener.kill();
+            listener.waitForFinished(5000);
+        }
+        m_thread = startListener(&m_collector);
+        QVERIFY2(ended, "the listener process hung");
+        const QString output = QString::fromLocal8Bit(listener.readAllStandardOutput()).trimmed();
+        QCOMPARE(listener.exitCode(), 0);
+        const int sent = repliesSent(m_sim) - before;
+        // Both copies of the search were answered by every unit.
+        QCOMPARE(sent, 2 * BURST_UNITS);
+        const QRegularExpressionMatch counts =
+            QRegularExpression(QStringLiteral("^answers (\\d+) units (\\d+)$")).match(output);
+        QVERIFY2(counts.hasMatch(), qPrintable(output));
+        // Every unit is listed. Root's buffer does not depend on the system's limit: there every
+        // answer arrives. An ordinary user's buffer is the system's limit, which on a busy machine
+        // may still lose one of a unit's two answers.
+        QCOMPARE(counts.captured(2).toInt(), BURST_UNITS);
+        if (ordinaryUser)
+            QVERIFY(counts.captured(1).toInt() <= sent);
+        else
+            QCOMPARE(counts.captured(1).toInt(), sent);
+    }
+
     void cleanupTestCase() { stopMain(); }
 };
 
-BED_TEST_MAIN(TestFindHostThread)
+// Besides the test itself the binary runs the burst case's listener (--burst-listener N) and
+// answers the check that another user may run it (--burst-probe).
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && qstrcmp(argv[1], "--burst-listener") == 0)
+        return runBurstListener(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "--burst-probe") == 0)
+        return 0;
+    QCoreApplication app(argc, argv);
+    QString why;
+    if (!bed::active(&why)) {
+        fprintf(stderr, "skipped: %s\n", qPrintable(why));
+        return 77;
+    }
+    TestFindHostThread tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
 #include "tst_findhost_thread.moc"

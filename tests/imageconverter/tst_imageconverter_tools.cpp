@@ -1,7 +1,5 @@
 // The image converter with the real tools: Debian's ImageMagick 6 and dcraw behind our RAW script,
 // placed the way the build places them beside the program. A missing tool fails the test.
-#include <limits>
-#include <algorithm>
 #include "CImageConverter.h"
 #include "TestDng.h"
 #include "ToolBench.h"
@@ -83,7 +81,6 @@ private slots:
     void rawWithoutPreview();
     void rawWithATooSmallPreview();
     void stopKillsTheDecoderBehindTheScript();
-    void overheadAgainstBareCommands();
 
 private:
     void checkSizes(const QString& prefix, const QList<QSize>& sizes);
@@ -252,42 +249,6 @@ void TestImageConverterTools::stopKillsTheDecoderBehindTheScript()
     QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY2(fifo.waitForNoReader(0), "a decoder process was left behind");
     QCOMPARE(c.error->size(), 1);
-}
-
-void TestImageConverterTools::overheadAgainstBareCommands()
-{
-    const QString source = m_tmp->path() + "/land.jpg";
-    QVERIFY(makeImage(source, 4000, 3000));
-    const QString convert = m_bench.toolPath("ImageMagick/convert");
-    const QList<int> edges{640, 800, 320, 120, 1280};
-    const int rounds = 3;
-
-    // The fastest of several rounds on each side: other tests run in parallel, and a load spike
-    // should not count against either side.
-    qint64 bare = std::numeric_limits<qint64>::max();
-    qint64 converter = std::numeric_limits<qint64>::max();
-    for (int round = 0; round < rounds; ++round) {
-        QElapsedTimer timer;
-        timer.start();
-        for (int edge : edges) {
-            const QString g = QString("%1x%1>").arg(edge);
-            QCOMPARE(QProcess::execute(convert, {"-define", "jpeg:size=" + g, "-thumbnail", g, "-strip", "-flatten",
-                                                 "-quality", "80", "-auto-orient", "-colorspace", "RGB", "-unsharp",
-                                                 "0.5x0.5+1.25+0.0", "-colorspace", "sRGB", source,
-                                                 m_tmp->path() + "/bare.jpg"}),
-                     0);
-        }
-        bare = std::min(bare, timer.elapsed());
-
-        timer.restart();
-        Conversion c(source, m_dest + QString::number(round), false, 7);
-        QVERIFY(c.runToEnd());
-        converter = std::min(converter, timer.elapsed());
-    }
-    qInfo("4000x3000 JPEG, upload mode, best of %d: converter %lld ms, five bare convert runs %lld ms", rounds,
-          converter, bare);
-    // A poll that slept instead of waiting on the process would add up to 100 ms per run.
-    QVERIFY2(converter < bare * 13 / 10 + 300, "the converter adds too much time to its tool runs");
 }
 
 QTEST_GUILESS_MAIN(TestImageConverterTools)

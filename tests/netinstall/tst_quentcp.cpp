@@ -476,6 +476,32 @@ private slots:
                  qPrintable(QStringLiteral("%1 bytes pending").arg(mostPending)));
     }
 
+    // A peer that goes away while the upload waits for room ends it with a failure, and the
+    // failed write is logged.
+    void peerGoneDuringUpload()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("VNO_M_1600.pat"));
+        QVERIFY(nit::writePatchFile(path, qint64(64) << 20));
+        ReadingPeer peer(true);
+        peer.start();
+        QVERIFY(peer.waitListening());
+        CQuenTCP tcp;
+        QCOMPARE(tcp.connectToHost(QStringLiteral("127.0.0.1"), peer.port()), 0);
+        QThread *closer = QThread::create([&peer] {
+            QThread::msleep(300);
+            peer.stop();
+        });
+        closer->start();
+        tsup::LogCapture capture;
+        QCOMPARE(tcp.sendFilePkt(path), -1);
+        QVERIFY(closer->wait(5000));
+        delete closer;
+        QVERIFY(peer.wait(10000));
+        QCOMPARE(capture.countContaining(QStringLiteral("wcount=[-1]")), 1);
+        tcp.close();
+    }
+
     // A raised stop flag ends an unlimited reply wait and an upload that the peer does not read.
     void stopFlagEndsWaits()
     {

@@ -43,6 +43,11 @@ public:
         setsockopt(m_fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof(on));
         setsockopt(m_fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof(on));
         setsockopt(m_fd, IPPROTO_IP, IP_PKTINFO, &on, sizeof(on));
+        // Every broadcast answer comes back to this socket too: with many units, one search's
+        // answers would fill a default-sized buffer and crowd out the next request.
+        const int buffer = 16 * 1024 * 1024;
+        if (setsockopt(m_fd, SOL_SOCKET, SO_RCVBUFFORCE, &buffer, sizeof(buffer)) < 0)
+            setsockopt(m_fd, SOL_SOCKET, SO_RCVBUF, &buffer, sizeof(buffer));
         struct sockaddr_in addr;
         memset(&addr, 0, sizeof(addr));
         addr.sin_family = AF_INET;

@@ -460,11 +460,8 @@ void TestVideoConverterTools::uploadOfTheClip()
     CVideoConverter converter(nullptr, m_clip, work, {2, 1, 0, 3}, false, 7);
     QSignalSpy bigThumb(&converter, &CVideoConverter::signalVideoBigThumbReady);
     QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
-    QElapsedTimer timer;
-    timer.start();
     converter.start();
     QVERIFY(converter.wait(4 * ToolMs));
-    qint64 converterMs = timer.elapsed();
     const QStringList lines = takeCapturedLines();
     QCOMPARE(error.size(), 0);
     QCOMPARE(bigThumb.size(), 1);
@@ -496,37 +493,10 @@ void TestVideoConverterTools::uploadOfTheClip()
     QVERIFY(!lines.join("").contains("Disable Audio"));
     QVERIFY(!lines.join("").contains("delete file"));
 
-    // The same tool runs started bare, one after the other: the converter adds little to them.
-    const QList<QPair<QString, QStringList>> runs = loggedRuns(lines);
-    QCOMPARE(runs.size(), 1 + 1 + 5 + 4 * 3);
-    auto bareRuns = [&]() -> qint64 {
-        QElapsedTimer bareTimer;
-        bareTimer.start();
-        for (const auto& run : runs) {
-            const Run r = runProgram(run.first, run.second, work);
-            if (!r.finished)
-                return -1;
-        }
-        return bareTimer.elapsed();
-    };
-    qint64 bareMs = bareRuns();
-    QVERIFY(bareMs >= 0);
-    // Loose, because other builds share the machine: it catches a sleeping poll, not noise. A load
-    // spike during one side's run is given two more rounds; the best time of each side counts.
-    for (int round = 1; round < 3 && converterMs > bareMs * 13 / 10 + 500; ++round) {
-        CVideoConverter again(nullptr, m_clip, work + QString::number(round), {2, 1, 0, 3}, false, 7);
-        timer.restart();
-        again.start();
-        QVERIFY(again.wait(4 * ToolMs));
-        converterMs = std::min(converterMs, timer.elapsed());
-        takeCapturedLines();
-        const qint64 bare = bareRuns();
-        QVERIFY(bare >= 0);
-        bareMs = std::min(bareMs, bare);
-    }
-    qInfo("upload of a 5 s clip, 4 profiles: converter %lld ms, the same %d runs bare %lld ms (%+.1f %%)",
-          converterMs, int(runs.size()), bareMs, bareMs > 0 ? 100.0 * double(converterMs - bareMs) / double(bareMs) : 0.0);
-    QVERIFY2(converterMs <= bareMs * 13 / 10 + 500, qPrintable(QString("%1 ms against %2 ms").arg(converterMs).arg(bareMs)));
+    // Every tool run is logged: the probe, the frame, the five thumbnails, and two passes and the
+    // index rewrite per profile. (How long they take against the same runs started bare is
+    // measured by the benchmark, tests/bench.)
+    QCOMPARE(loggedRuns(lines).size(), 1 + 1 + 5 + 4 * 3);
 }
 
 void TestVideoConverterTools::shortClipWithoutSound()
