@@ -634,7 +634,7 @@ void TestVideoConverter::probeRunsInTheDestinationFolder()
     QVERIFY(QFileInfo(dest).isDir());
     const QList<ToolBench::Call> calls = m_bench.calls(FFmpeg);
     QCOMPARE(calls.size(), 1 + 1 + 4); // probe, frame, two passes of two profiles
-    QCOMPARE(calls.at(0).args, (QStringList{"-i", m_source}));
+    QCOMPARE(calls.at(0).args, (QStringList{"-i", "file:" + m_source}));
     QCOMPARE(QDir(calls.at(0).cwd).canonicalPath(), QDir(dest).canonicalPath());
     QCOMPARE(c.error->size(), 0);
     QCOMPARE(c.bigThumb->size(), 1);
@@ -643,7 +643,7 @@ void TestVideoConverter::probeRunsInTheDestinationFolder()
     QVERIFY(lines.size() >= 3);
     QVERIFY(lines.at(0).contains(" QString(\"Program: \" + m_strFFMPEGBinPath).toLocal8Bit().constData()=[Program: "
                                  + m_bench.toolPath(FFmpeg) + "]\n"));
-    QVERIFY(lines.at(1).contains(" QString(qArg).toLocal8Bit().constData()=[-i " + m_source + " ]\n"));
+    QVERIFY(lines.at(1).contains(" QString(qArg).toLocal8Bit().constData()=[-i file:" + m_source + " ]\n"));
     QVERIFY(lines.at(2).contains(" QString(QString(\"Out \" + baInputVideoInfo)).toLocal8Bit().constData()=[Out ]\n"));
 }
 
