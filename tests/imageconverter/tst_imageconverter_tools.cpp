@@ -101,6 +101,8 @@ private slots:
     void rawWithoutPreview();
     void rawWithATooSmallPreview();
     void stopKillsTheDecoderBehindTheScript();
+    void namesNoToolReadsAnythingInto();
+    void unreadableSourcesLeaveNothing();
     void overheadAgainstBareCommands();
 
 private:
@@ -284,6 +286,52 @@ void TestImageConverterTools::stopKillsTheDecoderBehindTheScript()
     QVERIFY(ended);
     QVERIFY2(left.isEmpty(), "a decoder process was left behind");
     QCOMPARE(c.error->size(), 1);
+}
+
+void TestImageConverterTools::namesNoToolReadsAnythingInto()
+{
+    // Frame selectors, patterns (with other files they match beside them), format and list
+    // prefixes, quotes, a line break; "-" names are given relative to the current folder.
+    const QStringList names{"Holiday [2019].jpg", "IMG*1.jpg", "IMG?1.jpg", "-start.jpg", "x[1]", "@list.jpg",
+                            "jpg:it's \"100%d\".jpg", "na\u00efve\nline {a,b}.jpg", "-raw [1].dng"};
+    QVERIFY(makeImage(m_tmp->path() + "/IMG21.jpg", 200, 100) && makeImage(m_tmp->path() + "/x1", 200, 100));
+    const QString oldCurrent = QDir::currentPath();
+    for (int i = 0; i < names.size(); ++i) {
+        const QString path = m_tmp->path() + "/" + names.at(i);
+        QVERIFY(names.at(i).endsWith(".dng") ? TestDng::write(path, QSize(1024, 768), QSize(1600, 1200))
+                                             : makeImage(path, 1600, 1200));
+        // The program's current folder is seldom the photo's (ImageMagick reads a pattern against
+        // it); a relative name means one in the current folder.
+        const bool relative = names.at(i).startsWith('-');
+        QVERIFY(QDir::setCurrent(relative ? m_tmp->path() : oldCurrent));
+        Conversion c(relative ? names.at(i) : path, m_dest, false, uint(20 + i));
+        const bool ended = c.runToEnd();
+        QDir::setCurrent(oldCurrent);
+        QVERIFY(ended);
+        QVERIFY2(c.error->isEmpty(), qPrintable(names.at(i)));
+        checkSizes(QString::number(20 + i), {QSize(640, 480), QSize(800, 600), QSize(320, 240), QSize(120, 90), QSize(1280, 960)});
+    }
+}
+
+void TestImageConverterTools::unreadableSourcesLeaveNothing()
+{
+    // A RAW file of no bytes (dcraw's output is opened before it fails, twice), an empty photo and a
+    // text named like a photo: the conversion fails and leaves no file behind.
+    const QList<QPair<QString, QByteArray>> sources{
+        {"IMG_0001.cr2", QByteArray()}, {"empty.jpg", QByteArray()}, {"notes.jpg", "no picture here\n"}};
+    for (const auto& source : sources) {
+        const QString path = m_tmp->path() + "/" + source.first;
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(source.second) == source.second.size());
+        f.close();
+        const QString dest = m_tmp->path() + "/work-" + source.first;
+        Conversion c(path, dest, false, 7);
+        QVERIFY(c.runToEnd());
+        QCOMPARE(c.error->size(), 1);
+        QCOMPARE(c.error->at(0).at(0).toString(), path);
+        QCOMPARE(c.bigThumb->size(), 0);
+        QCOMPARE(QDir(dest).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
 }
 
 void TestImageConverterTools::overheadAgainstBareCommands()

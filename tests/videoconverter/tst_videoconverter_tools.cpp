@@ -9,6 +9,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMutex>
 #include <QProcess>
 #include <QSignalSpy>
@@ -182,6 +185,40 @@ QList<QPair<QString, QStringList>> loggedRuns(const QStringList& lines)
     return runs;
 }
 
+// ffprobe's account of every stream of a media file (codec_type, codec_name, profile, pix_fmt,
+// width, height, sample_aspect_ratio and the rotation of its display matrix), one object a stream.
+QList<QJsonObject> ffprobeStreams(const QString& path)
+{
+    QProcess probe;
+    probe.start(SystemFFprobe, {"-v", "error", "-show_entries",
+                                "stream=codec_type,codec_name,profile,pix_fmt,width,height,sample_aspect_ratio:"
+                                "stream_side_data=rotation", "-of", "json", "file:" + path});
+    QList<QJsonObject> streams;
+    if (!probe.waitForFinished(ToolMs))
+        return streams;
+    for (const QJsonValue& v : QJsonDocument::fromJson(probe.readAllStandardOutput()).object().value("streams").toArray())
+        streams << v.toObject();
+    return streams;
+}
+
+QJsonObject streamOf(const QList<QJsonObject>& streams, const QString& type)
+{
+    for (const QJsonObject& s : streams)
+        if (s.value("codec_type").toString() == type)
+            return s;
+    return QJsonObject();
+}
+
+// The shape of a picture as shown: width times its pixel aspect over height.
+double displayedAspect(const QJsonObject& video)
+{
+    double sar = 1.0;
+    const QStringList terms = video.value("sample_aspect_ratio").toString().split(':');
+    if (terms.size() == 2 && terms.at(0).toDouble() > 0 && terms.at(1).toDouble() > 0)
+        sar = terms.at(0).toDouble() / terms.at(1).toDouble();
+    return video.value("width").toDouble() * sar / std::max(1.0, video.value("height").toDouble());
+}
+
 } // namespace
 
 class TestVideoConverterTools : public QObject
@@ -205,6 +242,11 @@ private slots:
     void shortClipWithoutSound();
     void palClipThumbnails();
     void previewOfTheClip();
+
+    // Clips as cameras and phones make them, under names no tool may read anything into.
+    void deviceClips_data();
+    void deviceClips();
+    void unreadableClipsLeaveNothing();
 
 private:
     QStringList passList(uint profile, int pass) const
@@ -631,6 +673,112 @@ void TestVideoConverterTools::previewOfTheClip()
     QCOMPARE(QDir(work).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
              (QStringList{"UIPreview7TEMP.jpg", "UIPreview7THUMB_B.jpg", "older.txt"}));
     QCOMPARE(imageSize(work + "/UIPreview7THUMB_B.jpg"), QSize(640, 480));
+}
+
+void TestVideoConverterTools::deviceClips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("encoding");
+    QTest::addColumn<QString>("facts");
+    QTest::addColumn<double>("aspect");
+    const QStringList sources{"-f", "lavfi", "-i", "testsrc=duration=2:size=640x360:rate=25", "-f", "lavfi", "-i",
+                              "sine=duration=2"};
+    QTest::newRow("camera MJPEG 4:2:2") << "cam [2019] 4:2:2.avi"
+                                        << (sources + QStringList{"-c:v", "mjpeg", "-pix_fmt", "yuvj422p", "-c:a",
+                                                                  "pcm_s16le"})
+                                        << "mjpeg yuvj422p 640x360 0" << 640.0 / 360.0;
+    // Relative, with a leading "-", glob and format characters, quotes and a line break.
+    QTest::newRow("H.264 High 10") << "-IMG*1?%d 'q' \"dq\"\n\u00fc.mp4"
+                                   << (sources + QStringList{"-c:v", "libx264", "-pix_fmt", "yuv420p10le", "-c:a", "aac"})
+                                   << "h264 yuv420p10le 640x360 0 High 10" << 640.0 / 360.0;
+    QTest::newRow("phone held upright") << "portrait [1].mp4"
+                                        << (sources + QStringList{"-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac"})
+                                        << "h264 yuv420p 640x360 90" << 360.0 / 640.0;
+}
+
+void TestVideoConverterTools::deviceClips()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, encoding);
+    QFETCH(QString, facts);
+    QFETCH(double, aspect);
+
+    // Made under a plain name with Debian's ffmpeg (a phone's rotation tag is added by a copy),
+    // then renamed.
+    const QString plain = m_tmp->path() + "/plain." + QFileInfo(name).suffix();
+    Run r = runProgram(SystemFFmpeg, QStringList{"-v", "error", "-y"} << encoding << "-shortest" << plain);
+    QVERIFY2(r.finished && r.exitCode == 0, r.err.constData());
+    if (facts.endsWith(" 90")) {
+        r = runProgram(SystemFFmpeg, {"-v", "error", "-y", "-i", plain, "-c", "copy", "-metadata:s:v:0", "rotate=90",
+                                      m_tmp->path() + "/turned.mp4"});
+        QVERIFY2(r.finished && r.exitCode == 0, r.err.constData());
+        QVERIFY(QFile::remove(plain) && QFile::rename(m_tmp->path() + "/turned.mp4", plain));
+    }
+    const QString source = m_tmp->path() + "/" + name;
+    QVERIFY(QFile::rename(plain, source));
+    const QJsonObject in = streamOf(ffprobeStreams(source), "video");
+    const int rotation = in.value("side_data_list").toArray().at(0).toObject().value("rotation").toInt();
+    const QString seen = QStringList{in.value("codec_name").toString(), in.value("pix_fmt").toString(),
+                                     QString("%1x%2").arg(in.value("width").toInt()).arg(in.value("height").toInt()),
+                                     QString::number(std::abs(rotation)), in.value("profile").toString()}.join(' ');
+    QVERIFY2(seen.startsWith(facts), qPrintable(seen));
+
+    const QString work = m_tmp->path() + "/work";
+    const QString oldCurrent = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_tmp->path()));
+    CVideoConverter converter(nullptr, name.startsWith('-') ? name : source, work, {2, 1, 0, 3}, false, 7);
+    QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
+    converter.start();
+    const bool ended = converter.wait(4 * ToolMs);
+    QDir::setCurrent(oldCurrent);
+    QVERIFY(ended);
+    QCOMPARE(error.size(), 0);
+
+    // The still frame, the thumbnails and every version upright in the source's shape; every
+    // version 8-bit 4:2:0 H.264 that browsers play, with AAC sound.
+    for (const char* file : {"TEMP.jpg", "THUMB_B.jpg", "THUMB_L.jpg", "THUMB_XL.jpg", "THUMB_M.jpg", "THUMB_S.jpg",
+                             "FILM_L.mp4", "FILM_M.mp4", "FILM_H.mp4", "FILM_MOBILE.mp4"}) {
+        const QList<QJsonObject> streams = ffprobeStreams(work + "/7" + file);
+        const QJsonObject video = streamOf(streams, "video");
+        const QString what = QString(file) + ": " + QJsonDocument(video).toJson(QJsonDocument::Compact);
+        QVERIFY2(std::abs(displayedAspect(video) / aspect - 1.0) < 0.02, qPrintable(what));
+        if (!QString(file).endsWith(".mp4"))
+            continue;
+        QCOMPARE(video.value("codec_name").toString(), QString("h264"));
+        QVERIFY2(video.value("pix_fmt").toString() == "yuv420p", qPrintable(what));
+        QVERIFY2(!video.value("profile").toString().contains("4:2:2")
+                     && !video.value("profile").toString().contains("10"), qPrintable(what));
+        QCOMPARE(streamOf(streams, "audio").value("codec_name").toString(), QString("aac"));
+    }
+}
+
+void TestVideoConverterTools::unreadableClipsLeaveNothing()
+{
+    // An empty file, a text, and a clip cut off right after its index: ffmpeg opens the frame
+    // file of the last one and finds no picture to put in it.
+    const QString whole = m_tmp->path() + "/whole.mp4";
+    const Run r = runProgram(SystemFFmpeg, {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=duration=2:size=320x240",
+                                            "-c:v", "mpeg4", "-movflags", "+faststart", whole});
+    QVERIFY2(r.finished && r.exitCode == 0, r.err.constData());
+    QFile in(whole);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    const QByteArray bytes = in.readAll();
+    QVERIFY(bytes.indexOf("mdat") > bytes.indexOf("moov"));
+    const QList<QPair<QString, QByteArray>> clips{
+        {"empty.mp4", QByteArray()}, {"notes.avi", "no video here\n"}, {"cut.mp4", bytes.left(bytes.indexOf("mdat") + 16)}};
+    for (const auto& clip : clips) {
+        const QString source = m_tmp->path() + "/" + clip.first;
+        QFile f(source);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(clip.second) == clip.second.size());
+        f.close();
+        const QString work = m_tmp->path() + "/work-" + clip.first;
+        CVideoConverter converter(nullptr, source, work, {3}, false, 7);
+        QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
+        converter.start();
+        QVERIFY(converter.wait(2 * ToolMs));
+        QCOMPARE(error.size(), 1);
+        QCOMPARE(QDir(work).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestVideoConverterTools)
