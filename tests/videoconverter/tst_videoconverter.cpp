@@ -161,6 +161,7 @@ private slots:
     void parseResolutionWithComma();
     void parseRejectedAspects();
     void parseLastVideoStreamWins();
+    void parseQuarterTurnedVideo();
     void parseWithoutStreams();
     void parseWordRules();
     void parseDebugLines();
@@ -495,6 +496,30 @@ void TestVideoConverter::parseLastVideoStreamWins()
     QCOMPARE(p.iInputAudioBitRate, 192);
     // Within one line, the last frame size wins too.
     QCOMPARE(parse({"Stream #0:0: Video: x, 320x240, 640x480,"}).strInputVideoResolution, QString("640x480"));
+}
+
+void TestVideoConverter::parseQuarterTurnedVideo()
+{
+    // A phone's clip: the picture is stored on its side, and its frame and pixel shape are those
+    // of the picture shown upright. Only the side data of the last video stream counts.
+    const QString turned = "      displaymatrix: rotation of -90.00 degrees";
+    const CVideoConverter::ProbeInfo p =
+        parse({"    Stream #0:0: Video: h264, yuv420p10le, 1920x1080 [SAR 4:3 DAR 64:27], 900 kb/s", "    Side data:",
+               turned, AudioLine, "      displaymatrix: rotation of 0.00 degrees"});
+    QCOMPARE(p.iInputVideoQuarterTurns, 3);
+    QCOMPARE(p.strInputVideoResolution, QString("1080x1920"));
+    QCOMPARE(p.strInputVideoPAR, QString("3:4"));
+    QCOMPARE(p.iInputVideoBitRate, 900);
+    const CVideoConverter c(nullptr, "a", "d", {}, false, 1);
+    QCOMPARE(c.computeTargetSize(p.strInputVideoResolution, p.strInputVideoPAR, 2), QString("150x360"));
+    QCOMPARE(parse({VideoLine, "rotation of 90.00 degrees"}).strInputVideoResolution, QString("720x576"));
+    for (const char* other : {"180.00", "-360.00", "x", "1e300"})
+        QCOMPARE(parse({VideoLine, QString("displaymatrix: rotation of %1 degrees").arg(other)}).strInputVideoResolution,
+                 QString("720x576"));
+    QCOMPARE(parse({VideoLine, "displaymatrix: rotation of 270 degrees", "    Stream #0:1: Video: h264, 320x240"})
+                 .strInputVideoResolution,
+             QString("320x240"));
+    QCOMPARE(parse({VideoLine, "displaymatrix: rotation of 270 degrees"}).strInputVideoResolution, QString("576x720"));
 }
 
 void TestVideoConverter::parseWithoutStreams()
