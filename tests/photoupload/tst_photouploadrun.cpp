@@ -676,13 +676,12 @@ private slots:
         QFile empty(raw);
         QVERIFY(empty.open(QIODevice::WriteOnly));
         empty.close();
-        files << raw;
+        QStringList reported;
         page->m_ptextedtUploadRootPath->setText(QStringLiteral("/photo/Trip"));
-        page->addFilesToList(&files);
+        page->addFilesToList(&(files << raw));
         page->m_pbtnPhotoUpload->click();
         QVERIFY(page->m_pUploadManager);
         // Delivered after the page's own slot, which shows the report.
-        QStringList reported;
         connect(page->m_pUploadManager, &CUploadManager::signalConvertError, page.get(),
                 [&reported, &page]() { reported << page->m_plblProcessThumbnail->text(); });
         QVERIFY(waitFor([&page]() { return !page->hasUnfinishedTasks(); }, RUN_MS));

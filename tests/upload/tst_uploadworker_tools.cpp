@@ -160,34 +160,6 @@ private slots:
         QCOMPARE(stored("clip.mp4", "ORIG_FILE"), fileBytes(clip));
         QCOMPARE(setup.recorder.events.last(), QStringLiteral("finished"));
     }
-
-    void portraitHighTenClipCarriesEveryVersion()
-    {
-        // A phone's clip: 10-bit H.264 stored landscape with a rotation tag, under an awkward name.
-        const QString plain = m_media->filePath(QStringLiteral("plain.mp4"));
-        const QString clip = m_media->filePath(QStringLiteral("VID_[1]*.mp4"));
-        for (const QStringList& args :
-             {QStringList{"-f", "lavfi", "-i", "testsrc=duration=2:size=640x360:rate=25", "-f", "lavfi", "-i",
-                          "sine=duration=2", "-c:v", "libx264", "-pix_fmt", "yuv420p10le", "-c:a", "aac", plain},
-              QStringList{"-i", plain, "-c", "copy", "-metadata:s:v:0", "rotate=90", clip}}) {
-            QProcess ffmpeg;
-            ffmpeg.start(QStringLiteral("/usr/bin/ffmpeg"), QStringList{"-v", "error", "-y"} + args);
-            QVERIFY(ffmpeg.waitForFinished(60000));
-            QCOMPARE(ffmpeg.exitCode(), 0);
-        }
-
-        UploadSetup setup(m_sim);
-        QVERIFY(setup.login());
-        setup.profiles = {2, 1, 0, 3};
-        setup.addRow(clip);
-        setup.start();
-        QVERIFY(setup.waitDone(240000));
-        QCOMPARE(putTypes(m_sim), QStringList({"THUM_B", "THUM_L", "THUM_M", "THUM_S", "THUM_XL", "MP4_LOW",
-                                               "MP4_MEDIUM", "MP4_HIGH", "MP4_MOBILE", "ORIG_FILE"}));
-        QVERIFY(setup.failed.isEmpty());
-        QVERIFY(setup.recorder.withPrefix(QStringLiteral("converr:")).isEmpty());
-        QCOMPARE(imageSize(stored(QStringLiteral("VID_[1]*.mp4"), QStringLiteral("THUM_B"))), QSize(360, 640));
-    }
 };
 
 int main(int argc, char** argv)

@@ -185,38 +185,14 @@ QList<QPair<QString, QStringList>> loggedRuns(const QStringList& lines)
     return runs;
 }
 
-// ffprobe's account of every stream of a media file (codec_type, codec_name, profile, pix_fmt,
-// width, height, sample_aspect_ratio and the rotation of its display matrix), one object a stream.
-QList<QJsonObject> ffprobeStreams(const QString& path)
+// ffprobe's account of a file's streams (the video first in every file here).
+QJsonArray ffprobe(const QString& path)
 {
-    QProcess probe;
-    probe.start(SystemFFprobe, {"-v", "error", "-show_entries",
-                                "stream=codec_type,codec_name,profile,pix_fmt,width,height,sample_aspect_ratio:"
-                                "stream_side_data=rotation", "-of", "json", "file:" + path});
-    QList<QJsonObject> streams;
-    if (!probe.waitForFinished(ToolMs))
-        return streams;
-    for (const QJsonValue& v : QJsonDocument::fromJson(probe.readAllStandardOutput()).object().value("streams").toArray())
-        streams << v.toObject();
-    return streams;
-}
-
-QJsonObject streamOf(const QList<QJsonObject>& streams, const QString& type)
-{
-    for (const QJsonObject& s : streams)
-        if (s.value("codec_type").toString() == type)
-            return s;
-    return QJsonObject();
-}
-
-// The shape of a picture as shown: width times its pixel aspect over height.
-double displayedAspect(const QJsonObject& video)
-{
-    double sar = 1.0;
-    const QStringList terms = video.value("sample_aspect_ratio").toString().split(':');
-    if (terms.size() == 2 && terms.at(0).toDouble() > 0 && terms.at(1).toDouble() > 0)
-        sar = terms.at(0).toDouble() / terms.at(1).toDouble();
-    return video.value("width").toDouble() * sar / std::max(1.0, video.value("height").toDouble());
+    QProcess p;
+    p.start(SystemFFprobe, {"-v", "error", "-show_entries", "stream=codec_name,profile,pix_fmt,width,height,"
+                            "sample_aspect_ratio:stream_side_data=rotation", "-of", "json", "file:" + path});
+    p.waitForFinished(ToolMs);
+    return QJsonDocument::fromJson(p.readAllStandardOutput()).object().value("streams").toArray();
 }
 
 } // namespace
@@ -678,107 +654,84 @@ void TestVideoConverterTools::previewOfTheClip()
 void TestVideoConverterTools::deviceClips_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QStringList>("encoding");
-    QTest::addColumn<QString>("facts");
-    QTest::addColumn<double>("aspect");
-    const QStringList sources{"-f", "lavfi", "-i", "testsrc=duration=2:size=640x360:rate=25", "-f", "lavfi", "-i",
-                              "sine=duration=2"};
-    QTest::newRow("camera MJPEG 4:2:2") << "cam [2019] 4:2:2.avi"
-                                        << (sources + QStringList{"-c:v", "mjpeg", "-pix_fmt", "yuvj422p", "-c:a",
-                                                                  "pcm_s16le"})
-                                        << "mjpeg yuvj422p 640x360 0" << 640.0 / 360.0;
-    // Relative, with a leading "-", glob and format characters, quotes and a line break.
-    QTest::newRow("H.264 High 10") << "-IMG*1?%d 'q' \"dq\"\n\u00fc.mp4"
-                                   << (sources + QStringList{"-c:v", "libx264", "-pix_fmt", "yuv420p10le", "-c:a", "aac"})
-                                   << "h264 yuv420p10le 640x360 0 High 10" << 640.0 / 360.0;
-    QTest::newRow("phone held upright") << "portrait [1].mp4"
-                                        << (sources + QStringList{"-c:v", "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac"})
-                                        << "h264 yuv420p 640x360 90" << 360.0 / 640.0;
+    QTest::addColumn<QStringList>("codec");
+    QTest::addColumn<QString>("facts"); // what ffprobe sees of the generated clip
+    QTest::addColumn<double>("aspect"); // of the picture shown upright
+    QTest::newRow("camera MJPEG 4:2:2") << "cam [2019] 4:2:2.avi" << QStringList{"mjpeg", "yuvj422p", "pcm_s16le"}
+                                        << "mjpeg yuvj422p 640x360 0" << 640.0 / 360;
+    // Relative, with a leading "-", pattern and format characters, quotes and a line break.
+    QTest::newRow("H.264 High 10") << "-IMG*1?%d 'q' \"dq\"\n\u00fc.mp4" << QStringList{"libx264", "yuv420p10le", "aac"}
+                                   << "h264 yuv420p10le 640x360 0 High 10" << 640.0 / 360;
+    QTest::newRow("phone held upright") << "portrait [1].mp4" << QStringList{"libx264", "yuv420p", "aac"}
+                                        << "h264 yuv420p 640x360 90" << 360.0 / 640;
 }
 
 void TestVideoConverterTools::deviceClips()
 {
     QFETCH(QString, name);
-    QFETCH(QStringList, encoding);
+    QFETCH(QStringList, codec);
     QFETCH(QString, facts);
     QFETCH(double, aspect);
-
-    // Made under a plain name with Debian's ffmpeg (a phone's rotation tag is added by a copy),
-    // then renamed.
+    // Made under a plain name (a phone's rotation tag is added by a copy), then renamed.
     const QString plain = m_tmp->path() + "/plain." + QFileInfo(name).suffix();
-    Run r = runProgram(SystemFFmpeg, QStringList{"-v", "error", "-y"} << encoding << "-shortest" << plain);
-    QVERIFY2(r.finished && r.exitCode == 0, r.err.constData());
-    if (facts.endsWith(" 90")) {
-        r = runProgram(SystemFFmpeg, {"-v", "error", "-y", "-i", plain, "-c", "copy", "-metadata:s:v:0", "rotate=90",
-                                      m_tmp->path() + "/turned.mp4"});
-        QVERIFY2(r.finished && r.exitCode == 0, r.err.constData());
-        QVERIFY(QFile::remove(plain) && QFile::rename(m_tmp->path() + "/turned.mp4", plain));
-    }
     const QString source = m_tmp->path() + "/" + name;
-    QVERIFY(QFile::rename(plain, source));
-    const QJsonObject in = streamOf(ffprobeStreams(source), "video");
-    const int rotation = in.value("side_data_list").toArray().at(0).toObject().value("rotation").toInt();
-    const QString seen = QStringList{in.value("codec_name").toString(), in.value("pix_fmt").toString(),
-                                     QString("%1x%2").arg(in.value("width").toInt()).arg(in.value("height").toInt()),
-                                     QString::number(std::abs(rotation)), in.value("profile").toString()}.join(' ');
+    Run r = runProgram(SystemFFmpeg, {"-v", "error", "-f", "lavfi", "-i", "testsrc=duration=2:size=640x360", "-f",
+                                      "lavfi", "-i", "sine=duration=2", "-c:v", codec.at(0), "-pix_fmt", codec.at(1),
+                                      "-c:a", codec.at(2), "-shortest", plain});
+    QVERIFY2(r.finished && r.exitCode == 0, r.err.constData());
+    r = runProgram(SystemFFmpeg, {"-v", "error", "-i", plain, "-c", "copy", "-metadata:s:v:0",
+                                  QString("rotate=") + (facts.endsWith(" 90") ? "90" : "0"), "file:" + source});
+    QVERIFY2(r.finished && r.exitCode == 0, r.err.constData());
+    const QJsonObject in = ffprobe(source).at(0).toObject();
+    const QString seen = QString("%1 %2 %3x%4 %5 %6").arg(in["codec_name"].toString(), in["pix_fmt"].toString())
+                             .arg(in["width"].toInt()).arg(in["height"].toInt())
+                             .arg(std::abs(in["side_data_list"].toArray().at(0).toObject()["rotation"].toInt()))
+                             .arg(in["profile"].toString());
     QVERIFY2(seen.startsWith(facts), qPrintable(seen));
 
-    const QString work = m_tmp->path() + "/work";
-    const QString oldCurrent = QDir::currentPath();
+    const QString work = m_tmp->path() + "/work", current = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_tmp->path()));
     CVideoConverter converter(nullptr, name.startsWith('-') ? name : source, work, {2, 1, 0, 3}, false, 7);
     QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
     converter.start();
     const bool ended = converter.wait(4 * ToolMs);
-    QDir::setCurrent(oldCurrent);
+    QDir::setCurrent(current);
     QVERIFY(ended);
     QCOMPARE(error.size(), 0);
-
-    // The still frame, the thumbnails and every version upright in the source's shape; every
-    // version 8-bit 4:2:0 H.264 that browsers play, with AAC sound.
-    for (const char* file : {"TEMP.jpg", "THUMB_B.jpg", "THUMB_L.jpg", "THUMB_XL.jpg", "THUMB_M.jpg", "THUMB_S.jpg",
-                             "FILM_L.mp4", "FILM_M.mp4", "FILM_H.mp4", "FILM_MOBILE.mp4"}) {
-        const QList<QJsonObject> streams = ffprobeStreams(work + "/7" + file);
-        const QJsonObject video = streamOf(streams, "video");
-        const QString what = QString(file) + ": " + QJsonDocument(video).toJson(QJsonDocument::Compact);
-        QVERIFY2(std::abs(displayedAspect(video) / aspect - 1.0) < 0.02, qPrintable(what));
-        if (!QString(file).endsWith(".mp4"))
-            continue;
-        QCOMPARE(video.value("codec_name").toString(), QString("h264"));
-        QVERIFY2(video.value("pix_fmt").toString() == "yuv420p", qPrintable(what));
-        QVERIFY2(!video.value("profile").toString().contains("4:2:2")
-                     && !video.value("profile").toString().contains("10"), qPrintable(what));
-        QCOMPARE(streamOf(streams, "audio").value("codec_name").toString(), QString("aac"));
+    // Frame, thumbnails and versions upright in the source's shape; versions 8-bit 4:2:0 H.264
+    // that browsers play, with AAC sound.
+    for (const QString file : {"TEMP.jpg", "THUMB_B.jpg", "THUMB_L.jpg", "THUMB_XL.jpg", "THUMB_M.jpg", "THUMB_S.jpg",
+                               "FILM_L.mp4", "FILM_M.mp4", "FILM_H.mp4", "FILM_MOBILE.mp4"}) {
+        const QJsonArray streams = ffprobe(work + "/7" + file);
+        const QJsonObject v = streams.at(0).toObject();
+        const QString what = file + QJsonDocument(v).toJson(QJsonDocument::Compact);
+        QVERIFY2(v["sample_aspect_ratio"].toString() == "1:1", qPrintable(what));
+        QVERIFY2(std::abs(v["width"].toDouble() / v["height"].toDouble() / aspect - 1) < 0.02, qPrintable(what));
+        if (file.endsWith(".mp4")) {
+            QVERIFY2(v["codec_name"] == "h264" && v["pix_fmt"] == "yuv420p", qPrintable(what));
+            QVERIFY2(!v["profile"].toString().contains("4:2:2") && !v["profile"].toString().contains("10"), qPrintable(what));
+            QCOMPARE(streams.at(1).toObject()["codec_name"].toString(), QString("aac"));
+        }
     }
 }
 
 void TestVideoConverterTools::unreadableClipsLeaveNothing()
 {
-    // An empty file, a text, and a clip cut off right after its index: ffmpeg opens the frame
-    // file of the last one and finds no picture to put in it.
-    const QString whole = m_tmp->path() + "/whole.mp4";
-    const Run r = runProgram(SystemFFmpeg, {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=duration=2:size=320x240",
-                                            "-c:v", "mpeg4", "-movflags", "+faststart", whole});
+    // A clip cut off right after its index: ffmpeg opens the frame file and finds no picture for
+    // it. The conversion fails and leaves no file.
+    const QString clip = m_tmp->path() + "/cut.mp4";
+    const Run r = runProgram(SystemFFmpeg, {"-v", "error", "-f", "lavfi", "-i", "testsrc=duration=2", "-c:v", "mpeg4",
+                                            "-movflags", "+faststart", clip});
     QVERIFY2(r.finished && r.exitCode == 0, r.err.constData());
-    QFile in(whole);
-    QVERIFY(in.open(QIODevice::ReadOnly));
-    const QByteArray bytes = in.readAll();
-    QVERIFY(bytes.indexOf("mdat") > bytes.indexOf("moov"));
-    const QList<QPair<QString, QByteArray>> clips{
-        {"empty.mp4", QByteArray()}, {"notes.avi", "no video here\n"}, {"cut.mp4", bytes.left(bytes.indexOf("mdat") + 16)}};
-    for (const auto& clip : clips) {
-        const QString source = m_tmp->path() + "/" + clip.first;
-        QFile f(source);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(clip.second) == clip.second.size());
-        f.close();
-        const QString work = m_tmp->path() + "/work-" + clip.first;
-        CVideoConverter converter(nullptr, source, work, {3}, false, 7);
-        QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
-        converter.start();
-        QVERIFY(converter.wait(2 * ToolMs));
-        QCOMPARE(error.size(), 1);
-        QCOMPARE(QDir(work).entryList(QDir::Files | QDir::Hidden), QStringList());
-    }
+    QFile f(clip);
+    QVERIFY(f.open(QIODevice::ReadWrite) && f.resize(f.readAll().indexOf("mdat") + 16));
+    f.close();
+    CVideoConverter converter(nullptr, clip, m_tmp->path() + "/work", {3}, false, 7);
+    QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
+    converter.start();
+    QVERIFY(converter.wait(2 * ToolMs));
+    QCOMPARE(error.size(), 1);
+    QCOMPARE(QDir(m_tmp->path() + "/work").entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestVideoConverterTools)
