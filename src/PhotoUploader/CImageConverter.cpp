@@ -148,11 +148,16 @@ int CImageConverter::convert(const QString& source, const QString& destinationFo
         const QString geometry = QString("%1x%1>").arg(m_lstThumbSizes.at(i));
         CToolRun::Request request;
         request.program = m_strConvertBinPath;
+        // ImageMagick reads more than a file name into an input name: "[...]" selects frames or a
+        // region, "*", "?" and "{...}" are expanded as patterns, "name:" picks a format and "@"
+        // a list of files, and a pattern that matches makes it read other files than the one
+        // meant. Handed the photo as its standard input ("-"), it sees no name at all and finds
+        // the format in the file's first bytes. Outputs are named by this converter.
         request.arguments << "-define" << "jpeg:size=" + geometry << "-thumbnail" << geometry << "-strip"
                           << "-flatten" << "-quality" << QString::number(m_iQuality) << orientation
                           << "-colorspace" << "RGB" << "-unsharp" << "0.5x0.5+1.25+0.0" << "-colorspace"
-                          << "sRGB" << QDir::toNativeSeparators(conversionSource)
-                          << QDir::toNativeSeparators(output);
+                          << "sRGB" << QStringLiteral("-") << QDir::toNativeSeparators(output);
+        request.inputFile = conversionSource;
         request.killMessage = QStringLiteral("kill convert process");
         request.texts = ConvertTexts;
         if (CToolRun::run(request, m_pProcess, m_bStop).stopped)
@@ -162,8 +167,14 @@ int CImageConverter::convert(const QString& source, const QString& destinationFo
         if (stoppedInRawStage)
             return -1;
 
-        if (name == BigThumbName)
+        if (name == BigThumbName) {
+            // Every caller needs the big thumbnail. When the tool could not make it, the source is
+            // no image it can read (empty, cut short, another kind of file, or gone): the
+            // conversion has failed, and the other sizes would fail the same way.
+            if (!CToolRun::isMade(output))
+                return -1;
             emit signalPhotoBigThumbReady(output, m_uiRequestID);
+        }
     }
     return 0;
 }
@@ -178,12 +189,18 @@ QString CImageConverter::decodeRaw(const QString& source)
     request.program = m_strDCRawScriptPath;
     request.killMessage = QStringLiteral("kill dcraw process");
     request.texts = RawScriptTexts;
+    // dcraw takes every argument that begins with "-" or "+" for an option, and opens the others
+    // as they are: an absolute path is always read as the file it names.
+    const QString rawSource = QDir::toNativeSeparators(CToolRun::absolutePath(source));
 
     // The camera's embedded preview is quick to extract; it serves when it is large enough.
-    request.arguments << QDir::toNativeSeparators(source) << QDir::toNativeSeparators(previewPath)
+    request.arguments << rawSource << QDir::toNativeSeparators(previewPath)
                       << QDir::toNativeSeparators(m_strDCRawBinPath) << "-e";
     if (CToolRun::run(request, m_pProcess, m_bStop).stopped)
         return QString();
+    // The script's output is opened before the decoder runs; a decoder that found nothing to write
+    // (no preview, or no RAW file it can read) leaves it empty, and an empty file is no image.
+    CToolRun::removeIfEmpty(previewPath);
 
     const QSize previewSize = loadedImageSize(previewPath);
     if (!previewSize.isEmpty()) {
@@ -197,9 +214,10 @@ QString CImageConverter::decodeRaw(const QString& source)
 
     // No usable preview: decode the whole image.
     request.arguments.clear();
-    request.arguments << QDir::toNativeSeparators(source) << QDir::toNativeSeparators(decodedPath)
+    request.arguments << rawSource << QDir::toNativeSeparators(decodedPath)
                       << QDir::toNativeSeparators(m_strDCRawBinPath) << "-w";
     if (CToolRun::run(request, m_pProcess, m_bStop).stopped)
         return QString();
+    CToolRun::removeIfEmpty(decodedPath);
     return decodedPath;
 }

@@ -17,7 +17,8 @@ class QProcess;
 // Outputs go into the destination folder as <prefix><name>, where the prefix is the request
 // identifier in decimal, preceded by "UIPreview" in preview mode (7THUMB_B.jpg,
 // UIPreview7THUMB_B.jpg). Upload mode makes all five sizes, preview mode only THUMB_B.
-// Nothing is ever deleted. One object converts one file once.
+// Nothing but an empty intermediate file of the RAW stage is ever deleted. One object converts one
+// file once.
 class CImageConverter : public QThread
 {
     Q_OBJECT
@@ -28,9 +29,11 @@ public:
     ~CImageConverter() override;
 
 signals:
-    // The run that makes THUMB_B has ended; the path is that output file's (with "/" separators).
+    // The run that makes THUMB_B has ended and made it; the path is that output file's (with "/"
+    // separators).
     void signalPhotoBigThumbReady(QString strThumbPath, uint iRequestID);
-    // The conversion failed (missing source, destination folder not creatable) or was stopped.
+    // The conversion failed (missing source, destination folder not creatable, a source the tools
+    // cannot read, so that no THUMB_B was made) or was stopped.
     void signalPhotoConvertError(QString strErrorFilePath, uint iRequestID);
 
 public slots:

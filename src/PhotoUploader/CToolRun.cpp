@@ -2,6 +2,9 @@
 
 #include "VorkDebug.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 QString CToolRun::argumentText(const QStringList& arguments)
@@ -20,6 +23,23 @@ QString CToolRun::outputText(const QByteArray& bytes)
     return QString::fromLatin1(bytes.constData());
 }
 
+QString CToolRun::absolutePath(const QString& path)
+{
+    return QDir::isAbsolutePath(path) ? path : QDir::current().absoluteFilePath(path);
+}
+
+bool CToolRun::isMade(const QString& path)
+{
+    const QFileInfo file(path);
+    return file.isFile() && file.size() > 0;
+}
+
+bool CToolRun::removeIfEmpty(const QString& path)
+{
+    const QFileInfo file(path);
+    return file.isFile() && file.size() == 0 && QFile::remove(path);
+}
+
 CToolRun::Result CToolRun::run(const Request& request, QProcess*& process, const std::atomic<bool>& stop)
 {
     const DebugTexts& t = request.texts;
@@ -32,6 +52,8 @@ CToolRun::Result CToolRun::run(const Request& request, QProcess*& process, const
     process = new QProcess();
     if (!request.workingDirectory.isEmpty())
         process->setWorkingDirectory(request.workingDirectory);
+    if (!request.inputFile.isEmpty())
+        process->setStandardInputFile(request.inputFile);
     process->start(request.program, request.arguments, QIODevice::ReadWrite);
 
     while (process->state() != QProcess::NotRunning) {

@@ -37,6 +37,10 @@ public:
         QString killMessage;        // logged when a stop kills the tool
         QString programLine;        // logged in place of "Program: " + program when not empty
         QString workingDirectory;   // empty: the program's own
+        // A file the tool reads as its standard input (empty: none). A tool that is handed its
+        // input this way never sees the file's name, so no character of it can mean anything to
+        // the tool. A file that cannot be opened keeps the tool from starting.
+        QString inputFile;
         Output read = StandardOutput;
         DebugTexts texts;
     };
@@ -61,6 +65,15 @@ public:
     static QString argumentText(const QStringList& arguments);
     // The bytes up to the first zero byte, as Latin-1 text.
     static QString outputText(const QByteArray& bytes);
+    // `path` as an absolute path, so that a tool never takes a relative name that begins with "-"
+    // for an option, nor resolves it against a working folder of its own.
+    static QString absolutePath(const QString& path);
+    // True when `path` is a file of at least one byte: the tools' exit codes say little, and a step
+    // has made its output exactly when that output is such a file.
+    static bool isMade(const QString& path);
+    // Removes `path` when it is an empty file (a tool that failed after creating its output, or a
+    // shell redirection in front of a tool that wrote nothing). True when it removed the file.
+    static bool removeIfEmpty(const QString& path);
 };
 
 #endif // CTOOLRUN_H

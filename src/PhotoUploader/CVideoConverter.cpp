@@ -72,8 +72,28 @@ const CToolRun::DebugTexts FastStartTexts = {
 // file of at least one byte.
 bool isMade(const QString& path)
 {
-    const QFileInfo file(path);
-    return file.isFile() && file.size() > 0;
+    return CToolRun::isMade(path);
+}
+
+// The source as ffmpeg is to open it. ffmpeg reads a protocol out of a name ("concat:",
+// "subfile,", "pipe:" ...), "-" as standard input, and resolves a relative name against the
+// working folder of the run (the destination folder): the file protocol named explicitly and an
+// absolute path open exactly the file meant, whatever characters its name holds.
+QString ffmpegInput(const QString& strSrcFilePath)
+{
+    return QStringLiteral("file:") + CToolRun::absolutePath(strSrcFilePath);
+}
+
+// The quarter turns in a display rotation in degrees ("90.00", "-90.00", "270"), or -1 when the
+// text is no number.
+int quarterTurns(const QString& degrees)
+{
+    bool ok = false;
+    const double value = degrees.toDouble(&ok);
+    if (!ok || !std::isfinite(value) || std::fabs(value) > 1e6)
+        return -1;
+    const long turns = std::lround(value / 90.0);
+    return int(((turns % 4) + 4) % 4);
 }
 
 // The name of a profile's MP4 version after the request identifier; empty for an unknown id.
@@ -312,8 +332,11 @@ int CVideoConverter::convert(QString strSrcFilePath, QString strDestFolder)
     if (!QFileInfo(strDestFolder).isDir() && !QDir().mkpath(strDestFolder))
         return -1;
 
+    // Every ffmpeg run names the source the same way.
+    const QString strInput = ffmpegInput(strSrcFilePath);
+
     ProbeInfo info;
-    if (!probe(strSrcFilePath, strDestFolder, info))
+    if (!probe(strInput, strDestFolder, info))
         return -1;
 
     // The size and shape of the still frame: the source's, widened by its pixel aspect, within the
@@ -329,7 +352,7 @@ int CVideoConverter::convert(QString strSrcFilePath, QString strDestFolder)
     // The still frame, in the destination folder itself: the prefix is part of the file name.
     const QString strPrefix = namePrefix();
     const QString strFrameFilePath = strDestFolder + "/" + strPrefix + "TEMP.jpg";
-    if (!grabFrame(strSrcFilePath, strTargetVideoResolution, strTargetVideoAspectRatio, strFrameFilePath))
+    if (!grabFrame(strInput, strTargetVideoResolution, strTargetVideoAspectRatio, strFrameFilePath))
         return -1;
 
     // The big thumbnails from the frame. The first one is announced at once; a preview needs
@@ -364,15 +387,15 @@ int CVideoConverter::convert(QString strSrcFilePath, QString strDestFolder)
             return -1;
     }
 
-    return encode(strSrcFilePath, strDestFolder, info);
+    return encode(strInput, strDestFolder, info);
 }
 
-bool CVideoConverter::grabFrame(const QString& strSrcFilePath, const QString& strTargetVideoResolution,
+bool CVideoConverter::grabFrame(const QString& strInput, const QString& strTargetVideoResolution,
                                 const QString& strTargetVideoAspectRatio, const QString& strFrameFilePath)
 {
     CToolRun::Request request;
     request.program = m_strFFMPEGBinPath;
-    request.arguments << "-i" << strSrcFilePath << "-y" << "-vframes" << "1" << "-ss" << "00:00:03" << "-an"
+    request.arguments << "-i" << strInput << "-y" << "-vframes" << "1" << "-ss" << "00:00:03" << "-an"
                       << "-sameq" << "-f" << "mjpeg";
     if (!strTargetVideoResolution.isEmpty())
         request.arguments << "-s" << strTargetVideoResolution << "-aspect" << strTargetVideoAspectRatio;
@@ -389,7 +412,12 @@ bool CVideoConverter::grabFrame(const QString& strSrcFilePath, const QString& st
     request.arguments[6] = QStringLiteral("00:00:00");
     if (runTool(request).stopped)
         return false;
-    return isMade(strFrameFilePath);
+    if (isMade(strFrameFilePath))
+        return true;
+    // A source ffmpeg cannot read (empty, cut short, no video in it) ends the conversion here; the
+    // empty frame file it may have opened is of no use to anyone.
+    CToolRun::removeIfEmpty(strFrameFilePath);
+    return false;
 }
 
 bool CVideoConverter::makeThumbnail(const QStringList& arguments, const QString& strOutput)
@@ -404,7 +432,7 @@ bool CVideoConverter::makeThumbnail(const QStringList& arguments, const QString&
     return isMade(strOutput);
 }
 
-int CVideoConverter::encode(const QString& strSrcFilePath, const QString& strDestFolder, const ProbeInfo& info)
+int CVideoConverter::encode(const QString& strInput, const QString& strDestFolder, const ProbeInfo& info)
 {
     const QString strNamePrefix = strDestFolder + "/" + QString::number(m_uiRequestID);
 
@@ -439,7 +467,7 @@ int CVideoConverter::encode(const QString& strSrcFilePath, const QString& strDes
         // Each run gets its own copy; the stored lists stay as they are.
         const auto buildArguments = [&](const QStringList& stored) {
             QStringList list;
-            list << "-i" << strSrcFilePath << stored;
+            list << "-i" << strInput << stored;
             if (!strTargetVideoResolution.isEmpty())
                 list << "-s" << strTargetVideoResolution << "-aspect" << strTargetVideoAspectRatio;
             list << strTempConvertedFilePath;
@@ -509,17 +537,21 @@ int CVideoConverter::encode(const QString& strSrcFilePath, const QString& strDes
         fastStart.texts = FastStartTexts;
         if (runTool(fastStart).stopped)
             return -1;
-        if (!isMade(strFinalFilePath))
+        if (!isMade(strFinalFilePath)) {
+            // Nothing of this profile is usable; empty files would only be mistaken for versions.
+            CToolRun::removeIfEmpty(strTempConvertedFilePath);
+            CToolRun::removeIfEmpty(strFinalFilePath);
             return -1;
+        }
     }
     return 0;
 }
 
-bool CVideoConverter::probe(const QString& strSrcFilePath, const QString& strDestFolder, ProbeInfo& info)
+bool CVideoConverter::probe(const QString& strInput, const QString& strDestFolder, ProbeInfo& info)
 {
     CToolRun::Request request;
     request.program = m_strFFMPEGBinPath;
-    request.arguments << "-i" << strSrcFilePath;
+    request.arguments << "-i" << strInput;
     request.workingDirectory = strDestFolder;
     // Without an output file ffmpeg only describes its input, on standard error, and exits 1
     // ("At least one output file must be specified"); the exit code says nothing here.
@@ -541,10 +573,31 @@ CVideoConverter::ProbeInfo CVideoConverter::parseProbeOutput(const QByteArray& b
     QString& strInputVideoResolution = info.strInputVideoResolution;
     QString& strInputVideoPAR = info.strInputVideoPAR;
 
+    // Whether the lines below the latest "Stream #" line describe a video stream, and the display
+    // rotation given there (in quarter turns) for the latest video stream.
+    bool bInVideoStream = false;
+    int iQuarterTurns = 0;
+
     const QStringList lines = CToolRun::outputText(baInputVideoInfo).split('\n', Qt::SkipEmptyParts);
     for (const QString& line : lines) {
         // Every test is case-sensitive; one line may pass more than one of them.
         const QStringList words = line.split(' ', Qt::SkipEmptyParts);
+
+        if (line.contains("Stream #")) {
+            bInVideoStream = line.contains("Video:");
+            if (bInVideoStream)
+                iQuarterTurns = 0;
+        }
+        // "      displaymatrix: rotation of -90.00 degrees", in the side data below a video stream's
+        // line: the picture is stored turned, as phones record it, and is to be shown turned back.
+        if (bInVideoStream && line.contains("displaymatrix:")) {
+            const int of = words.indexOf(QStringLiteral("of"));
+            if (of >= 1 && words.at(of - 1) == QLatin1String("rotation") && of + 1 < words.size()) {
+                const int turns = quarterTurns(words.at(of + 1));
+                if (turns >= 0)
+                    iQuarterTurns = turns;
+            }
+        }
 
         // "Duration: 00:01:02.50, start: 0.000000, bitrate: 9500 kb/s"
         if (line.contains("Duration:") && line.contains("bitrate:")) {
@@ -616,6 +669,24 @@ CVideoConverter::ProbeInfo CVideoConverter::parseProbeOutput(const QByteArray& b
                 }
             }
         }
+    }
+
+    // ffmpeg turns such a picture upright before it scales it (the still frame and every version):
+    // the sizes are computed from the picture as it is shown, so a quarter turn swaps the sides of
+    // the frame and of its pixels.
+    info.iInputVideoQuarterTurns = iQuarterTurns;
+    if (iQuarterTurns % 2 == 1) {
+        const QStringList sides = strInputVideoResolution.split('x');
+        if (sides.size() == 2)
+            strInputVideoResolution = sides.at(1) + "x" + sides.at(0);
+        const QStringList terms = strInputVideoPAR.split(':');
+        if (terms.size() == 2)
+            strInputVideoPAR = terms.at(1) + ":" + terms.at(0);
+        VORK_DEBUG_STR(DebugSource,
+                       "QString(QString(\"Displayed turned: strInputVideoResolution = \" + strInputVideoResolution + "
+                       "\" strInputVideoPAR = \" + strInputVideoPAR)).toLocal8Bit().constData()",
+                       QString("Displayed turned: strInputVideoResolution = " + strInputVideoResolution
+                               + " strInputVideoPAR = " + strInputVideoPAR));
     }
 
     // Many containers state no rate for the video stream: what the file carries beside the sound.

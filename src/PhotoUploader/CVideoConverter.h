@@ -60,13 +60,16 @@ private:
     friend class TestVideoConverterStages;
 
     // What the probe read out of ffmpeg's description of the source. Rates are in kb/s; a fact
-    // that was not found stays 0 or empty.
+    // that was not found stays 0 or empty. The frame size and pixel aspect are those of the
+    // picture as it is shown: a video stored a quarter turn round (a phone held upright) has them
+    // swapped, because ffmpeg turns the picture upright before it scales it.
     struct ProbeInfo {
         int iInputVideoTotalBitRate = 0;
         int iInputVideoBitRate = 0;
         int iInputAudioBitRate = 0;
         QString strInputVideoResolution; // "720x576"
         QString strInputVideoPAR;        // "16:15"
+        int iInputVideoQuarterTurns = 0; // display rotation of the video, in quarter turns 0..3
     };
 
     void initProfiles();
@@ -77,19 +80,20 @@ private:
     // One tool run of a conversion with the stop flag of this converter; the process object
     // belongs to the run alone. The kill message is set here.
     CToolRun::Result runTool(CToolRun::Request request);
-    // Runs "ffmpeg -i <source>" in the destination folder and parses what it wrote to standard
-    // error. False only when a stop killed the tool.
-    bool probe(const QString& strSrcFilePath, const QString& strDestFolder, ProbeInfo& info);
+    // Runs "ffmpeg -i <input>" in the destination folder and parses what it wrote to standard
+    // error. False only when a stop killed the tool. `strInput` is the source as every ffmpeg run
+    // names it ("file:" and the absolute path).
+    bool probe(const QString& strInput, const QString& strDestFolder, ProbeInfo& info);
     // Grabs the still frame at 3 s, or at the start when that left no frame. True when the frame
-    // file holds at least one byte.
-    bool grabFrame(const QString& strSrcFilePath, const QString& strTargetVideoResolution,
+    // file holds at least one byte; an empty frame file left by a failed grab is removed.
+    bool grabFrame(const QString& strInput, const QString& strTargetVideoResolution,
                    const QString& strTargetVideoAspectRatio, const QString& strFrameFilePath);
     // One convert run; true when `strOutput` then holds at least one byte (false after a stop).
     bool makeThumbnail(const QStringList& arguments, const QString& strOutput);
     // The MP4 version of every selected profile: two passes into a temporary file, the second once
     // more without sound when it left nothing, then the fast-start rewrite into the final file.
     // A profile whose encoding fails is left out; a stop or a failed rewrite ends with -1.
-    int encode(const QString& strSrcFilePath, const QString& strDestFolder, const ProbeInfo& info);
+    int encode(const QString& strInput, const QString& strDestFolder, const ProbeInfo& info);
     // The parse of ffmpeg's diagnostic text (the bytes up to the first zero byte, as Latin-1),
     // with its debug lines.
     static ProbeInfo parseProbeOutput(const QByteArray& baInputVideoInfo);

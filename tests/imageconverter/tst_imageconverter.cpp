@@ -56,12 +56,19 @@ bool processGone(qint64 pid)
     return ::kill(pid_t(pid), 0) == -1 && errno == ESRCH;
 }
 
-QStringList expectedArguments(int edge, const QString& orientation, const QString& source, const QString& output)
+// The photo reaches convert as its standard input ("-"), never by name.
+QStringList expectedArguments(int edge, const QString& orientation, const QString& output)
 {
     const QString g = QString("%1x%1>").arg(edge);
     return QStringList{"-define", "jpeg:size=" + g, "-thumbnail", g, "-strip", "-flatten", "-quality", "80",
                        orientation, "-colorspace", "RGB", "-unsharp", "0.5x0.5+1.25+0.0", "-colorspace", "sRGB",
-                       QDir::toNativeSeparators(source), QDir::toNativeSeparators(output)};
+                       "-", QDir::toNativeSeparators(output)};
+}
+
+// Whether a recorded run read `path` as its standard input.
+bool readFrom(const ToolBench::Call& call, const QString& path)
+{
+    return !call.input.isEmpty() && call.input == QFileInfo(path).canonicalFilePath();
 }
 
 // One converter with spies on both signals (recorded on the converter thread, read after it ended).
@@ -107,8 +114,8 @@ private slots:
     void destinationBelowAFile();
     void stopDuringTheThirdRun();
     void stopBeforeStart();
-    void missingProgramIsNoFailure();
-    void failingToolIsNoFailure();
+    void missingProgramIsAFailure();
+    void toolWithoutOutputIsAFailure();
     void deletingARunningConverter();
     void debugLines();
     void toolRunResults();
@@ -136,7 +143,8 @@ void TestImageConverter::initTestCase()
 void TestImageConverter::init()
 {
     QVERIFY(m_bench.clear());
-    QVERIFY(m_bench.installFake(Convert));
+    // A convert that writes its output, as the real one does with a readable photo.
+    QVERIFY(m_bench.installFake(Convert, {"write 100"}));
     QVERIFY(m_bench.installFake(Script));
     m_tmp.reset(new QTemporaryDir);
     QVERIFY(m_tmp->isValid());
@@ -192,8 +200,8 @@ void TestImageConverter::landscapeUploadMakesFiveThumbnailsInOrder()
         {"THUMB_B.jpg", 640}, {"THUMB_L.jpg", 800}, {"THUMB_M.jpg", 320}, {"THUMB_S.jpg", 120}, {"THUMB_XL.jpg", 1280}};
     for (int i = 0; i < 5; ++i) {
         QCOMPARE(calls.at(i).args.size(), 17);
-        QCOMPARE(calls.at(i).args,
-                 expectedArguments(table.at(i).second, "-auto-orient", m_landscape, m_dest + "/7" + table.at(i).first));
+        QCOMPARE(calls.at(i).args, expectedArguments(table.at(i).second, "-auto-orient", m_dest + "/7" + table.at(i).first));
+        QVERIFY(readFrom(calls.at(i), m_landscape));
     }
     QCOMPARE(calls.at(0).args.at(1), QString("jpeg:size=640x640>"));
     QCOMPARE(calls.at(0).args.at(3), QString("640x640>"));
@@ -260,7 +268,7 @@ void TestImageConverter::blankOrientation()
         QCOMPARE(call.args.size(), 17);
         QCOMPARE(call.args.at(8), QString(" "));
     }
-    QCOMPARE(calls.at(4).args, expectedArguments(1280, " ", source, m_dest + "/3THUMB_XL.jpg"));
+    QCOMPARE(calls.at(4).args, expectedArguments(1280, " ", m_dest + "/3THUMB_XL.jpg"));
     QCOMPARE(c.error->size(), 0);
 }
 
@@ -270,7 +278,7 @@ void TestImageConverter::previewMakesOnlyTheBigThumbnail()
     QVERIFY(c.runToEnd());
     const QList<ToolBench::Call> calls = m_bench.calls(Convert);
     QCOMPARE(calls.size(), 1);
-    QCOMPARE(calls.at(0).args, expectedArguments(640, "-auto-orient", m_landscape, m_dest + "/UIPreview12THUMB_B.jpg"));
+    QCOMPARE(calls.at(0).args, expectedArguments(640, "-auto-orient", m_dest + "/UIPreview12THUMB_B.jpg"));
     QCOMPARE(c.bigThumb->size(), 1);
     QCOMPARE(c.bigThumb->at(0).at(0).toString(), m_dest + "/UIPreview12THUMB_B.jpg");
     QCOMPARE(c.bigThumb->at(0).at(1).toUInt(), 12u);
@@ -359,24 +367,27 @@ void TestImageConverter::stopBeforeStart()
     QVERIFY(m_bench.calls(Convert).size() <= 1);
 }
 
-void TestImageConverter::missingProgramIsNoFailure()
+void TestImageConverter::missingProgramIsAFailure()
 {
+    // Without a big thumbnail the conversion has failed: it says so and makes no other size.
     QVERIFY(QFile::remove(m_bench.toolPath(Convert)));
     Conversion c(m_landscape, m_dest, false, 7);
     QVERIFY(c.runToEnd());
-    QCOMPARE(c.error->size(), 0);
-    QCOMPARE(c.bigThumb->size(), 1);
-    QCOMPARE(capturedLines().filter("=[Out ]").size(), 5);
+    QCOMPARE(c.error->size(), 1);
+    QCOMPARE(c.error->at(0).at(0).toString(), m_landscape);
+    QCOMPARE(c.bigThumb->size(), 0);
+    QCOMPARE(capturedLines().filter("=[Out ]").size(), 1);
 }
 
-void TestImageConverter::failingToolIsNoFailure()
+void TestImageConverter::toolWithoutOutputIsAFailure()
 {
+    // What convert does with a file it cannot read: a message, exit 1 and no output.
     QVERIFY(m_bench.setPlan(Convert, {"stderr unable to open image ` ' ; exit 1"}));
     Conversion c(m_landscape, m_dest, false, 7);
     QVERIFY(c.runToEnd());
-    QCOMPARE(m_bench.calls(Convert).size(), 5);
-    QCOMPARE(c.error->size(), 0);
-    QCOMPARE(c.bigThumb->size(), 1);
+    QCOMPARE(m_bench.calls(Convert).size(), 1);
+    QCOMPARE(c.error->size(), 1);
+    QCOMPARE(c.bigThumb->size(), 0);
 }
 
 void TestImageConverter::deletingARunningConverter()
@@ -408,7 +419,7 @@ void TestImageConverter::debugLines()
     QVERIFY(lines.at(0).contains(
         " QString(\"Program: \" +strBinToExecute).toLocal8Bit().constData()=[Program: " + m_bench.toolPath(Convert) + "]\n"));
     const QString argumentText =
-        expectedArguments(640, "-auto-orient", m_landscape, m_dest + "/UIPreview5THUMB_B.jpg").join(' ') + " ";
+        expectedArguments(640, "-auto-orient", m_dest + "/UIPreview5THUMB_B.jpg").join(' ') + " ";
     QVERIFY(lines.at(1).contains(" QString(strArguments).toLocal8Bit().constData()=[" + argumentText + "]\n"));
     // Standard output up to its first zero byte; standard error is not read.
     QVERIFY(lines.at(2).contains(" QString(QString(\"Out \" +strOut)).toLocal8Bit().constData()=[Out made it]\n"));
@@ -478,8 +489,9 @@ void TestImageConverter::rawPreviewAccepted()
     QCOMPARE(script.at(0).args, (QStringList{source, m_dest + "/7RAWJpgSrc.jpg", m_bench.appDir() + "/dcraw/dcraw", "-e"}));
     const QList<ToolBench::Call> calls = m_bench.calls(Convert);
     QCOMPARE(calls.size(), 5);
-    QCOMPARE(calls.at(0).args, expectedArguments(640, orientation, m_dest + "/7RAWJpgSrc.jpg", m_dest + "/7THUMB_B.jpg"));
-    QCOMPARE(calls.at(4).args.at(15), m_dest + "/7RAWJpgSrc.jpg");
+    QCOMPARE(calls.at(0).args, expectedArguments(640, orientation, m_dest + "/7THUMB_B.jpg"));
+    QVERIFY(readFrom(calls.at(0), m_dest + "/7RAWJpgSrc.jpg"));
+    QVERIFY(readFrom(calls.at(4), m_dest + "/7RAWJpgSrc.jpg"));
     QCOMPARE(c.error->size(), 0);
     QVERIFY(capturedLines().filter("QString(\"Program: \" + m_strDCRawScriptPath).toLocal8Bit().constData()=[Program: "
                                   + m_bench.toolPath(Script) + "]").size() == 1);
@@ -489,7 +501,7 @@ void TestImageConverter::rawPreviewTooSmall()
 {
     const QString embedded = m_tmp->path() + "/embedded.jpg";
     QVERIFY(makeImage(embedded, 1279, 853));
-    QVERIFY(m_bench.setPlan(Script, {"copy " + embedded, "none"}));
+    QVERIFY(m_bench.setPlan(Script, {"copy " + embedded, "write 100"}));
     const QString source = m_tmp->path() + "/IMG_2.nef";
     QVERIFY(QFile::copy(m_landscape, source));
 
@@ -498,19 +510,19 @@ void TestImageConverter::rawPreviewTooSmall()
     const QList<ToolBench::Call> script = m_bench.calls(Script);
     QCOMPARE(script.size(), 2);
     QCOMPARE(script.at(1).args, (QStringList{source, m_dest + "/7RAWPPMSrc.ppm", m_bench.appDir() + "/dcraw/dcraw", "-w"}));
-    // The decoding's path is used although nothing was written there.
-    QVERIFY(!QFileInfo::exists(m_dest + "/7RAWPPMSrc.ppm"));
     const QList<ToolBench::Call> calls = m_bench.calls(Convert);
     QCOMPARE(calls.size(), 5);
-    QCOMPARE(calls.at(0).args, expectedArguments(640, " ", m_dest + "/7RAWPPMSrc.ppm", m_dest + "/7THUMB_B.jpg"));
+    // The decoding does not load as an image here: the blank orientation.
+    QCOMPARE(calls.at(0).args, expectedArguments(640, " ", m_dest + "/7THUMB_B.jpg"));
+    QVERIFY(readFrom(calls.at(0), m_dest + "/7RAWPPMSrc.ppm"));
     QCOMPARE(c.error->size(), 0);
     QCOMPARE(c.bigThumb->size(), 1);
 }
 
 void TestImageConverter::rawWithoutPreview()
 {
-    // dcraw -e on a file without a preview leaves an empty output file.
-    QVERIFY(m_bench.setPlan(Script, {"empty ; exit 1", "none"}));
+    // dcraw -e on a file without a preview leaves an empty output file, which goes.
+    QVERIFY(m_bench.setPlan(Script, {"empty ; exit 1", "write 100"}));
     const QString source = m_tmp->path() + "/IMG_3.dng";
     QVERIFY(QFile::copy(m_landscape, source));
     Conversion c(source, m_dest, true, 8);
@@ -519,7 +531,18 @@ void TestImageConverter::rawWithoutPreview()
     QCOMPARE(script.size(), 2);
     QCOMPARE(script.at(0).args.at(1), m_dest + "/UIPreview8RAWJpgSrc.jpg");
     QCOMPARE(script.at(1).args.at(1), m_dest + "/UIPreview8RAWPPMSrc.ppm");
-    QCOMPARE(m_bench.calls(Convert).at(0).args.at(15), m_dest + "/UIPreview8RAWPPMSrc.ppm");
+    QVERIFY(!QFileInfo::exists(m_dest + "/UIPreview8RAWJpgSrc.jpg"));
+    QCOMPARE(m_bench.calls(Convert).size(), 1);
+    QVERIFY(readFrom(m_bench.calls(Convert).at(0), m_dest + "/UIPreview8RAWPPMSrc.ppm"));
+
+    // A decoding that wrote nothing either: no empty file stays, and nothing is left to convert.
+    QVERIFY(m_bench.setPlan(Script, {"empty ; exit 1"}));
+    Conversion none(source, m_dest, false, 9);
+    QVERIFY(none.runToEnd());
+    QCOMPARE(m_bench.calls(Convert).size(), 1);
+    QCOMPARE(none.error->size(), 1);
+    QVERIFY(!QFileInfo::exists(m_dest + "/9RAWJpgSrc.jpg"));
+    QVERIFY(!QFileInfo::exists(m_dest + "/9RAWPPMSrc.ppm"));
 }
 
 void TestImageConverter::rawPreviewModeTakesASmallPreview()
@@ -535,8 +558,8 @@ void TestImageConverter::rawPreviewModeTakesASmallPreview()
     QCOMPARE(m_bench.calls(Script).size(), 1);
     const QList<ToolBench::Call> calls = m_bench.calls(Convert);
     QCOMPARE(calls.size(), 1);
-    QCOMPARE(calls.at(0).args,
-             expectedArguments(640, "-auto-orient", m_dest + "/UIPreview21RAWJpgSrc.jpg", m_dest + "/UIPreview21THUMB_B.jpg"));
+    QCOMPARE(calls.at(0).args, expectedArguments(640, "-auto-orient", m_dest + "/UIPreview21THUMB_B.jpg"));
+    QVERIFY(readFrom(calls.at(0), m_dest + "/UIPreview21RAWJpgSrc.jpg"));
 }
 
 void TestImageConverter::rawStopDuringTheSecondRun()

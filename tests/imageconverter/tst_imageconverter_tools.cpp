@@ -81,6 +81,8 @@ private slots:
     void rawWithoutPreview();
     void rawWithATooSmallPreview();
     void stopKillsTheDecoderBehindTheScript();
+    void namesNoToolReadsAnythingInto();
+    void unreadableSourcesLeaveNothing();
 
 private:
     void checkSizes(const QString& prefix, const QList<QSize>& sizes);
@@ -249,6 +251,47 @@ void TestImageConverterTools::stopKillsTheDecoderBehindTheScript()
     QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY2(fifo.waitForNoReader(0), "a decoder process was left behind");
     QCOMPARE(c.error->size(), 1);
+}
+
+void TestImageConverterTools::namesNoToolReadsAnythingInto()
+{
+    // Frame selectors, patterns (with other files they match beside them), format and list
+    // prefixes, quotes, a line break; "-" names are given relative to the current folder.
+    const QStringList names{"Holiday [2019].jpg", "IMG*1.jpg", "-start.jpg", "x[1]", "@list.jpg",
+                            "jpg:it's \"100%d\".jpg", "na\u00efve\nline {a,b}.jpg", "-raw [1].dng"};
+    QVERIFY(makeImage(m_tmp->path() + "/IMG21.jpg", 200, 100) && makeImage(m_tmp->path() + "/x1", 200, 100));
+    const QString oldCurrent = QDir::currentPath();
+    for (int i = 0; i < names.size(); ++i) {
+        const QString path = m_tmp->path() + "/" + names.at(i);
+        QVERIFY(names.at(i).endsWith(".dng") ? TestDng::write(path, QSize(1024, 768), QSize(1600, 1200))
+                                             : makeImage(path, 1600, 1200));
+        // The program's current folder is seldom the photo's (ImageMagick reads a pattern against
+        // it); a relative name means one in the current folder.
+        const bool relative = names.at(i).startsWith('-');
+        QVERIFY(QDir::setCurrent(relative ? m_tmp->path() : oldCurrent));
+        Conversion c(relative ? names.at(i) : path, m_dest, false, uint(20 + i));
+        const bool ended = c.runToEnd();
+        QDir::setCurrent(oldCurrent);
+        QVERIFY(ended);
+        QVERIFY2(c.error->isEmpty(), qPrintable(names.at(i)));
+        checkSizes(QString::number(20 + i), {QSize(640, 480), QSize(800, 600), QSize(320, 240), QSize(120, 90), QSize(1280, 960)});
+    }
+}
+
+void TestImageConverterTools::unreadableSourcesLeaveNothing()
+{
+    // A RAW file of no bytes (dcraw's output is opened before it fails, twice), an empty photo and a
+    // text named like a photo: the conversion fails and leaves no file behind.
+    for (const QString name : {"IMG_0001.cr2", "empty.jpg", "notes.jpg"}) {
+        QFile f(m_tmp->path() + "/" + name);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(name.startsWith('n') ? "no picture\n" : "") >= 0);
+        f.close();
+        Conversion c(f.fileName(), m_dest + name, false, 7);
+        QVERIFY(c.runToEnd());
+        QCOMPARE(c.error->size(), 1);
+        QCOMPARE(c.bigThumb->size(), 0);
+        QCOMPARE(QDir(m_dest + name).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestImageConverterTools)

@@ -270,7 +270,7 @@ private slots:
     {
         QVERIFY(m_media.isValid());
         QString error;
-        QVERIFY2(m_bench.installReal({"image", "video"}, &error), qPrintable(error));
+        QVERIFY2(m_bench.installReal({"image", "raw", "video"}, &error), qPrintable(error));
         QVERIFY2(QFileInfo(QStringLiteral("/usr/bin/ffmpeg")).isExecutable(), "install the Debian package ffmpeg");
         const QStringList colours{"#c03030", "#30c030", "#3030c0", "#c0c030", "#30c0c0",
                                   "#c030c0", "#803030", "#308030", "#303080", "#808080"};
@@ -657,6 +657,40 @@ private slots:
         QCOMPARE(storedNames(album, QStringLiteral("MP4_MOBILE")), QStringList{QStringLiteral("clip.mp4")});
         QVERIFY(storedNames(album, QStringLiteral("MP4_MEDIUM")).isEmpty());
         QCOMPARE(storedNames(album, QStringLiteral("THUM_B")).size(), 2);
+    }
+
+    // Photos under names ImageMagick would read frame numbers and patterns into, and a RAW file of
+    // no bytes: every photo goes up with its five thumbnails, and the page reports the one file
+    // that could not be converted, which still goes up itself.
+    void awkwardNamesAndAnUnreadableRaw()
+    {
+        std::unique_ptr<CVorkWindowPhotoUpload> page = loggedIn(QStringLiteral("admin"));
+        QVERIFY(page);
+        QStringList names{QStringLiteral("Holiday [2019].jpg"), QStringLiteral("IMG*1.jpg"), QStringLiteral("-start.jpg")};
+        QStringList files;
+        for (const QString &name : names) {
+            QVERIFY(makePhoto(media(name), 320, 240, qRgb(200, 120, 40)));
+            files << media(name);
+        }
+        const QString raw = media(QStringLiteral("IMG_0001.cr2"));
+        QFile empty(raw);
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        QStringList reported;
+        page->m_ptextedtUploadRootPath->setText(QStringLiteral("/photo/Trip"));
+        page->addFilesToList(&(files << raw));
+        page->m_pbtnPhotoUpload->click();
+        QVERIFY(page->m_pUploadManager);
+        // Delivered after the page's own slot, which shows the report.
+        connect(page->m_pUploadManager, &CUploadManager::signalConvertError, page.get(),
+                [&reported, &page]() { reported << page->m_plblProcessThumbnail->text(); });
+        QVERIFY(waitFor([&page]() { return !page->hasUnfinishedTasks(); }, RUN_MS));
+        QCOMPARE(reported, QStringList{QStringLiteral("Failed to convert %1.").arg(raw)});
+        names.sort();
+        for (const char *type : {"THUM_B", "THUM_L", "THUM_M", "THUM_S", "THUM_XL"})
+            QCOMPARE(storedNames(QStringLiteral("Trip"), QLatin1String(type)), names);
+        QCOMPARE(storedNames(QStringLiteral("Trip"), QStringLiteral("ORIG_FILE")),
+                 QStringList(names) << QStringLiteral("IMG_0001.cr2"));
     }
 
     // -----------------------------------------------------------------------------------------

@@ -144,6 +144,7 @@ QList<ToolBench::Call> ToolBench::calls(const QString& tool) const
         for (const QJsonValue& v : o.value("args").toArray())
             c.args << v.toString();
         c.cwd = o.value("cwd").toString();
+        c.input = o.value("stdin").toString();
         c.pid = static_cast<qint64>(o.value("pid").toDouble());
         list << c;
     }

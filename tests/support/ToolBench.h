@@ -22,6 +22,7 @@ public:
     struct Call {
         QStringList args;
         QString cwd;
+        QString input; // the file the standard input reads (resolved path), or "pipe:[...]"
         qint64 pid = 0;
     };
 

@@ -2,7 +2,7 @@
 // binary's tool folder under the tool's name. It learns which tool it plays from argv[0].
 //
 // Every run appends one line to "<tool path>.calls":
-//   {"pid":<pid>,"cwd":"<working directory>","args":["<arg 1>",...]}
+//   {"pid":<pid>,"cwd":"<working directory>","stdin":"<what fd 0 reads>","args":["<arg 1>",...]}
 // with every argument exactly as received (JSON string escapes only).
 //
 // What the run does is line <n> of "<tool path>.plan", where n counts the earlier runs (the last
@@ -121,7 +121,12 @@ int main(int argc, char** argv)
     char cwd[PATH_MAX] = "";
     if (!::getcwd(cwd, sizeof cwd))
         cwd[0] = '\0';
-    std::string record = "{\"pid\":" + std::to_string(::getpid()) + ",\"cwd\":" + jsonString(cwd) + ",\"args\":[";
+    // What the standard input reads: a file's path, or "pipe:[...]" and the like.
+    char input[PATH_MAX] = "";
+    const ssize_t inputLength = ::readlink("/proc/self/fd/0", input, sizeof input - 1);
+    input[inputLength > 0 ? inputLength : 0] = '\0';
+    std::string record = "{\"pid\":" + std::to_string(::getpid()) + ",\"cwd\":" + jsonString(cwd) +
+                         ",\"stdin\":" + jsonString(input) + ",\"args\":[";
     for (size_t i = 0; i < args.size(); ++i)
         record += (i ? "," : "") + jsonString(args[i]);
     record += "]}\n";

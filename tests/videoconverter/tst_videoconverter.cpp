@@ -161,6 +161,7 @@ private slots:
     void parseResolutionWithComma();
     void parseRejectedAspects();
     void parseLastVideoStreamWins();
+    void parseQuarterTurnedVideo();
     void parseWithoutStreams();
     void parseWordRules();
     void parseDebugLines();
@@ -497,6 +498,23 @@ void TestVideoConverter::parseLastVideoStreamWins()
     QCOMPARE(parse({"Stream #0:0: Video: x, 320x240, 640x480,"}).strInputVideoResolution, QString("640x480"));
 }
 
+void TestVideoConverter::parseQuarterTurnedVideo()
+{
+    // A phone's clip is stored on its side: frame and pixel shape become those of the upright
+    // picture. Only the side data of the last video stream counts.
+    const QString turned = "      displaymatrix: rotation of -90.00 degrees";
+    const CVideoConverter::ProbeInfo p = parse({"Stream #0:0: Video: h264, 1920x1080 [SAR 4:3 DAR 64:27]", turned, AudioLine,
+                                                "      displaymatrix: rotation of 0.00 degrees"});
+    QCOMPARE(p.iInputVideoQuarterTurns, 3);
+    QCOMPARE(p.strInputVideoResolution + " " + p.strInputVideoPAR, QString("1080x1920 3:4"));
+    QCOMPARE(parse({VideoLine, "displaymatrix: rotation of 270 degrees"}).strInputVideoResolution, QString("576x720"));
+    QCOMPARE(parse({VideoLine, turned, "Stream #0:1: Video: a, 9x7"}).strInputVideoResolution, QString("9x7"));
+    // Half and whole turns, and words that are no angle, change nothing.
+    for (const char* other : {"180.00", "-360.00", "x", "1e300"})
+        QCOMPARE(parse({VideoLine, QString("displaymatrix: rotation of %1 degrees").arg(other)}).strInputVideoResolution,
+                 QString("720x576"));
+}
+
 void TestVideoConverter::parseWithoutStreams()
 {
     const CVideoConverter::ProbeInfo p =
@@ -634,7 +652,7 @@ void TestVideoConverter::probeRunsInTheDestinationFolder()
     QVERIFY(QFileInfo(dest).isDir());
     const QList<ToolBench::Call> calls = m_bench.calls(FFmpeg);
     QCOMPARE(calls.size(), 1 + 1 + 4); // probe, frame, two passes of two profiles
-    QCOMPARE(calls.at(0).args, (QStringList{"-i", m_source}));
+    QCOMPARE(calls.at(0).args, (QStringList{"-i", "file:" + m_source}));
     QCOMPARE(QDir(calls.at(0).cwd).canonicalPath(), QDir(dest).canonicalPath());
     QCOMPARE(c.error->size(), 0);
     QCOMPARE(c.bigThumb->size(), 1);
@@ -643,7 +661,7 @@ void TestVideoConverter::probeRunsInTheDestinationFolder()
     QVERIFY(lines.size() >= 3);
     QVERIFY(lines.at(0).contains(" QString(\"Program: \" + m_strFFMPEGBinPath).toLocal8Bit().constData()=[Program: "
                                  + m_bench.toolPath(FFmpeg) + "]\n"));
-    QVERIFY(lines.at(1).contains(" QString(qArg).toLocal8Bit().constData()=[-i " + m_source + " ]\n"));
+    QVERIFY(lines.at(1).contains(" QString(qArg).toLocal8Bit().constData()=[-i file:" + m_source + " ]\n"));
     QVERIFY(lines.at(2).contains(" QString(QString(\"Out \" + baInputVideoInfo)).toLocal8Bit().constData()=[Out ]\n"));
 }
 

@@ -185,13 +185,14 @@ private:
     QString frame(const QString& prefix = "7") const { return m_dest + "/" + prefix + "TEMP.jpg"; }
     QStringList grabArgs(const QString& time = "00:00:03") const
     {
-        return {"-i", m_source, "-y", "-vframes", "1", "-ss", time, "-an", "-sameq", "-f", "mjpeg"};
+        return {"-i", m_input, "-y", "-vframes", "1", "-ss", time, "-an", "-sameq", "-f", "mjpeg"};
     }
 
     ToolBench m_bench;
     std::unique_ptr<QTemporaryDir> m_tmp;
     QString m_dest;
     QString m_source;
+    QString m_input; // the source as every ffmpeg run names it
 };
 
 void TestVideoConverterStages::initTestCase()
@@ -206,6 +207,7 @@ void TestVideoConverterStages::init()
     QVERIFY(m_tmp->isValid());
     m_dest = m_tmp->path() + "/work";
     m_source = m_tmp->path() + "/clip.mpg";
+    m_input = "file:" + m_source;
     QFile f(m_source);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("not really a video");
@@ -415,7 +417,7 @@ void TestVideoConverterStages::profilesRunInListOrder()
     const QStringList size{"-s", "320x240", "-aspect", "320:240"};
     auto list = [&](uint p, int pass, const QString& tmp) {
         QStringList stored = (pass == 1 ? c.converter->m_hashPass1Arguments : c.converter->m_hashPass2Arguments).value(p);
-        return QStringList{"-i", m_source} << stored << size << tmp;
+        return QStringList{"-i", m_input} << stored << size << tmp;
     };
     const QList<QPair<QString, QString>> runs = loggedRuns();
     QCOMPARE(runs.size(), 2 + 5 + 6);
@@ -541,10 +543,10 @@ void TestVideoConverterStages::emptyTemporaryFileRetriesWithoutAudio()
     const QList<ToolBench::Call> calls = m_bench.calls(FFmpeg);
     QCOMPARE(calls.size(), 5);
     QStringList expected = calls.at(3).args;
-    QCOMPARE(expected.mid(0, 3), (QStringList{"-i", m_source, "-y"}));
+    QCOMPARE(expected.mid(0, 3), (QStringList{"-i", m_input, "-y"}));
     expected.insert(2, "-an");
     QCOMPARE(calls.at(4).args, expected);
-    QCOMPARE(calls.at(4).args.mid(0, 6), (QStringList{"-i", m_source, "-an", "-y", "-acodec", "libfaac"}));
+    QCOMPARE(calls.at(4).args.mid(0, 6), (QStringList{"-i", m_input, "-an", "-y", "-acodec", "libfaac"}));
     QCOMPARE(QDir(calls.at(4).cwd).canonicalPath(), QDir(m_dest).canonicalPath());
 
     const QList<QPair<QString, QString>> runs = loggedRuns();
@@ -572,7 +574,7 @@ void TestVideoConverterStages::failedPassTwoAndAudiolessRun()
     const QString tmpL = m_dest + "/4tmpFILM_L.mp4";
     const QList<ToolBench::Call> calls = m_bench.calls(FFmpeg);
     QCOMPARE(calls.size(), 2 + 3 + 2);
-    QCOMPARE(calls.at(4).args.mid(0, 3), (QStringList{"-i", m_source, "-an"}));
+    QCOMPARE(calls.at(4).args.mid(0, 3), (QStringList{"-i", m_input, "-an"}));
     QCOMPARE(calls.at(5).args.last(), m_dest + "/4tmpFILM_M.mp4");
     // The audio-less run only happens when the failed pass's file was deleted.
     QCOMPARE(loggedValues("QString(QString(\"pass 2 error, delete file:\") + strTempConvertedFilePath).toLocal8Bit().constData()"),
@@ -648,8 +650,8 @@ void TestVideoConverterStages::unknownProfileId()
     const QString tmp = m_dest + "/12tmp";
     const QList<ToolBench::Call> calls = m_bench.calls(FFmpeg);
     QCOMPARE(calls.size(), 4);
-    QCOMPARE(calls.at(2).args, (QStringList{"-i", m_source, tmp}));
-    QCOMPARE(calls.at(3).args, (QStringList{"-i", m_source, tmp}));
+    QCOMPARE(calls.at(2).args, (QStringList{"-i", m_input, tmp}));
+    QCOMPARE(calls.at(3).args, (QStringList{"-i", m_input, tmp}));
     QCOMPARE(m_bench.calls(FastStart).at(0).args, (QStringList{tmp, m_dest + "/12"}));
     QVERIFY(QFileInfo(m_dest + "/12").size() > 0);
     // The table of the unknown id was only read, never filled in.

@@ -9,6 +9,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMutex>
 #include <QProcess>
 #include <QSignalSpy>
@@ -163,6 +166,16 @@ QList<QPair<QString, QStringList>> loggedRuns(const QStringList& lines)
     return runs;
 }
 
+// ffprobe's account of a file's streams (the video first in every file here).
+QJsonArray ffprobe(const QString& path)
+{
+    QProcess p;
+    p.start(SystemFFprobe, {"-v", "error", "-show_entries", "stream=codec_name,profile,pix_fmt,width,height,"
+                            "sample_aspect_ratio:stream_side_data=rotation", "-of", "json", "file:" + path});
+    p.waitForFinished(ToolMs);
+    return QJsonDocument::fromJson(p.readAllStandardOutput()).object().value("streams").toArray();
+}
+
 } // namespace
 
 class TestVideoConverterTools : public QObject
@@ -186,6 +199,11 @@ private slots:
     void shortClipWithoutSound();
     void palClipThumbnails();
     void previewOfTheClip();
+
+    // Clips as cameras and phones make them, under names no tool may read anything into.
+    void deviceClips_data();
+    void deviceClips();
+    void unreadableClipsLeaveNothing();
 
 private:
     QStringList passList(uint profile, int pass) const
@@ -283,7 +301,8 @@ void TestVideoConverterTools::wrapperRewritesOnlyTheOldOptions()
     args << passList(0, 2) << "-s" << "320x240" << "-aspect" << "320:240" << "/w/7tmpFILM_H.mp4";
     QStringList expected{"-i", "/v/my clip.mpg"};
     expected << "-y" << "-acodec" << "aac" << "-ar" << "44100" << "-ab" << "96k" << "-ac" << "2" << "-pass" << "2"
-             << "-vcodec" << "libx264" << "-b" << "2000k" << "-bt" << "2000k" << "-flags" << "+loop"
+             << "-vcodec" << "libx264" << "-pix_fmt" << "yuv420p" << "-b" << "2000k" << "-bt" << "2000k" << "-flags"
+             << "+loop"
              << "-mixed-refs" << "1" << "-me_range" << "16" << "-cmp" << "+chroma" << "-chromaoffset" << "0" << "-g"
              << "60" << "-keyint_min" << "25" << "-sc_threshold" << "40" << "-rc_eq" << "'blurCplx^(1-qComp)'"
              << "-qcomp" << "0.60" << "-qmin" << "10" << "-qmax" << "51" << "-qdiff" << "4" << "-cplxblur" << "20.0"
@@ -294,10 +313,12 @@ void TestVideoConverterTools::wrapperRewritesOnlyTheOldOptions()
              << "-f" << "mp4" << "-s" << "320x240" << "-aspect" << "320:240" << "/w/7tmpFILM_H.mp4";
     QCOMPARE(rewritten(args), expected);
 
-    // Pass 1 of the low profile: "-8x8dct 0" and the diamond search.
+    // Pass 1 of the low profile: "-8x8dct 0", the diamond search, and 8-bit 4:2:0 pictures as
+    // the older encoder always wrote them.
     args = QStringList{"-i", "/v/a.mpg"} << passList(2, 1) << "/w/out.mp4";
     const QStringList low = rewritten(args);
-    QCOMPARE(low.size(), args.size());
+    QCOMPARE(low.size(), args.size() + 2);
+    QCOMPARE(low.mid(low.indexOf("-vcodec"), 4), (QStringList{"-vcodec", "libx264", "-pix_fmt", "yuv420p"}));
     QCOMPARE(low.mid(low.indexOf("-8x8dct"), 2), (QStringList{"-8x8dct", "0"}));
     QCOMPARE(low.mid(low.indexOf("-me_method"), 2), (QStringList{"-me_method", "dia"}));
     QVERIFY(!low.contains("-flags2") && !low.contains("libfaac") && !low.contains("epzs"));
@@ -329,7 +350,7 @@ CVideoConverter::ProbeInfo TestVideoConverterTools::probeThroughTheWrapper(const
     if (!ended || !error.isEmpty())
         return CVideoConverter::ProbeInfo();
     // What the thread read and logged, parsed again here.
-    const Run r = runProgram(m_bench.toolPath(FFmpeg), {"-i", source}, work);
+    const Run r = runProgram(m_bench.toolPath(FFmpeg), {"-i", "file:" + source}, work);
     if (!r.finished || r.exitCode != 1 || !r.err.contains("At least one output file must be specified"))
         return CVideoConverter::ProbeInfo();
     const QStringList out = loggedValues("QString(QString(\"Out \" + baInputVideoInfo", m_threadLines);
@@ -567,6 +588,89 @@ void TestVideoConverterTools::previewOfTheClip()
     QCOMPARE(QDir(work).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
              (QStringList{"UIPreview7TEMP.jpg", "UIPreview7THUMB_B.jpg", "older.txt"}));
     QCOMPARE(imageSize(work + "/UIPreview7THUMB_B.jpg"), QSize(640, 480));
+}
+
+void TestVideoConverterTools::deviceClips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("codec");
+    QTest::addColumn<QString>("facts"); // what ffprobe sees of the generated clip
+    QTest::addColumn<double>("aspect"); // of the picture shown upright
+    QTest::newRow("camera MJPEG 4:2:2") << "cam [2019] 4:2:2.avi" << QStringList{"mjpeg", "yuvj422p", "pcm_s16le"}
+                                        << "mjpeg yuvj422p 640x360 0" << 640.0 / 360;
+    // Relative, with a leading "-", pattern and format characters, quotes and a line break.
+    QTest::newRow("H.264 High 10") << "-IMG*1?%d 'q' \"dq\"\n\u00fc.mp4" << QStringList{"libx264", "yuv420p10le", "aac"}
+                                   << "h264 yuv420p10le 640x360 0 High 10" << 640.0 / 360;
+    QTest::newRow("phone held upright") << "portrait [1].mp4" << QStringList{"libx264", "yuv420p", "aac"}
+                                        << "h264 yuv420p 640x360 90" << 360.0 / 640;
+}
+
+void TestVideoConverterTools::deviceClips()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, codec);
+    QFETCH(QString, facts);
+    QFETCH(double, aspect);
+    // Made under a plain name (a phone's rotation tag is added by a copy), then renamed.
+    const QString plain = m_tmp->path() + "/plain." + QFileInfo(name).suffix();
+    const QString source = m_tmp->path() + "/" + name;
+    Run r = runProgram(SystemFFmpeg, {"-v", "error", "-f", "lavfi", "-i", "testsrc=duration=2:size=640x360", "-f",
+                                      "lavfi", "-i", "sine=duration=2", "-c:v", codec.at(0), "-pix_fmt", codec.at(1),
+                                      "-c:a", codec.at(2), "-shortest", plain});
+    QVERIFY2(r.finished && r.exitCode == 0, r.err.constData());
+    r = runProgram(SystemFFmpeg, {"-v", "error", "-i", plain, "-c", "copy", "-metadata:s:v:0",
+                                  QString("rotate=") + (facts.endsWith(" 90") ? "90" : "0"), "file:" + source});
+    QVERIFY2(r.finished && r.exitCode == 0, r.err.constData());
+    const QJsonObject in = ffprobe(source).at(0).toObject();
+    const QString seen = QString("%1 %2 %3x%4 %5 %6").arg(in["codec_name"].toString(), in["pix_fmt"].toString())
+                             .arg(in["width"].toInt()).arg(in["height"].toInt())
+                             .arg(std::abs(in["side_data_list"].toArray().at(0).toObject()["rotation"].toInt()))
+                             .arg(in["profile"].toString());
+    QVERIFY2(seen.startsWith(facts), qPrintable(seen));
+
+    const QString work = m_tmp->path() + "/work", current = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_tmp->path()));
+    CVideoConverter converter(nullptr, name.startsWith('-') ? name : source, work, {2, 1, 0, 3}, false, 7);
+    QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
+    converter.start();
+    const bool ended = converter.wait(4 * ToolMs);
+    QDir::setCurrent(current);
+    QVERIFY(ended);
+    QCOMPARE(error.size(), 0);
+    // Frame, thumbnails and versions upright in the source's shape; versions 8-bit 4:2:0 H.264
+    // that browsers play, with AAC sound.
+    for (const QString file : {"TEMP.jpg", "THUMB_B.jpg", "THUMB_L.jpg", "THUMB_XL.jpg", "THUMB_M.jpg", "THUMB_S.jpg",
+                               "FILM_L.mp4", "FILM_M.mp4", "FILM_H.mp4", "FILM_MOBILE.mp4"}) {
+        const QJsonArray streams = ffprobe(work + "/7" + file);
+        const QJsonObject v = streams.at(0).toObject();
+        const QString what = file + QJsonDocument(v).toJson(QJsonDocument::Compact);
+        QVERIFY2(v["sample_aspect_ratio"].toString() == "1:1", qPrintable(what));
+        QVERIFY2(std::abs(v["width"].toDouble() / v["height"].toDouble() / aspect - 1) < 0.02, qPrintable(what));
+        if (file.endsWith(".mp4")) {
+            QVERIFY2(v["codec_name"] == "h264" && v["pix_fmt"] == "yuv420p", qPrintable(what));
+            QVERIFY2(!v["profile"].toString().contains("4:2:2") && !v["profile"].toString().contains("10"), qPrintable(what));
+            QCOMPARE(streams.at(1).toObject()["codec_name"].toString(), QString("aac"));
+        }
+    }
+}
+
+void TestVideoConverterTools::unreadableClipsLeaveNothing()
+{
+    // A clip cut off right after its index: ffmpeg opens the frame file and finds no picture for
+    // it. The conversion fails and leaves no file.
+    const QString clip = m_tmp->path() + "/cut.mp4";
+    const Run r = runProgram(SystemFFmpeg, {"-v", "error", "-f", "lavfi", "-i", "testsrc=duration=2", "-c:v", "mpeg4",
+                                            "-movflags", "+faststart", clip});
+    QVERIFY2(r.finished && r.exitCode == 0, r.err.constData());
+    QFile f(clip);
+    QVERIFY(f.open(QIODevice::ReadWrite) && f.resize(f.readAll().indexOf("mdat") + 16));
+    f.close();
+    CVideoConverter converter(nullptr, clip, m_tmp->path() + "/work", {3}, false, 7);
+    QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
+    converter.start();
+    QVERIFY(converter.wait(2 * ToolMs));
+    QCOMPARE(error.size(), 1);
+    QCOMPARE(QDir(m_tmp->path() + "/work").entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestVideoConverterTools)
