@@ -14,6 +14,7 @@
 #include "CVorkDialogUpdDirSelection.h"
 #include "SimPhotoServer.h"
 #include "StringTable.h"
+#include "TestSupport.h"
 #include "photopagetest.h"
 
 using namespace PhotoPageTest;
@@ -314,6 +315,9 @@ private slots:
                                        << QStringLiteral("Unknown server error. (Error Code:{})") << false << false;
         QTest::newRow("session lost") << "errmsg session_lost" << getString(IDS_PHOTO_ERR_SESSION_LOST) << true
                                       << true;
+        QTest::newRow("nested 2000 deep") << "deep"
+                                          << QStringLiteral("Unknown server error. (Error Code:server default errror)")
+                                          << false << false;
     }
 
     void listFailures()
@@ -440,6 +444,8 @@ private slots:
                                    << QStringLiteral("Unknown server error. (Error Code:server default errror)");
         QTest::newRow("names not a list") << "json {\"success\":true,\"sub_albums\":\"e\"}" << QString();
         QTest::newRow("session lost") << "errmsg session_lost" << getString(IDS_PHOTO_ERR_SESSION_LOST);
+        QTest::newRow("nested 2000 deep") << "deep"
+                                          << QStringLiteral("Unknown server error. (Error Code:server default errror)");
     }
 
     void subAlbumFailures()
@@ -625,6 +631,10 @@ private slots:
                                        << QStringLiteral("Unknown server error. (Error Code:12)");
         QTest::newRow("not an object") << "json {\"success" << QStringLiteral("Unknown server error. (Error Code:server default error)");
         QTest::newRow("session lost") << "errmsg session_lost" << getString(IDS_PHOTO_ERR_SESSION_LOST);
+        QTest::newRow("success text false") << "json {\"success\":\"false\",\"duplicate_folder\":false}"
+                                            << QStringLiteral("Unknown server error. (Error Code:server default error)");
+        QTest::newRow("nested 2000 deep") << "deep"
+                                          << QStringLiteral("Unknown server error. (Error Code:server default error)");
     }
 
     void createReplies()
@@ -648,6 +658,26 @@ private slots:
         QCOMPARE(rejected.count(), lost ? 1 : 0);
         QCOMPARE(dialog->isVisible(), !lost);
         QCOMPARE(m_driver.boxes.size(), 1);
+    }
+
+    // With a proxy in the environment, the list, a sub-album list and a new album still go
+    // straight to the server, and the proxy sees nothing.
+    void environmentProxyIsNotUsed()
+    {
+        tsup::ProxyTrap proxy;
+        QVERIFY(proxy.listening());
+        logIn(QStringLiteral("admin"));
+        std::unique_ptr<Dialog> dialog(open());
+        QVERIFY(settled(*dialog));
+        item(*dialog, QStringLiteral("a/b"))->setExpanded(true);
+        QVERIFY(settled(*dialog));
+        create(*dialog, QStringLiteral("a"), QStringLiteral("n"));
+        QVERIFY(settled(*dialog));
+        QVERIFY(item(*dialog, QStringLiteral("a/n")));
+        QCOMPARE(childNames(item(*dialog, QStringLiteral("a/b"))), (QStringList{"e", "f"}));
+        QCOMPARE(requestsTo(AlbumScript).size(), 2);
+        QCOMPARE(proxy.connections(), 0);
+        QVERIFY(m_driver.boxes.isEmpty());
     }
 
     void createRefused()

@@ -292,6 +292,12 @@ void SimRsrcMonService::handleRequest(QTcpSocket *socket, const Request &request
     case FaultSuccessFalse:
         sendReply(socket, 200, "OK", "text/plain", "{\"success\":false}\n");
         return;
+    case FaultDeepNesting:
+        sendReply(socket, 200, "OK", "text/plain", deepReply());
+        return;
+    case FaultHugeCounts:
+        sendReply(socket, 200, "OK", "text/plain", hugeReply(action));
+        return;
     default:
         break;
     }
@@ -339,6 +345,41 @@ void SimRsrcMonService::sendReply(QTcpSocket *socket, int status, const char *re
     reply += "Connection: keep-alive\r\n\r\n";
     reply += body;
     socket->write(reply);
+}
+
+QByteArray SimRsrcMonService::deepReply()
+{
+    const int depth = 2000;
+    return "{\"success\":true,\"x\":" + QByteArray(depth, '[') + QByteArray(depth, ']') + "}\n";
+}
+
+QByteArray SimRsrcMonService::hugeReply(const QString &action)
+{
+    // `count` copies of `entry` as the elements of a JSON array.
+    const auto list = [](const QByteArray &entry) {
+        const int count = 1000000;
+        QByteArray out;
+        out.reserve(count * (entry.size() + 1) + 2);
+        out += '[';
+        for (int i = 0; i < count; ++i) {
+            if (i)
+                out += ',';
+            out += entry;
+        }
+        return out + ']';
+    };
+    const QByteArray chart = "\"x_axis\":{\"labels\":{\"labels\":" + list("0") +
+                             "}},\"y_axis\":{\"max\":100},\"elements\":[{\"values\":" + list("10") + "}]";
+    QByteArray body;
+    if (action == QLatin1String("init"))
+        body = "{\"success\":true,\"interfaces\":" + list("0") + ",\"volsID\":" + list("10") + "}";
+    else if (action == QLatin1String("netget"))
+        body = "{\"success\":true,\"net\":[{\"if_name\":\"eth0\",\"if_type\":\"lan\"," + chart + "}]}";
+    else if (action == QLatin1String("volget"))
+        body = "{\"success\":true,\"volsID\":" + list("10") + ",\"vols\":" + list("0") + "}";
+    else
+        body = "{\"success\":true," + chart + "}";
+    return body + '\n';
 }
 
 QByteArray SimRsrcMonService::normalReply(const QString &action) const

@@ -9,6 +9,7 @@
 //     finder's status text of a server (statusCell);
 //   - typing over a line edit (retype) and running a dialog modally under a script (runModal);
 //   - a catcher for the addresses QDesktopServices would hand to the browser (UrlCatcher);
+//   - an HTTP proxy named by the environment that counts who comes to it (ProxyTrap);
 //   - the simulated install service's log of a unit's commands (installLog);
 //   - the program's names (setProgramNames), a network namespace of the process's own holding
 //     only loopback (enterLoopbackNamespace), and the entry points of tests that run in such a
@@ -31,6 +32,8 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -317,6 +320,50 @@ public slots:
 
 private:
     QString m_scheme;
+};
+
+// An HTTP proxy on loopback that the environment names while it lives (http_proxy and HTTP_PROXY
+// set to it, no_proxy and NO_PROXY cleared; all four restored at the end). It counts the
+// connections made to it and closes each at once, so a client that uses it fails quickly.
+class ProxyTrap
+{
+public:
+    ProxyTrap()
+    {
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+                ++m_connections;
+                socket->abort();
+                socket->deleteLater();
+            }
+        });
+        m_server.listen(QHostAddress::LocalHost);
+        for (const char *name : s_names)
+            m_saved << qMakePair(qEnvironmentVariableIsSet(name), qgetenv(name));
+        const QByteArray url = "http://127.0.0.1:" + QByteArray::number(m_server.serverPort());
+        qputenv("http_proxy", url);
+        qputenv("HTTP_PROXY", url);
+        qunsetenv("no_proxy");
+        qunsetenv("NO_PROXY");
+    }
+    ~ProxyTrap()
+    {
+        for (int i = 0; i < 4; ++i) {
+            if (m_saved.at(i).first)
+                qputenv(s_names[i], m_saved.at(i).second);
+            else
+                qunsetenv(s_names[i]);
+        }
+    }
+    bool listening() const { return m_server.isListening(); }
+    // Connections taken so far (the event loop must have run for late ones).
+    int connections() const { return m_connections; }
+
+private:
+    static constexpr const char *s_names[4] = {"http_proxy", "HTTP_PROXY", "no_proxy", "NO_PROXY"};
+    QTcpServer m_server;
+    QList<QPair<bool, QByteArray>> m_saved; // whether each was set, and to what
+    int m_connections = 0;
 };
 
 // Brings loopback up in the process's network namespace.

@@ -6,6 +6,7 @@
 
 #include "CImageConverter.h"
 #include "CVideoConverter.h"
+#include "TestSupport.h"
 #include "ToolBench.h"
 
 #include <QDateTime>
@@ -271,6 +272,9 @@ private slots:
         QTest::newRow("HTTP 500") << "status 500";
         // The network layer itself retries a request whose connection closed without an answer.
         QTest::newRow("connection always dropped") << "drop";
+        // "success" holds only for true, a nonzero number, "true" or "1".
+        QTest::newRow("success text false") << "json {\"success\":\"false\",\"duplicated_files\":[\"Trip/a\"]}";
+        QTest::newRow("nested 2000 deep") << "deep";
     }
 
     void initReplyFailuresLetTheRunGoOn()
@@ -474,6 +478,11 @@ private slots:
         QTest::newRow("number err_msg") << "json {\"success\":false,\"err_msg\":12}"
                                         << "Unknown server error. (Error Code:12)" << false;
         QTest::newRow("HTTP 404") << "status 404" << "Connection error. (Error Code: ContentNotFoundError)" << false;
+        QTest::newRow("success text false") << "json {\"success\":\"false\"}"
+                                            << "Unknown server error. (Error Code:server default error)" << false;
+        QTest::newRow("session lost, success text false") << "json {\"success\":\"false\",\"err_msg\":\"session_lost\"}"
+            << "The connection is lost. Please log in to Varnestor Manager again." << true;
+        QTest::newRow("nested 2000 deep") << "deep" << "Unknown server error. (Error Code:server default error)" << false;
     }
 
     void fileReplyOutcomes()
@@ -495,6 +504,23 @@ private slots:
         QCOMPARE(uploadTypes(m_sim->requests()).size(), lost ? 1 : 2);
         QCOMPARE(setup.recorder.events.last(), lost ? QStringLiteral("lost") : QStringLiteral("finished"));
         QCOMPARE(setup.recorder.events.count(QStringLiteral("finished")) + setup.recorder.events.count("lost"), 1);
+    }
+
+    // With a proxy in the environment, the init request and the uploads go straight to the
+    // server, and the proxy sees nothing.
+    void environmentProxyIsNotUsed()
+    {
+        tsup::ProxyTrap proxy;
+        QVERIFY(proxy.listening());
+        UploadSetup setup(m_sim);
+        QVERIFY(setup.login());
+        setup.addRow(makeText(QStringLiteral("a.txt")));
+        QVERIFY(run(setup));
+        QCOMPARE(m_sim->requests().size(), 2);
+        QCOMPARE(uploadTypes(m_sim->requests()), QStringList({"ORIG_FILE"}));
+        QVERIFY(setup.failed.isEmpty());
+        QCoreApplication::processEvents();
+        QCOMPARE(proxy.connections(), 0);
     }
 
     void connectionDroppedOnAFile()
