@@ -14,7 +14,6 @@
 #include "CVorkDialogUpdDirSelection.h"
 #include "SimPhotoServer.h"
 #include "StringTable.h"
-#include "TestSupport.h"
 #include "photopagetest.h"
 
 using namespace PhotoPageTest;
@@ -658,26 +657,6 @@ private slots:
         QCOMPARE(rejected.count(), lost ? 1 : 0);
         QCOMPARE(dialog->isVisible(), !lost);
         QCOMPARE(m_driver.boxes.size(), 1);
-    }
-
-    // With a proxy in the environment, the list, a sub-album list and a new album still go
-    // straight to the server, and the proxy sees nothing.
-    void environmentProxyIsNotUsed()
-    {
-        tsup::ProxyTrap proxy;
-        QVERIFY(proxy.listening());
-        logIn(QStringLiteral("admin"));
-        std::unique_ptr<Dialog> dialog(open());
-        QVERIFY(settled(*dialog));
-        item(*dialog, QStringLiteral("a/b"))->setExpanded(true);
-        QVERIFY(settled(*dialog));
-        create(*dialog, QStringLiteral("a"), QStringLiteral("n"));
-        QVERIFY(settled(*dialog));
-        QVERIFY(item(*dialog, QStringLiteral("a/n")));
-        QCOMPARE(childNames(item(*dialog, QStringLiteral("a/b"))), (QStringList{"e", "f"}));
-        QCOMPARE(requestsTo(AlbumScript).size(), 2);
-        QCOMPARE(proxy.connections(), 0);
-        QVERIFY(m_driver.boxes.isEmpty());
     }
 
     void createRefused()

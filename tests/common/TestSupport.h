@@ -12,7 +12,8 @@
 //   - an HTTP proxy named by the environment that counts who comes to it (ProxyTrap);
 //   - the simulated install service's log of a unit's commands (installLog);
 //   - the program's names (setProgramNames), a network namespace of the process's own holding
-//     only loopback (enterLoopbackNamespace), and the entry points of tests that run in such a
+//     only loopback (enterLoopbackNamespace) and a further address on its loopback
+//     (addLoopbackAddress), and the entry points of tests that run in such a
 //     namespace (runInLoopbackNamespace, LOOPBACK_TEST_MAIN) or inside the namespace bed
 //     (runInBed, GUI_BED_TEST_MAIN).
 //
@@ -45,7 +46,9 @@
 #include <functional>
 #include <thread>
 
+#include <arpa/inet.h>
 #include <net/if.h>
+#include <netinet/in.h>
 #include <sched.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
@@ -401,6 +404,24 @@ inline bool enterLoopbackNamespace(QString *why)
         return false;
     }
     return true;
+}
+
+// Gives loopback a further IPv4 address (as the alias "lo:1"): one that Qt does not take for
+// loopback, so that a server listening on it is reached as any server on the network would be.
+// Only inside a network namespace of the process's own (enterLoopbackNamespace).
+inline bool addLoopbackAddress(const char *address)
+{
+    const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    struct ifreq req;
+    std::memset(&req, 0, sizeof(req));
+    std::strncpy(req.ifr_name, "lo:1", IFNAMSIZ - 1);
+    struct sockaddr_in *in = reinterpret_cast<struct sockaddr_in *>(&req.ifr_addr);
+    in->sin_family = AF_INET;
+    const bool ok = inet_pton(AF_INET, address, &in->sin_addr) == 1 && ioctl(fd, SIOCSIFADDR, &req) == 0;
+    close(fd);
+    return ok;
 }
 
 // The program's organisation and application names, under which it keeps its settings.

@@ -123,7 +123,6 @@ private slots:
     void replyErrors_data();
     void replyErrors();
     void repliesThatChangeNothing();
-    void environmentProxyIsNotUsed();
 };
 
 void TestFinderWebTest::answeringServerIsReady()
@@ -349,31 +348,6 @@ void TestFinderWebTest::repliesThatChangeNothing()
         QCOMPARE(testMark(after), 0);
     }
     QVERIFY(log.matching(QStringLiteral(" Url [")).isEmpty());
-}
-
-// With a proxy in the environment the test still goes to each server's own web port: the
-// answering server is Ready, the silent one fails at the end of the search (a proxy would have
-// answered for it), and the proxy sees nothing.
-void TestFinderWebTest::environmentProxyIsNotUsed()
-{
-    tsup::ProxyTrap proxy;
-    QVERIFY(proxy.listening());
-    WebPort answering(true, "127.0.0.1");
-    WebPort silent(false, "127.0.0.2");
-    QVERIFY(answering.listen());
-    QVERIFY(silent.listen());
-    CVorkNasinfoMap map;
-    CVorkFinderWindow page(nullptr, &map);
-    page.slotRefreshTrigged();
-    page.slotInsert(readyAnswer(MAC_A, "Web", answering.port()));
-    page.slotInsert(readyAnswer(MAC_B, "Silent", silent.port(), 2));
-    QVERIFY(waitFor([&] { return map.find(MAC_A)->ulConfigured == FHOSTQC_DONE && silent.heads.size() == 1; }, 10000));
-    for (int tick = 0; tick < 20; ++tick)
-        page.slotSetFinderProgress();
-    QCOMPARE(cellText(page, MAC_A, CVorkNasinfoModel::COL_STATUS), QStringLiteral("Ready"));
-    QCOMPARE(cellText(page, MAC_B, CVorkNasinfoModel::COL_STATUS), QStringLiteral("Connection failed."));
-    QCOMPARE(answering.connections, 1);
-    QCOMPARE(proxy.connections(), 0);
 }
 
 FINDER_TEST_MAIN(TestFinderWebTest)

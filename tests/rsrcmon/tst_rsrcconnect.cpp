@@ -9,7 +9,6 @@
 #include "CRsrcConnect.h"
 #include "CRsrcHttp.h"
 #include "SimRsrcMonService.h"
-#include "VorkJson.h"
 #include <json/reader.h>
 #include "platforms.h"
 
@@ -523,8 +522,9 @@ private slots:
         }
         QCOMPARE(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED));
 
+        // 9 MiB, past the 8 MiB bound.
         m_sim->setCustomBody("init", "{\"success\":true,\"volsID\":[1],\"pad\":\"" +
-                                         QByteArray(VorkJson::MAX_REPLY_BYTES, 'x') + "\"}\n");
+                                         QByteArray(9 * 1024 * 1024, 'x') + "\"}\n");
         QVERIFY(connectAndWaitInit(*client));
         QCOMPARE(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTING));
         QVERIFY(client->getData(0).isNull());

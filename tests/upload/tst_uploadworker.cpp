@@ -6,7 +6,6 @@
 
 #include "CImageConverter.h"
 #include "CVideoConverter.h"
-#include "TestSupport.h"
 #include "ToolBench.h"
 
 #include <QDateTime>
@@ -504,23 +503,6 @@ private slots:
         QCOMPARE(uploadTypes(m_sim->requests()).size(), lost ? 1 : 2);
         QCOMPARE(setup.recorder.events.last(), lost ? QStringLiteral("lost") : QStringLiteral("finished"));
         QCOMPARE(setup.recorder.events.count(QStringLiteral("finished")) + setup.recorder.events.count("lost"), 1);
-    }
-
-    // With a proxy in the environment, the init request and the uploads go straight to the
-    // server, and the proxy sees nothing.
-    void environmentProxyIsNotUsed()
-    {
-        tsup::ProxyTrap proxy;
-        QVERIFY(proxy.listening());
-        UploadSetup setup(m_sim);
-        QVERIFY(setup.login());
-        setup.addRow(makeText(QStringLiteral("a.txt")));
-        QVERIFY(run(setup));
-        QCOMPARE(m_sim->requests().size(), 2);
-        QCOMPARE(uploadTypes(m_sim->requests()), QStringList({"ORIG_FILE"}));
-        QVERIFY(setup.failed.isEmpty());
-        QCoreApplication::processEvents();
-        QCOMPARE(proxy.connections(), 0);
     }
 
     void connectionDroppedOnAFile()
