@@ -355,31 +355,17 @@ QByteArray SimRsrcMonService::deepReply()
 
 QByteArray SimRsrcMonService::hugeReply(const QString &action)
 {
-    // `count` copies of `entry` as the elements of a JSON array.
-    const auto list = [](const QByteArray &entry) {
-        const int count = 1000000;
-        QByteArray out;
-        out.reserve(count * (entry.size() + 1) + 2);
-        out += '[';
-        for (int i = 0; i < count; ++i) {
-            if (i)
-                out += ',';
-            out += entry;
-        }
-        return out + ']';
-    };
+    // A JSON array of a million copies of `entry`.
+    const auto list = [](const QByteArray &entry) { return '[' + (entry + ',').repeated(999999) + entry + ']'; };
     const QByteArray chart = "\"x_axis\":{\"labels\":{\"labels\":" + list("0") +
                              "}},\"y_axis\":{\"max\":100},\"elements\":[{\"values\":" + list("10") + "}]";
-    QByteArray body;
     if (action == QLatin1String("init"))
-        body = "{\"success\":true,\"interfaces\":" + list("0") + ",\"volsID\":" + list("10") + "}";
-    else if (action == QLatin1String("netget"))
-        body = "{\"success\":true,\"net\":[{\"if_name\":\"eth0\",\"if_type\":\"lan\"," + chart + "}]}";
-    else if (action == QLatin1String("volget"))
-        body = "{\"success\":true,\"volsID\":" + list("10") + ",\"vols\":" + list("0") + "}";
-    else
-        body = "{\"success\":true," + chart + "}";
-    return body + '\n';
+        return "{\"success\":true,\"interfaces\":" + list("0") + ",\"volsID\":" + list("10") + "}\n";
+    if (action == QLatin1String("netget"))
+        return "{\"success\":true,\"net\":[{\"if_name\":\"eth0\",\"if_type\":\"lan\"," + chart + "}]}\n";
+    if (action == QLatin1String("volget"))
+        return "{\"success\":true,\"volsID\":" + list("10") + ",\"vols\":" + list("0") + "}\n";
+    return "{\"success\":true," + chart + "}\n";
 }
 
 QByteArray SimRsrcMonService::normalReply(const QString &action) const

@@ -28,6 +28,7 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QList>
+#include <QMap>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QObject>
@@ -341,31 +342,24 @@ public:
             }
         });
         m_server.listen(QHostAddress::LocalHost);
-        for (const char *name : s_names)
-            m_saved << qMakePair(qEnvironmentVariableIsSet(name), qgetenv(name));
         const QByteArray url = "http://127.0.0.1:" + QByteArray::number(m_server.serverPort());
-        qputenv("http_proxy", url);
-        qputenv("HTTP_PROXY", url);
-        qunsetenv("no_proxy");
-        qunsetenv("NO_PROXY");
+        for (const char *name : {"http_proxy", "HTTP_PROXY", "no_proxy", "NO_PROXY"}) {
+            m_saved.insert(name, qMakePair(qEnvironmentVariableIsSet(name), qgetenv(name)));
+            QByteArray(name).toLower() == "http_proxy" ? qputenv(name, url) : qunsetenv(name);
+        }
     }
     ~ProxyTrap()
     {
-        for (int i = 0; i < 4; ++i) {
-            if (m_saved.at(i).first)
-                qputenv(s_names[i], m_saved.at(i).second);
-            else
-                qunsetenv(s_names[i]);
-        }
+        for (auto it = m_saved.cbegin(); it != m_saved.cend(); ++it)
+            it->first ? qputenv(it.key(), it->second) : qunsetenv(it.key());
     }
     bool listening() const { return m_server.isListening(); }
     // Connections taken so far (the event loop must have run for late ones).
     int connections() const { return m_connections; }
 
 private:
-    static constexpr const char *s_names[4] = {"http_proxy", "HTTP_PROXY", "no_proxy", "NO_PROXY"};
     QTcpServer m_server;
-    QList<QPair<bool, QByteArray>> m_saved; // whether each was set, and to what
+    QMap<const char *, QPair<bool, QByteArray>> m_saved; // whether each was set, and to what
     int m_connections = 0;
 };
 
@@ -412,15 +406,14 @@ inline bool enterLoopbackNamespace(QString *why)
 inline bool addLoopbackAddress(const char *address)
 {
     const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return false;
     struct ifreq req;
     std::memset(&req, 0, sizeof(req));
     std::strncpy(req.ifr_name, "lo:1", IFNAMSIZ - 1);
     struct sockaddr_in *in = reinterpret_cast<struct sockaddr_in *>(&req.ifr_addr);
     in->sin_family = AF_INET;
-    const bool ok = inet_pton(AF_INET, address, &in->sin_addr) == 1 && ioctl(fd, SIOCSIFADDR, &req) == 0;
-    close(fd);
+    const bool ok = fd >= 0 && inet_pton(AF_INET, address, &in->sin_addr) == 1 && ioctl(fd, SIOCSIFADDR, &req) == 0;
+    if (fd >= 0)
+        close(fd);
     return ok;
 }
 

@@ -484,12 +484,7 @@ private slots:
     {
         const QStringList charts = {"cpuchart", "memget", "netget", "volget"};
         const QStringList actions = QStringList(charts) << "init";
-        const auto list = [](const QByteArray &entry, int count) {
-            QByteArray out = entry;
-            for (int i = 1; i < count; ++i)
-                out += ',' + entry;
-            return '[' + out + ']';
-        };
+        const auto list = [](const QByteArray &entry, int count) { return '[' + (entry + ',').repeated(count - 1) + entry + ']'; };
         QScopedPointer<CRsrcConnect> client(newClient());
         for (SimRsrcMonService::Fault fault : {SimRsrcMonService::FaultDeepNesting, SimRsrcMonService::FaultHugeCounts}) {
             for (const QString &action : actions)
@@ -497,8 +492,7 @@ private slots:
             QVERIFY(connectAndWaitInit(*client));
             QVERIFY(tickAndWait(*client, {1, 2, 3, 4}));
             QCOMPARE(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTING));
-            QCOMPARE(client->getItemCount(3), 0);
-            QCOMPARE(client->getItemCount(4), 0);
+            QCOMPARE(client->getItemCount(3) + client->getItemCount(4), 0);
             for (int k = 0; k <= 4; ++k)
                 QVERIFY2(client->getData(k).isNull(), qPrintable(QString::number(k)));
         }

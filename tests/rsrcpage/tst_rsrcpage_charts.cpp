@@ -522,14 +522,7 @@ private slots:
         QVERIFY(client);
         QPointer<CVorkWidgetPlotLine> eth0 = page.networkCharts().value("eth0");
         QVERIFY(eth0 && eth0->getPointCount() == 60);
-        custom("netget", NET_MIXED);
-        QVERIFY(pollUntil(page, client, [client] { return client->getData(3)["net"].size() == 4; }));
-        QVERIFY(eth0.isNull());
-        QCOMPARE(page.networkCharts().value("eth0")->getPointCount(), 4);
-        QVERIFY(!page.networkCharts().value("eth0")->isHidden());
-
-        // A 5 MB reply takes its time: each poll gets long to be answered, so that the client
-        // never counts a stall.
+        // A 5 MB reply takes its time: each poll gets long enough that the client never stalls.
         const auto poll = [&](const std::function<bool()> &done) {
             for (int round = 0; round < 3; ++round) {
                 pollClient(client);
@@ -542,8 +535,9 @@ private slots:
         };
         for (auto fault : {SimRsrcMonService::FaultHugeCounts, SimRsrcMonService::FaultDeepNesting}) {
             custom("netget", NET_MIXED);
-            QVERIFY(poll([client] { return client->getData(3).isMember("net"); }));
-            QVERIFY(!page.networkFrames().isEmpty());
+            QVERIFY(poll([client] { return client->getData(3)["net"].size() == 4; }));
+            QVERIFY(eth0.isNull());
+            QCOMPARE(page.networkCharts().value("eth0")->getPointCount(), 4);
             m_sim->setFault(QStringLiteral("cpuchart"), fault);
             m_sim->setFault(QStringLiteral("netget"), fault);
             QVERIFY(poll([client] { return client->getData(1).isNull() && client->getData(3).isNull(); }));
