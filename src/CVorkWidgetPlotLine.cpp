@@ -179,6 +179,22 @@ void CVorkWidgetPlotLine::createCurves()
     m_bCurvesCreated = true;
 }
 
+bool CVorkWidgetPlotLine::curvesMatch(int nCurves, int nPoints) const
+{
+    return !m_bCurvesCreated || (nCurves == m_nAllocCurves && nPoints == m_nAllocPoints);
+}
+
+void CVorkWidgetPlotLine::resetCurves()
+{
+    if (!m_bCurvesCreated)
+        return;
+    for (int c = 0; c < m_nAllocCurves; ++c) {
+        for (int i = 0; i < m_nAllocPoints; ++i)
+            m_ppValues[c][i] = 0.0;
+        m_ppCurves[c]->setTitle(QString(""));
+    }
+}
+
 QwtPlotCurve *CVorkWidgetPlotLine::curveAt(int nCurve) const
 {
     if (nCurve < 1 || !m_bCurvesCreated || m_ppCurves == nullptr || nCurve > m_nAllocCurves)

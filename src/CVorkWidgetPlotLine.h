@@ -41,6 +41,11 @@ public:
 
     bool getCurveSize() const;
     void createCurves();
+    // Whether the curves made by createCurves() are exactly `nCurves` curves of `nPoints` points;
+    // always true before they are made.
+    bool curvesMatch(int nCurves, int nPoints) const;
+    // Every sample back to 0 and every curve title empty, as createCurves() leaves them.
+    void resetCurves();
 
     void setValue(int nPoint, double dValue, int nCurve);
     void setCurveTitle(int nCurve, const QString &strTitle);

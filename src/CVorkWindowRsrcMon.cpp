@@ -841,10 +841,9 @@ void CVorkWindowRsrcMon::showNetChart(const QString &strName, const QString &str
                                       const Json::Value &chart, QStringList &names)
 {
     CQuenRsrcMonGrid *frame = m_mapNetGrids.value(strName, nullptr);
+    CVorkWidgetPlotLine *plot = m_mapNetPlots.value(strName, nullptr);
     if (frame) {
         names.removeOne(strName);
-        frame->removeWidget();
-        delete m_mapNetPlots.take(strName);
     } else {
         frame = new CQuenRsrcMonGrid(this);
         m_mapNetGrids.insert(strName, frame);
@@ -852,10 +851,25 @@ void CVorkWindowRsrcMon::showNetChart(const QString &strName, const QString &str
         m_blRelayout = true;
     }
 
-    // Made anew at every pass, so its curves are sized by this reply.
-    CVorkWidgetPlotLine *plot = new CVorkWidgetPlotLine;
-    m_mapNetPlots.insert(strName, plot);
-    plot->hide();
+    // The interface's chart is kept from pass to pass. Only a reply of another shape (curve or
+    // point count) gets a new one, whose curves are then sized by that reply; a kept chart
+    // starts from empty curves, as a new one would.
+    using VorkJson::member;
+    const Json::Value &elements = member(chart, "elements");
+    const int curves = hasMember(element(elements, 0), "values") ? arraySize(elements) : 0;
+    const int points = arraySize(member(member(member(chart, "x_axis"), "labels"), "labels")) - 1;
+    if (plot && !plot->curvesMatch(curves, points)) {
+        frame->removeWidget();
+        delete m_mapNetPlots.take(strName);
+        plot = nullptr;
+    }
+    if (plot) {
+        plot->resetCurves();
+    } else {
+        plot = new CVorkWidgetPlotLine;
+        m_mapNetPlots.insert(strName, plot);
+        plot->hide();
+    }
 
     const bool ok = fillPlotLine(chart, plot, frame);
     frame->setWidget(plot);

@@ -4,6 +4,8 @@
 #include <QDesktopServices>
 #include <QHostAddress>
 #include <QHostInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QUrl>
 #include <QUrlQuery>
@@ -90,6 +92,12 @@ QString networkErrorName(int code)
             return QString::fromLatin1(entry.name);
     }
     return QStringLiteral("reply_err_%1").arg(code);
+}
+
+void useDirectConnection(QNetworkAccessManager *manager)
+{
+    if (manager)
+        manager->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
 }
 
 bool resolveHostIPv4(uint32_t *out, const QString &host)

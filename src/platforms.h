@@ -9,6 +9,8 @@
 
 #include "fhost.h"
 
+class QNetworkAccessManager;
+
 // Dotted IPv4 text to a number. An empty text gives false and leaves `out` untouched; otherwise
 // the number is stored and the result is true, with 0 stored for a text that does not parse
 // (callers rely on that). Host order for the first, network order (as NASINFO keeps addresses)
@@ -27,6 +29,11 @@ QStringList getLocalMacList();
 
 // The name of a QNetworkReply::NetworkError code, or "reply_err_<code>" for any other code.
 QString networkErrorName(int code);
+
+// Sends every request of `manager` straight to its server, never through a proxy of the
+// environment (http_proxy) or the desktop session: the servers are on the local network, and a
+// proxy would learn their addresses and answer in their place.
+void useDirectConnection(QNetworkAccessManager *manager);
 
 // A host name or address to an IPv4 number in host order. An acceptable host address is taken
 // as it stands; anything else goes through a blocking name lookup that yields its first IPv4

@@ -136,6 +136,8 @@ CVorkFinderWindow::CVorkFinderWindow(QWidget *parent, CVorkNasinfoMap *pMap)
     connect(m_ptableviewFinder->horizontalHeader(), SIGNAL(sectionClicked(int)), this,
             SLOT(slotHeaderViewClicked()));
     m_pNetManager = new QNetworkAccessManager(this);
+    // The web-port test must reach the server itself: a proxy would answer for an unreachable one.
+    useDirectConnection(m_pNetManager);
     connect(m_pNetManager, SIGNAL(finished(QNetworkReply*)), this,
             SLOT(slotHttpReplyFinished(QNetworkReply*)));
 

@@ -22,7 +22,6 @@
 #include <QStandardItemModel>
 #include <QUrl>
 
-#include <json/reader.h>
 #include <json/value.h>
 
 const QString strJobFilePath = QStringLiteral("FILE_PATH");
@@ -131,24 +130,6 @@ int progressPartial(int index, int total)
 int progressAt(int index, int total)
 {
     return static_cast<int>(static_cast<double>(index) / total * 1000);
-}
-
-// The reply body read as JSON without its last byte (the server's line end). Whether the text
-// read as a whole document does not matter: the keys are read from whatever the reader produced.
-Json::Value parseReply(const QByteArray& body)
-{
-    Json::Value root;
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-#endif
-    Json::Reader reader;
-    const char* begin = body.constData();
-    reader.parse(begin, begin + body.size() - 1, root, false);
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
-    return root;
 }
 
 // A reply member read as text: a string as its UTF-8 text, a number or boolean in its written
@@ -683,6 +664,7 @@ QByteArray CUploadManager::uploadInitBody(const QByteArray& boundary, const QByt
 void CUploadManager::sendUploadInitRequest(const QList<UploadJob>& jobs)
 {
     QNetworkAccessManager manager;
+    useDirectConnection(&manager);
 
     const QByteArray boundary = "updbdry--" +
                                 QDateTime::currentDateTime().toString(Qt::ISODate).toLatin1() +
@@ -715,8 +697,8 @@ void CUploadManager::slotUploadInitRequestFinished()
             VORK_DEBUG_STR(DebugSource, "QString(baBody).toLocal8Bit().constData()", QString::fromUtf8(body));
             strError = QLatin1String(InitUnknownError);
         } else {
-            const Json::Value root = parseReply(body);
-            if (VorkJson::truth(VorkJson::member(root, "success"))) {
+            const Json::Value root = VorkJson::readReplyBody(body);
+            if (VorkJson::succeeded(root)) {
                 insertPaths(root, "duplicated_files", &m_hashDuplicatedFiles);
                 insertPaths(root, "no_privilege_files", &m_hashNoPrivilegeFiles);
             } else {
@@ -735,6 +717,7 @@ void CUploadManager::slotUploadInitRequestFinished()
 void CUploadManager::uploadFile(bool isLastJob)
 {
     QNetworkAccessManager manager;
+    useDirectConnection(&manager);
     const QUrl url(m_pConfig->getBaseUrl() + QLatin1String(FileUploadScript));
     const int count = m_pParts->size();
 
@@ -816,8 +799,8 @@ void CUploadManager::slotFileUploadRequestFinished()
             VORK_DEBUG_STR(DebugSource, "QString(baBody).toLocal8Bit().constData()", QString::fromUtf8(body));
             strError = getString(411).arg(QStringLiteral("ret_err"));
         } else {
-            const Json::Value root = parseReply(body);
-            if (!VorkJson::truth(VorkJson::member(root, "success"))) {
+            const Json::Value root = VorkJson::readReplyBody(body);
+            if (!VorkJson::succeeded(root)) {
                 QString message = replyText(VorkJson::member(root, "err_msg"), QLatin1String(UploadDefaultError));
                 if (message == QLatin1String("no_privilege")) {
                     strError = getString(464);

@@ -9,7 +9,6 @@
 #include <QTreeWidgetItem>
 #include <QUrl>
 
-#include <json/reader.h>
 #include <json/value.h>
 #include <json/writer.h>
 
@@ -32,26 +31,6 @@ const char kFormContentType[] = "application/x-www-form-urlencoded";
 // The reasons the list replies name when they name none (spelled as the application has them).
 const char kListDefaultError[] = "server default errror";
 const char kCreateDefaultError[] = "server default error";
-
-// The reply body read as JSON without its last byte (the line end the scripts print). The
-// reader's verdict is not asked: whatever members were read are used.
-Json::Value parseReply(const QByteArray &body)
-{
-    Json::Value root;
-    if (body.isEmpty())
-        return root;
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-#endif
-    Json::Reader reader;
-    const char *begin = body.constData();
-    reader.parse(begin, begin + body.size() - 1, root, false);
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
-    return root;
-}
 
 // A truth value of the reply. A boolean or a number as the JSON library reads it; an absent or
 // null member, or one of another type (reading it as a truth value would throw), gives
@@ -122,6 +101,8 @@ CVorkDialogUpdDirSelection::CVorkDialogUpdDirSelection(QWidget *parent, QNetwork
 {
     setupUi(this);
     languageChange();
+    // The page's manager already goes direct; a manager handed in by anyone else is made to.
+    useDirectConnection(m_pNetworkManager);
 
     m_pbtnCreateAlbum->setEnabled(false);
     m_pbtnbxDialogBtnBox->button(QDialogButtonBox::Ok)->setEnabled(false);
@@ -259,8 +240,8 @@ void CVorkDialogUpdDirSelection::slotGetUpdAlbumLstRequestFinished()
                        QString::fromLatin1(baDocument.constData()));
         message = getString(IDS_PHOTO_ERR_SERVER_UNKNOWN_ERROR).arg(QStringLiteral("ret_err"));
     } else {
-        const Json::Value root = parseReply(baDocument);
-        if (boolMember(root, "success", false)) {
+        const Json::Value root = VorkJson::readReplyBody(baDocument);
+        if (VorkJson::succeeded(root)) {
             m_bIsAdmin = boolMember(root, "is_admin", false);
             QTreeWidgetItem *rootItem = m_ptrewServerDirTree->topLevelItem(0);
             QHash<QString, QTreeWidgetItem *> made;
@@ -322,8 +303,8 @@ void CVorkDialogUpdDirSelection::slotGetSubAlbumLstRequestFinished()
                        QString::fromLatin1(baDocument.constData()));
         message = getString(IDS_PHOTO_ERR_SERVER_UNKNOWN_ERROR).arg(QStringLiteral("ret_err"));
     } else {
-        const Json::Value root = parseReply(baDocument);
-        if (boolMember(root, "success", false)) {
+        const Json::Value root = VorkJson::readReplyBody(baDocument);
+        if (VorkJson::succeeded(root)) {
             const QString path = item ? itemPath(item) : QString();
             // A second answer for an album that is already filled adds nothing.
             if (item && !m_hashLoadedAlbums.contains(path)) {
@@ -377,8 +358,8 @@ void CVorkDialogUpdDirSelection::slotCreateAlbumRequestFinished()
                        QString::fromLatin1(baDocument.constData()));
         message = getString(IDS_PHOTO_ERR_SERVER_UNKNOWN_ERROR).arg(QStringLiteral("ret_err"));
     } else {
-        const Json::Value root = parseReply(baDocument);
-        if (!boolMember(root, "success", false)) {
+        const Json::Value root = VorkJson::readReplyBody(baDocument);
+        if (!VorkJson::succeeded(root)) {
             const QString strServerRet = textMember(root, "err_msg", QLatin1String(kCreateDefaultError));
             const QString badName = QStringLiteral("bad_dir_name_");
             if (strServerRet == QLatin1String("no_privilege")) {

@@ -22,7 +22,6 @@
 #include <QTreeWidgetItem>
 #include <QUrlQuery>
 
-#include <json/reader.h>
 #include <json/value.h>
 
 #include "CPhotoUploadConfig.h"
@@ -51,26 +50,6 @@ const char kFormContentType[] = "application/x-www-form-urlencoded";
 QByteArray encodeFormValue(const QString &text)
 {
     return QUrl::toPercentEncoding(text);
-}
-
-// The reply body read as JSON without its last byte (the line end the scripts print). The
-// reader's verdict is not asked: members read before a parse stop are used.
-Json::Value parseLoginReply(const QByteArray &body)
-{
-    Json::Value root;
-    if (body.isEmpty())
-        return root;
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-#endif
-    Json::Reader reader;
-    const char *begin = body.constData();
-    reader.parse(begin, begin + body.size() - 1, root, false);
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
-    return root;
 }
 
 // The login's reason: "success" as text. A string as it stands, a boolean or number in its
@@ -140,6 +119,7 @@ CVorkWindowPhotoUpload::CVorkWindowPhotoUpload(QWidget *parent)
     // No parent: the manager lives exactly as long as the page and is never replaced, so its
     // cookie store keeps the session for every later request.
     m_pNetworkManager = new QNetworkAccessManager;
+    useDirectConnection(m_pNetworkManager);
 
     initFileTableHeader();
     m_ptblwFileListTable->horizontalHeader()->hide();
@@ -573,9 +553,8 @@ void CVorkWindowPhotoUpload::slotLoginRequestFinished()
         else
             message = getString(IDS_PHOTO_ERR_LOGIN_SERVER_ERROR);
     } else {
-        const Json::Value root = parseLoginReply(body);
-        const Json::Value &success = VorkJson::member(root, "success");
-        const bool succeeded = success.isBool() && success.asBool();
+        const Json::Value root = VorkJson::readReplyBody(body);
+        const bool succeeded = VorkJson::succeeded(root);
         const bool runPhoto = VorkJson::truth(VorkJson::member(root, "run_photo"));
         const bool hasRoot = VorkJson::truth(VorkJson::member(root, "has_photo_root_path"));
         const bool notPhotoUser = VorkJson::truth(VorkJson::member(root, "not_photo_user"));

@@ -4,18 +4,7 @@
 #include <QMutexLocker>
 #include <QTimer>
 #include <QUrl>
-
-// The classic reader is kept on purpose: it parses straight into the stored value and leaves
-// what it had read there when a reply turns out malformed. Newer library versions mark it
-// deprecated.
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-#endif
-#include <json/reader.h>
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
+#include <algorithm>
 
 #include "CRsrcConfig.h"
 #include "CRsrcHttp.h"
@@ -37,6 +26,42 @@ const int s_rgStatusStrings[] = {
 };
 
 const char *const MIN_SERVER_VERSION = "2.2";
+
+// Whether `value` holds at most `max` elements or members (a plain value holds none).
+bool countWithin(const Json::Value &value, int max)
+{
+    return value.size() <= static_cast<Json::ArrayIndex>(max);
+}
+
+// A reply's text for the debug log; one beyond the size bound only by its beginning.
+QString debugText(const QByteArray &body)
+{
+    return QString::fromUtf8(body.size() > VorkJson::MAX_REPLY_BYTES ? body.left(4096) : body);
+}
+
+// Whether a line chart's axis labels, curves and samples stay within the bounds.
+bool lineChartWithin(const Json::Value &chart)
+{
+    using VorkJson::member;
+    if (!countWithin(member(member(member(chart, "x_axis"), "labels"), "labels"),
+                     CRsrcConnect::MAX_CHART_POINTS + 1))
+        return false;
+    const Json::Value &elements = member(chart, "elements");
+    if (!countWithin(elements, CRsrcConnect::MAX_CHART_CURVES))
+        return false;
+    for (Json::ArrayIndex i = 0; elements.isArray() && i < elements.size(); ++i) {
+        if (!countWithin(member(elements[i], "values"), CRsrcConnect::MAX_CHART_POINTS + 1))
+            return false;
+    }
+    return true;
+}
+
+// An "init" count of links: absent or not a number counts 0; within 0 and the bound, or -1.
+int linkCount(const Json::Value &reply, const char *key)
+{
+    const int count = VorkJson::toInt(VorkJson::member(reply, key));
+    return count >= 0 && count <= CRsrcConnect::MAX_INTERFACES ? count : -1;
+}
 
 } // namespace
 
@@ -283,6 +308,56 @@ void CRsrcConnect::slotHttpDataReady(int id, bool error)
     handleReply(idxType, body);
 }
 
+bool CRsrcConnect::withinBounds(int type, const Json::Value &reply)
+{
+    using VorkJson::member;
+    switch (type) {
+    case CGI_INIT: {
+        const int lan = linkCount(reply, "lanNum");
+        const int ppp = linkCount(reply, "pppNum");
+        return countWithin(member(reply, "interfaces"), MAX_INTERFACES) &&
+               countWithin(member(reply, "volsID"), MAX_VOLUMES) && lan >= 0 && ppp >= 0 &&
+               lan + ppp <= MAX_INTERFACES;
+    }
+    case CGI_CPUCHART:
+    case CGI_MEMGET:
+        return lineChartWithin(reply);
+    case CGI_NETGET: {
+        int entries = 0;
+        for (const char *key : {"net", "lan", "pppoe"}) {
+            const Json::Value &list = member(reply, key);
+            if (!list.isArray())
+                continue;
+            entries += static_cast<int>(std::min<Json::ArrayIndex>(list.size(), MAX_INTERFACES + 1));
+            if (entries > MAX_INTERFACES)
+                return false;
+            for (Json::ArrayIndex i = 0; i < list.size(); ++i) {
+                if (!lineChartWithin(list[i]))
+                    return false;
+            }
+        }
+        return true;
+    }
+    case CGI_VOLGET: {
+        const Json::Value &vols = member(reply, "vols");
+        if (!countWithin(vols, MAX_VOLUMES) || !countWithin(member(reply, "volsID"), MAX_VOLUMES))
+            return false;
+        for (Json::ArrayIndex i = 0; vols.isArray() && i < vols.size(); ++i) {
+            const Json::Value &elements = member(vols[i], "elements");
+            if (!countWithin(elements, MAX_CHART_CURVES))
+                return false;
+            for (Json::ArrayIndex k = 0; elements.isArray() && k < elements.size(); ++k) {
+                if (!countWithin(member(elements[k], "values"), MAX_CHART_CURVES))
+                    return false;
+            }
+        }
+        return true;
+    }
+    default:
+        return true;
+    }
+}
+
 void CRsrcConnect::handleReply(int idxType, const QByteArray &body)
 {
     if (!m_pValue[idxType])
@@ -291,24 +366,21 @@ void CRsrcConnect::handleReply(int idxType, const QByteArray &body)
     QMutexLocker locker(m_pMutex[idxType]);
     Json::Value &value = *m_pValue[idxType];
 
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-#endif
-    Json::Reader reader;
     // The reply's last byte (the server's line break) is never part of the document.
     const char *begin = body.constData();
-    const bool parsed = reader.parse(begin, begin + body.size() - 1, value, true);
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
-
-    if (!parsed) {
-        VORK_DEBUG_STR(DEBUG_SOURCE, "strDocument", QString::fromUtf8(body));
+    if (!VorkJson::parse(begin, begin + body.size() - 1, value, true)) {
+        VORK_DEBUG_STR(DEBUG_SOURCE, "strDocument", debugText(body));
         m_iPendingId[idxType] = 0;
         return;
     }
-    if (!VorkJson::truth(VorkJson::member(value, "success"))) {
+    if (!withinBounds(idxType, value)) {
+        // Counts no server gives are a malformed reply; nothing of it is kept for the charts.
+        VORK_DEBUG_STR(DEBUG_SOURCE, "strDocument beyond bounds", QString::fromUtf8(body.left(4096)));
+        value = Json::Value();
+        m_iPendingId[idxType] = 0;
+        return;
+    }
+    if (!VorkJson::succeeded(value)) {
         VORK_DEBUG_STR(DEBUG_SOURCE, "strDocument", QString::fromUtf8(body));
         doDisconnect(RSRC_STAT_AUTH_FAILED);
         m_iPendingId[idxType] = 0;
@@ -322,12 +394,7 @@ void CRsrcConnect::handleReply(int idxType, const QByteArray &body)
         } else {
             // Older servers count wired and PPPoE links apart; a count that is not a number
             // counts as none.
-            int count = 0;
-            if (value.isMember("lanNum"))
-                count += VorkJson::toInt(value["lanNum"]);
-            if (value.isMember("pppNum"))
-                count += VorkJson::toInt(value["pppNum"]);
-            m_iInterfaceCount = count;
+            m_iInterfaceCount = linkCount(value, "lanNum") + linkCount(value, "pppNum");
         }
         if (value.isMember("volsID"))
             m_iVolumeCount = static_cast<int>(value["volsID"].size());

@@ -51,6 +51,17 @@ public:
     // Action names of the request kinds, indexed by CGI_TYPE.
     static const char *const rgstrCGIPost[CGI_TYPE_COUNT];
 
+    // Bounds of the counts a reply may carry, far above any real server: network entries of
+    // "init" and "netget" together, volumes of "init" and "volget", samples of one line chart
+    // (which has one axis label more), curves of one line chart and slices of one volume. A
+    // reply beyond one is malformed and is not kept.
+    static const int MAX_INTERFACES = 64;
+    static const int MAX_VOLUMES = 64;
+    static const int MAX_CHART_POINTS = 1000;
+    static const int MAX_CHART_CURVES = 16;
+    // Whether a parsed reply of kind `type` stays within the bounds.
+    static bool withinBounds(int type, const Json::Value &reply);
+
     // `config` stays owned by the caller (the page).
     CRsrcConnect(QObject *parent, CRsrcConfig *config);
     ~CRsrcConnect() override;

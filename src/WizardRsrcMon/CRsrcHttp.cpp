@@ -4,13 +4,14 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QNetworkAccessManager>
-#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QUrl>
 #include <QVector>
 #include <algorithm>
 #include <climits>
+
+#include "platforms.h"
 
 namespace {
 
@@ -31,8 +32,7 @@ QNetworkAccessManager *sharedManager()
     static QPointer<QNetworkAccessManager> s_manager;
     if (!s_manager) {
         s_manager = new QNetworkAccessManager(QCoreApplication::instance());
-        // The server is reached directly, never through a proxy of the desktop session.
-        s_manager->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+        useDirectConnection(s_manager);
     }
     return s_manager;
 }

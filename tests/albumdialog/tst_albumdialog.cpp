@@ -314,6 +314,9 @@ private slots:
                                        << QStringLiteral("Unknown server error. (Error Code:{})") << false << false;
         QTest::newRow("session lost") << "errmsg session_lost" << getString(IDS_PHOTO_ERR_SESSION_LOST) << true
                                       << true;
+        QTest::newRow("nested 2000 deep") << "deep"
+                                          << QStringLiteral("Unknown server error. (Error Code:server default errror)")
+                                          << false << false;
     }
 
     void listFailures()
@@ -440,6 +443,8 @@ private slots:
                                    << QStringLiteral("Unknown server error. (Error Code:server default errror)");
         QTest::newRow("names not a list") << "json {\"success\":true,\"sub_albums\":\"e\"}" << QString();
         QTest::newRow("session lost") << "errmsg session_lost" << getString(IDS_PHOTO_ERR_SESSION_LOST);
+        QTest::newRow("nested 2000 deep") << "deep"
+                                          << QStringLiteral("Unknown server error. (Error Code:server default errror)");
     }
 
     void subAlbumFailures()
@@ -625,6 +630,10 @@ private slots:
                                        << QStringLiteral("Unknown server error. (Error Code:12)");
         QTest::newRow("not an object") << "json {\"success" << QStringLiteral("Unknown server error. (Error Code:server default error)");
         QTest::newRow("session lost") << "errmsg session_lost" << getString(IDS_PHOTO_ERR_SESSION_LOST);
+        QTest::newRow("success text false") << "json {\"success\":\"false\",\"duplicate_folder\":false}"
+                                            << QStringLiteral("Unknown server error. (Error Code:server default error)");
+        QTest::newRow("nested 2000 deep") << "deep"
+                                          << QStringLiteral("Unknown server error. (Error Code:server default error)");
     }
 
     void createReplies()

@@ -292,6 +292,12 @@ void SimRsrcMonService::handleRequest(QTcpSocket *socket, const Request &request
     case FaultSuccessFalse:
         sendReply(socket, 200, "OK", "text/plain", "{\"success\":false}\n");
         return;
+    case FaultDeepNesting:
+        sendReply(socket, 200, "OK", "text/plain", deepReply());
+        return;
+    case FaultHugeCounts:
+        sendReply(socket, 200, "OK", "text/plain", hugeReply(action));
+        return;
     default:
         break;
     }
@@ -339,6 +345,27 @@ void SimRsrcMonService::sendReply(QTcpSocket *socket, int status, const char *re
     reply += "Connection: keep-alive\r\n\r\n";
     reply += body;
     socket->write(reply);
+}
+
+QByteArray SimRsrcMonService::deepReply()
+{
+    const int depth = 2000;
+    return "{\"success\":true,\"x\":" + QByteArray(depth, '[') + QByteArray(depth, ']') + "}\n";
+}
+
+QByteArray SimRsrcMonService::hugeReply(const QString &action)
+{
+    // A JSON array of a million copies of `entry`.
+    const auto list = [](const QByteArray &entry) { return '[' + (entry + ',').repeated(999999) + entry + ']'; };
+    const QByteArray chart = "\"x_axis\":{\"labels\":{\"labels\":" + list("0") +
+                             "}},\"y_axis\":{\"max\":100},\"elements\":[{\"values\":" + list("10") + "}]";
+    if (action == QLatin1String("init"))
+        return "{\"success\":true,\"interfaces\":" + list("0") + ",\"volsID\":" + list("10") + "}\n";
+    if (action == QLatin1String("netget"))
+        return "{\"success\":true,\"net\":[{\"if_name\":\"eth0\",\"if_type\":\"lan\"," + chart + "}]}\n";
+    if (action == QLatin1String("volget"))
+        return "{\"success\":true,\"volsID\":" + list("10") + ",\"vols\":" + list("0") + "}\n";
+    return "{\"success\":true," + chart + "}\n";
 }
 
 QByteArray SimRsrcMonService::normalReply(const QString &action) const

@@ -43,7 +43,9 @@ public:
         FaultNoTrailingByte, // the normal reply without its final "\n"
         FaultMalformed,      // a body that starts with "{" but is no JSON
         FaultSuccessFalse,   // {"success":false} whatever the account
-        FaultCustomBody      // 200 with the body given to setCustomBody
+        FaultCustomBody,     // 200 with the body given to setCustomBody
+        FaultDeepNesting,    // {"success":true,"x":...} with arrays nested 2000 deep
+        FaultHugeCounts      // a reply of about 5 MB whose arrays hold 10^6 entries each
     };
 
     // How "init" counts the network interfaces.
@@ -110,6 +112,11 @@ public:
 
     // The normal reply of an action (without the final "\n").
     QByteArray normalReply(const QString &action) const;
+    // The replies of FaultDeepNesting and FaultHugeCounts (with the final "\n"). The huge ones:
+    // "init" 10^6 interfaces and volume numbers; "cpuchart", "memget" and the one "netget"
+    // interface eth0 10^6 axis labels and a curve of 10^6 samples; "volget" 10^6 volumes.
+    static QByteArray deepReply();
+    static QByteArray hugeReply(const QString &action);
 
 signals:
     // A request was read and logged (requests().last()); emitted before it is answered.

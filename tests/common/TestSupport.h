@@ -9,9 +9,11 @@
 //     finder's status text of a server (statusCell);
 //   - typing over a line edit (retype) and running a dialog modally under a script (runModal);
 //   - a catcher for the addresses QDesktopServices would hand to the browser (UrlCatcher);
+//   - an HTTP proxy named by the environment that counts who comes to it (ProxyTrap);
 //   - the simulated install service's log of a unit's commands (installLog);
 //   - the program's names (setProgramNames), a network namespace of the process's own holding
-//     only loopback (enterLoopbackNamespace), and the entry points of tests that run in such a
+//     only loopback (enterLoopbackNamespace) and a further address on its loopback
+//     (addLoopbackAddress), and the entry points of tests that run in such a
 //     namespace (runInLoopbackNamespace, LOOPBACK_TEST_MAIN) or inside the namespace bed
 //     (runInBed, GUI_BED_TEST_MAIN).
 //
@@ -26,11 +28,14 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QList>
+#include <QMap>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -42,7 +47,9 @@
 #include <functional>
 #include <thread>
 
+#include <arpa/inet.h>
 #include <net/if.h>
+#include <netinet/in.h>
 #include <sched.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
@@ -319,6 +326,43 @@ private:
     QString m_scheme;
 };
 
+// An HTTP proxy on loopback that the environment names while it lives (http_proxy and HTTP_PROXY
+// set to it, no_proxy and NO_PROXY cleared; all four restored at the end). It counts the
+// connections made to it and closes each at once, so a client that uses it fails quickly.
+class ProxyTrap
+{
+public:
+    ProxyTrap()
+    {
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+                ++m_connections;
+                socket->abort();
+                socket->deleteLater();
+            }
+        });
+        m_server.listen(QHostAddress::LocalHost);
+        const QByteArray url = "http://127.0.0.1:" + QByteArray::number(m_server.serverPort());
+        for (const char *name : {"http_proxy", "HTTP_PROXY", "no_proxy", "NO_PROXY"}) {
+            m_saved.insert(name, qMakePair(qEnvironmentVariableIsSet(name), qgetenv(name)));
+            QByteArray(name).toLower() == "http_proxy" ? qputenv(name, url) : qunsetenv(name);
+        }
+    }
+    ~ProxyTrap()
+    {
+        for (auto it = m_saved.cbegin(); it != m_saved.cend(); ++it)
+            it->first ? qputenv(it.key(), it->second) : qunsetenv(it.key());
+    }
+    bool listening() const { return m_server.isListening(); }
+    // Connections taken so far (the event loop must have run for late ones).
+    int connections() const { return m_connections; }
+
+private:
+    QTcpServer m_server;
+    QMap<const char *, QPair<bool, QByteArray>> m_saved; // whether each was set, and to what
+    int m_connections = 0;
+};
+
 // Brings loopback up in the process's network namespace.
 inline bool bringLoopbackUp()
 {
@@ -354,6 +398,23 @@ inline bool enterLoopbackNamespace(QString *why)
         return false;
     }
     return true;
+}
+
+// Gives loopback a further IPv4 address (as the alias "lo:1"): one that Qt does not take for
+// loopback, so that a server listening on it is reached as any server on the network would be.
+// Only inside a network namespace of the process's own (enterLoopbackNamespace).
+inline bool addLoopbackAddress(const char *address)
+{
+    const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    struct ifreq req;
+    std::memset(&req, 0, sizeof(req));
+    std::strncpy(req.ifr_name, "lo:1", IFNAMSIZ - 1);
+    struct sockaddr_in *in = reinterpret_cast<struct sockaddr_in *>(&req.ifr_addr);
+    in->sin_family = AF_INET;
+    const bool ok = fd >= 0 && inet_pton(AF_INET, address, &in->sin_addr) == 1 && ioctl(fd, SIOCSIFADDR, &req) == 0;
+    if (fd >= 0)
+        close(fd);
+    return ok;
 }
 
 // The program's organisation and application names, under which it keeps its settings.

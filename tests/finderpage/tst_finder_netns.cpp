@@ -3,7 +3,7 @@
 // responder on its web port (one answers when told, one never, one has no host at its
 // address). The table fills live, Ready units pass through "Getting connection status...",
 // the lone unconfigured unit is connected once, and an unsolicited answer between searches
-// updates its row in place.
+// updates its row in place. An HTTP proxy named by the environment is never used.
 #include <QDir>
 #include <QImage>
 #include <QSettings>
@@ -69,6 +69,8 @@ class TestFinderNetns : public QObject
     CQuenWOL *m_wol = nullptr;
     CVorkFinderWindow *m_page = nullptr;
     tsup::LogCapture *m_log = nullptr;
+    // The desktop's proxy: the web-port tests must go past it, straight to each unit.
+    tsup::ProxyTrap *m_proxy = nullptr;
 
     QString status(const char *mac) { return cellText(*m_page, QString::fromLatin1(mac), CVorkNasinfoModel::COL_STATUS); }
 
@@ -82,6 +84,8 @@ private slots:
             QCOMPARE(bed::ipServer({"addr", "add", a, "dev", "vs0"}), 0);
 
         m_log = new tsup::LogCapture;
+        m_proxy = new tsup::ProxyTrap;
+        QVERIFY(m_proxy->listening());
         qRegisterMetaType<NASINFO>("NASINFO");
         CFindHostUDP::addRecvPktType(FHOST_PKT_ALL);
         m_thread = new CFindHostUDP(nullptr, -1, 9999, QStringLiteral("0.0.0.0"));
@@ -117,6 +121,8 @@ private slots:
         }
         delete m_log;
         m_log = nullptr;
+        delete m_proxy;
+        m_proxy = nullptr;
     }
 
     void searchFillsTheTable()
@@ -193,6 +199,7 @@ private slots:
         QCOMPARE(gone.size(), 1);
         QVERIFY2(gone[0].contains(QLatin1String("has error (99)")), qPrintable(gone[0]));
         QVERIFY(m_log->matching(QStringLiteral("Fail to test connection for [VarnestorGone]")).isEmpty());
+        QCOMPARE(m_proxy->connections(), 0);
 
         watcher.stop();
         QCOMPARE(watcher.boxes.size(), 0);
@@ -230,6 +237,7 @@ private slots:
         // The silent web page answers at last: its late reply still sets the result.
         QCOMPARE(m_sim.command(QStringLiteral("web release %1").arg(MAC_SLOW)), QStringLiteral("ok 1"));
         QVERIFY(waitFor([&] { return status(MAC_SLOW) == QLatin1String("Ready"); }, 5000));
+        QCOMPARE(m_proxy->connections(), 0);
     }
 };
 

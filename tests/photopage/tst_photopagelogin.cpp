@@ -52,6 +52,8 @@ const QByteArray Scenario = R"({"accounts":{
     "oddobject":{"login":"answer","answer":{"success":{"x":1},"run_photo":"yes","not_photo_user":[1]}},
     "oddnumber":{"login":"answer","answer":{"success":7,"run_photo":1}},
     "oddnull":{"login":"answer","answer":{"success":null,"run_photo":true}},
+    "textfalse":{"login":"answer","answer":{"success":"false","run_photo":true,"has_photo_root_path":true}},
+    "textone":{"login":"answer","answer":{"success":"1","run_photo":true,"has_photo_root_path":true}},
     "\u00e9 b":{"password":"p&=\u00e4 +"}
   },
   "albums":[{"path":"Trip","writers":["bob"]}]})";
@@ -233,11 +235,15 @@ private slots:
         QTest::newRow("10 no privilege") << "nopriv" << false << "You are not authorized to use this service.";
         QTest::newRow("11 refused") << "refused" << false << invalid;
         QTest::newRow("11 wrong password") << "bob" << true << invalid;
-        QTest::newRow("11 text true is no success") << "texttrue" << false << invalid;
+        // "success" holds only for true, a nonzero number, "true" or "1".
+        QTest::newRow("6 text true is a success") << "texttrue" << false << logged;
+        QTest::newRow("6 text 1 is a success") << "textone" << false << logged;
+        QTest::newRow("11 text false is no success") << "textfalse" << false << invalid;
         QTest::newRow("11 success an array") << "oddarray" << false << invalid;
         QTest::newRow("9 odd member types read without failing") << "oddobject" << false
                                                                   << "oddobject is not a valid Imagrove user account.";
-        QTest::newRow("11 success a number") << "oddnumber" << false << invalid;
+        QTest::newRow("5 success a number, no photo root") << "oddnumber" << false
+            << "The photo shared folder is not found. Please make sure the photo shared folder exists before uploading.";
         QTest::newRow("11 success null") << "oddnull" << false << invalid;
     }
 
@@ -274,6 +280,21 @@ private slots:
             QVERIFY(page.m_pactConnect->isEnabled());
         }
         QVERIFY(m_driver.boxes.isEmpty());
+    }
+
+    // A reply nested 2000 deep is read as one without members (row 7 for a user), and the
+    // page goes on: the next login succeeds.
+    void deepReplyIsReadAsEmpty()
+    {
+        storeProfile(QStringLiteral("Case"), port(), QStringLiteral("bob"), QStringLiteral("pw"));
+        CVorkWindowPhotoUpload page;
+        QCOMPARE(m_sim.command(QStringLiteral("photo fault login.php * 1 deep")), QStringLiteral("ok"));
+        select(page, QStringLiteral("case"));
+        QVERIFY(waitForOutcome(page));
+        QCOMPARE(outcome(page), getString(IDS_ERR_AUTH_PHOTO_NOT_RUN));
+        page.m_pactConnect->trigger();
+        QVERIFY(waitForOutcome(page));
+        QCOMPARE(outcome(page), QString::fromLatin1(LoggedIn));
     }
 
     // Row 2: any other network error names itself. A port nobody listens on refuses the

@@ -2,8 +2,9 @@
 // with the real worker and Debian's ImageMagick and ffmpeg placed beside the test binary: the
 // options in the settings, the destination from the album chooser, the start checks, whole runs
 // with the result box, the progress bar and its timer, the thumbnail, cancel, a second start right
-// after a cancel, and the clean-up at close. The process has a temporary folder of its own
-// (TMPDIR), so no other test shares the work folder.
+// after a cancel, the clean-up at close, and a whole session past an environment proxy. The
+// process has a temporary folder of its own (TMPDIR), so no other test shares the work folder,
+// and, when it can, a network namespace of its own whose loopback also holds 198.18.0.1.
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -34,6 +35,7 @@
 #include "CVorkWindowPhotoUpload.h"
 #include "SimPhotoServer.h"
 #include "StringTable.h"
+#include "TestSupport.h"
 #include "ToolBench.h"
 #include "platforms.h"
 
@@ -43,6 +45,10 @@ const int WAIT_MS = 10000;
 // A whole run converts every photo with the real tools, under the sanitizers too.
 const int RUN_MS = 240000;
 const char UploadScript[] = "/photo/include/vork_file_upload.php";
+
+// Whether the process has a network namespace of its own with 198.18.0.1 on its loopback.
+bool g_ownNetwork = false;
+const char OtherAddress[] = "198.18.0.1";
 
 const QByteArray Scenario = R"({"accounts":{"admin":{"admin":true},"bob":{}},
   "albums":[{"path":"Trip","writers":["bob"]},{"path":"Trip/Day 1","writers":["bob"]}]})";
@@ -236,9 +242,10 @@ private:
     }
 
     // A page logged in to the simulated application with a stored profile of `account`.
-    std::unique_ptr<CVorkWindowPhotoUpload> loggedIn(const QString &account)
+    std::unique_ptr<CVorkWindowPhotoUpload> loggedIn(const QString &account, const QString &host = QStringLiteral("127.0.0.1"),
+                                                     int port = 0)
     {
-        CPhotoUploadConfig profile(m_sim.port(), true, QStringLiteral("p"), QStringLiteral("127.0.0.1"),
+        CPhotoUploadConfig profile(port ? port : m_sim.port(), true, QStringLiteral("p"), host,
                                    scrambleEncodeString(QStringLiteral("pw")), account, false, QString());
         profile.save(QStringLiteral("PhotoUploader/RegisteredHosts/"));
         std::unique_ptr<CVorkWindowPhotoUpload> page(new CVorkWindowPhotoUpload);
@@ -399,6 +406,36 @@ private slots:
         const QList<QJsonObject> sent = puts(QStringLiteral("ORIG_FILE"));
         QCOMPARE(sent.size(), 1);
         QCOMPARE(SimPhotoServer::header(sent.at(0), QStringLiteral("X-DUPLICATE")), header);
+    }
+
+    // With a proxy in the environment, the login, the album chooser and the upload all go
+    // straight to a server at an address that is not loopback (Qt never proxies loopback), and
+    // the proxy sees nothing.
+    void environmentProxyIsNotUsed()
+    {
+        if (!g_ownNetwork)
+            QSKIP("no network namespace of the test's own holding a second address");
+        SimPhotoServer remote{QStringLiteral(VORK_SIMSERVER_BIN)};
+        QString error;
+        const QByteArray scenario = QByteArray("{\"address\":\"") + OtherAddress +
+                                    "\",\"accounts\":{\"bob\":{}},\"albums\":[{\"path\":\"Trip\",\"writers\":[\"bob\"]}]}";
+        QVERIFY2(remote.start(&error, scenario), qPrintable(error));
+        tsup::ProxyTrap proxy;
+        QVERIFY(proxy.listening());
+        std::unique_ptr<CVorkWindowPhotoUpload> page = loggedIn(QStringLiteral("bob"), QLatin1String(OtherAddress), remote.port());
+        QVERIFY(page);
+        m_answerer.dirAction = [](CVorkDialogUpdDirSelection &chooser) {
+            QTreeWidgetItem *trip = childNamed(chooser.m_ptrewServerDirTree->topLevelItem(0), QStringLiteral("Trip"));
+            QVERIFY(trip);
+            chooser.m_ptrewServerDirTree->setCurrentItem(trip);
+            chooser.m_pbtnbxDialogBtnBox->button(QDialogButtonBox::Ok)->click();
+        };
+        page->m_pbtnUploadDirSelect->click();
+        QCOMPARE(page->m_ptextedtUploadRootPath->text(), QStringLiteral("/photo/Trip"));
+        QVERIFY(runUpload(*page, QStringLiteral("/photo/Trip"), {media(QStringLiteral("p0.jpg"))}));
+        // The photo itself goes last, after its thumbnails.
+        QCOMPARE(remote.files().last().toObject().value(QStringLiteral("name")).toString(), QStringLiteral("p0.jpg"));
+        QCOMPARE(proxy.connections(), 0);
     }
 
     // -----------------------------------------------------------------------------------------
@@ -883,6 +920,9 @@ private slots:
 
 int main(int argc, char **argv)
 {
+    // First, while the process has one thread. Without a network namespace of its own (it takes
+    // root) the process stays where it is and only the proxy test is skipped.
+    g_ownNetwork = unshare(CLONE_NEWNET) == 0 && tsup::bringLoopbackUp() && tsup::addLoopbackAddress(OtherAddress);
     qputenv("LC_ALL", "C");
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Quenlori"));

@@ -331,11 +331,15 @@ private slots:
             << QByteArray("{\"success\":true,\"interfaces\":5,\"volsID\":\"12\"}\n") << 2 << 0 << 0;
         QTest::newRow("interfaces object")
             << QByteArray("{\"success\":true,\"interfaces\":{\"a\":1,\"b\":2},\"volsID\":[]}\n") << 2 << 2 << 0;
-        QTest::newRow("success string") << QByteArray("{\"success\":\"yes\"}\n") << 2 << 0 << 2;
+        // "success" holds only for true, a number other than 0, and the texts "true" and "1".
+        QTest::newRow("success string") << QByteArray("{\"success\":\"yes\"}\n") << 3 << 3 << 2;
+        QTest::newRow("success text false") << QByteArray("{\"success\":\"false\"}\n") << 3 << 3 << 2;
+        QTest::newRow("success text true") << QByteArray("{\"success\":\"true\"}\n") << 2 << 0 << 2;
+        QTest::newRow("success text 1") << QByteArray("{\"success\":\"1\"}\n") << 2 << 0 << 2;
         QTest::newRow("success empty string") << QByteArray("{\"success\":\"\"}\n") << 3 << 3 << 2;
         QTest::newRow("success zero") << QByteArray("{\"success\":0}\n") << 3 << 3 << 2;
         QTest::newRow("success nonzero real") << QByteArray("{\"success\":0.5}\n") << 2 << 0 << 2;
-        QTest::newRow("success array") << QByteArray("{\"success\":[0]}\n") << 2 << 0 << 2;
+        QTest::newRow("success array") << QByteArray("{\"success\":[0]}\n") << 3 << 3 << 2;
         QTest::newRow("success empty object") << QByteArray("{\"success\":{}}\n") << 3 << 3 << 2;
         QTest::newRow("success null") << QByteArray("{\"success\":null}\n") << 3 << 3 << 2;
         QTest::newRow("no success") << QByteArray("{\"interfaces\":[1]}\n") << 3 << 3 << 2;
@@ -471,6 +475,53 @@ private slots:
         // Whatever the reader left is a value the page can copy.
         const Json::Value partial = client->getData(1);
         QVERIFY(partial.isObject() || partial.isNull());
+    }
+
+    // Replies no server sends: arrays nested 2000 deep, about 5 MB with counts of 10^6, counts
+    // one past a bound, a body past the size bound. Each is a malformed reply: nothing of it is
+    // kept, the status stays, the program goes on. Counts at the bounds are accepted.
+    void hostileRepliesAreMalformed()
+    {
+        const QStringList charts = {"cpuchart", "memget", "netget", "volget"};
+        const QStringList actions = QStringList(charts) << "init";
+        const auto list = [](const QByteArray &entry, int count) { return '[' + (entry + ',').repeated(count - 1) + entry + ']'; };
+        QScopedPointer<CRsrcConnect> client(newClient());
+        for (SimRsrcMonService::Fault fault : {SimRsrcMonService::FaultDeepNesting, SimRsrcMonService::FaultHugeCounts}) {
+            for (const QString &action : actions)
+                m_sim->setFault(action, fault);
+            QVERIFY(connectAndWaitInit(*client));
+            QVERIFY(tickAndWait(*client, {1, 2, 3, 4}));
+            QCOMPARE(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTING));
+            QCOMPARE(client->getItemCount(3) + client->getItemCount(4), 0);
+            for (int k = 0; k <= 4; ++k)
+                QVERIFY2(client->getData(k).isNull(), qPrintable(QString::number(k)));
+        }
+        QCOMPARE(m_sim->requestCount("cpuchart"), 2);
+
+        const QByteArray chart = "{\"x_axis\":{\"labels\":{\"labels\":[0,1]}},\"elements\":[{\"values\":[5]}]}";
+        const auto bodies = [&](int extra) {
+            return QList<QByteArray>{
+                "{\"success\":true,\"x_axis\":{\"labels\":{\"labels\":" + list("0", 1001 + extra) + "}}}\n",
+                "{\"success\":true,\"elements\":" + list("{\"values\":" + list("1", 1001) + "}", 16 + extra) + "}\n",
+                "{\"success\":true,\"lan\":" + list(chart, 60) + ",\"pppoe\":" + list(chart, 4 + extra) + "}\n",
+                "{\"success\":true,\"volsID\":" + list("1", 64) + ",\"vols\":" +
+                    list("{\"elements\":[{\"values\":" + list("{}", 16) + "}]}", 64 + extra) + "}\n"};
+        };
+        for (int extra : {1, 0}) {
+            for (int k = 0; k < 4; ++k)
+                m_sim->setCustomBody(charts.at(k), bodies(extra).at(k));
+            QVERIFY(tickAndWait(*client, {1, 2, 3, 4}));
+            for (int k = 1; k <= 4; ++k)
+                QCOMPARE(client->getData(k).isNull(), extra == 1);
+        }
+        QCOMPARE(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED));
+
+        // 9 MiB, past the 8 MiB bound.
+        m_sim->setCustomBody("init", "{\"success\":true,\"volsID\":[1],\"pad\":\"" +
+                                         QByteArray(9 * 1024 * 1024, 'x') + "\"}\n");
+        QVERIFY(connectAndWaitInit(*client));
+        QCOMPARE(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTING));
+        QVERIFY(client->getData(0).isNull());
     }
 
     void refusedAccount_data()

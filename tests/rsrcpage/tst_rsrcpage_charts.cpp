@@ -332,11 +332,12 @@ private slots:
             QCOMPARE(frame->m_plblXUnit->text(), QStringLiteral("(minutes)"));
         }
 
-        // Network charts are made anew at every pass; frames stay.
+        // An interface keeps its chart from pass to pass, as it keeps its frame.
         QPointer<CVorkWidgetPlotLine> oldChart = page.networkCharts().value("eth0");
         QPointer<CQuenRsrcMonGrid> oldFrame = frames.value("eth0");
         tick(page);
-        QVERIFY(oldChart.isNull());
+        QVERIFY(oldChart);
+        QCOMPARE(page.networkCharts().value("eth0"), oldChart.data());
         QCOMPARE(page.networkFrames().value("eth0"), oldFrame.data());
 
         // An empty list, or one without names, leaves the frames as they are.
@@ -510,6 +511,42 @@ private slots:
         QCOMPARE(curves.size(), 1);
         QCOMPARE(int(static_cast<const QwtPlotCurve *>(curves.first())->dataSize()), 2);
         QCOMPARE(static_cast<const QwtPlotCurve *>(curves.first())->sample(1).y(), 2.0);
+    }
+
+    // A reply of another shape gives an interface a new chart sized by it; replies of about 5 MB
+    // with counts of 10^6, or nested 2000 deep, are drawn nowhere and size no chart.
+    void reshapedAndHostileReplies()
+    {
+        CVorkWindowRsrcMon page;
+        CRsrcConnect *client = start(page);
+        QVERIFY(client);
+        QPointer<CVorkWidgetPlotLine> eth0 = page.networkCharts().value("eth0");
+        QVERIFY(eth0 && eth0->getPointCount() == 60);
+        // A 5 MB reply takes its time: each poll gets long enough that the client never stalls.
+        const auto poll = [&](const std::function<bool()> &done) {
+            for (int round = 0; round < 3; ++round) {
+                pollClient(client);
+                if (QTest::qWaitFor(done, 10000)) {
+                    tick(page);
+                    return true;
+                }
+            }
+            return false;
+        };
+        for (auto fault : {SimRsrcMonService::FaultHugeCounts, SimRsrcMonService::FaultDeepNesting}) {
+            custom("netget", NET_MIXED);
+            QVERIFY(poll([client] { return client->getData(3)["net"].size() == 4; }));
+            QVERIFY(eth0.isNull());
+            QCOMPARE(page.networkCharts().value("eth0")->getPointCount(), 4);
+            m_sim->setFault(QStringLiteral("cpuchart"), fault);
+            m_sim->setFault(QStringLiteral("netget"), fault);
+            QVERIFY(poll([client] { return client->getData(1).isNull() && client->getData(3).isNull(); }));
+            QCOMPARE(page.fixedFramesInUse(), 1u);
+            QCOMPARE(page.fixedFrame(0)->getWidget(), static_cast<QWidget *>(page.memoryChart()));
+            QCOMPARE(page.cpuChart()->getPointCount(), 60);
+            QVERIFY(page.networkFrames().isEmpty() && page.networkCharts().isEmpty());
+            QCOMPARE(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED));
+        }
     }
 
     void pageWithLiveCharts()

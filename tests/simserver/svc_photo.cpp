@@ -175,7 +175,7 @@ struct Fault {
     QString script; // last path element ("vork_file_upload.php") or "*"
     QString type;   // X-UPLOAD-TYPE value or "*"
     int remaining;  // requests left; 0 = every matching request
-    QString action; // errmsg, noerrmsg, json, raw, rawhex, notrailing, hold, drop, status
+    QString action; // errmsg, noerrmsg, json, raw, rawhex, notrailing, hold, drop, status, deep
     QByteArray arg;
 };
 
@@ -473,6 +473,11 @@ private:
             reply.body = unescape(f.arg);
         } else if (f.action == QLatin1String("rawhex")) {
             reply.body = QByteArray::fromHex(f.arg);
+        } else if (f.action == QLatin1String("deep")) {
+            // "success" true, then arrays nested ARG deep (2000 without ARG).
+            const int depth = f.arg.isEmpty() ? 2000 : f.arg.toInt();
+            reply.contentType = "application/json; charset=utf-8";
+            reply.body = "{\"success\":true,\"x\":" + QByteArray(depth, '[') + QByteArray(depth, ']') + "}\n";
         } else if (f.action == QLatin1String("status")) {
             reply.status = f.arg.toInt();
             reply.body = "<html><body>" + f.arg + "</body></html>\n";
@@ -702,7 +707,7 @@ bool PhotoService::command(const QStringList &words, QString *reply)
         static const QStringList actions = {
             QStringLiteral("errmsg"), QStringLiteral("noerrmsg"), QStringLiteral("json"),
             QStringLiteral("raw"), QStringLiteral("rawhex"), QStringLiteral("notrailing"),
-            QStringLiteral("hold"), QStringLiteral("drop"), QStringLiteral("status")};
+            QStringLiteral("hold"), QStringLiteral("drop"), QStringLiteral("status"), QStringLiteral("deep")};
         if (!actions.contains(f.action)) {
             *reply = QStringLiteral("err unknown fault action %1").arg(f.action);
             return true;

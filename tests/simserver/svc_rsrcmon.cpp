@@ -14,7 +14,7 @@
 //   "net"         "named" | "old" (how "netget" lists links)
 //
 // Control commands ("rsrcmon ..."):
-//   fault ACTION none|hang|drop|empty|html404|blank|notrail|malformed|false
+//   fault ACTION none|hang|drop|empty|html404|blank|notrail|malformed|false|deep|huge
 //   body ACTION HEX        answer ACTION with these bytes (status 200)
 //   init interfaces|lanppp|lanstring|neither
 //   net named|old
@@ -47,6 +47,8 @@ bool faultByName(const QString &name, SimRsrcMonService::Fault *fault)
         {"notrail", SimRsrcMonService::FaultNoTrailingByte},
         {"malformed", SimRsrcMonService::FaultMalformed},
         {"false", SimRsrcMonService::FaultSuccessFalse},
+        {"deep", SimRsrcMonService::FaultDeepNesting},
+        {"huge", SimRsrcMonService::FaultHugeCounts},
     };
     for (const auto &f : s_faults) {
         if (name == QLatin1String(f.name)) {

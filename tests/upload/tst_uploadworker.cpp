@@ -271,6 +271,9 @@ private slots:
         QTest::newRow("HTTP 500") << "status 500";
         // The network layer itself retries a request whose connection closed without an answer.
         QTest::newRow("connection always dropped") << "drop";
+        // "success" holds only for true, a nonzero number, "true" or "1".
+        QTest::newRow("success text false") << "json {\"success\":\"false\",\"duplicated_files\":[\"Trip/a\"]}";
+        QTest::newRow("nested 2000 deep") << "deep";
     }
 
     void initReplyFailuresLetTheRunGoOn()
@@ -474,6 +477,11 @@ private slots:
         QTest::newRow("number err_msg") << "json {\"success\":false,\"err_msg\":12}"
                                         << "Unknown server error. (Error Code:12)" << false;
         QTest::newRow("HTTP 404") << "status 404" << "Connection error. (Error Code: ContentNotFoundError)" << false;
+        QTest::newRow("success text false") << "json {\"success\":\"false\"}"
+                                            << "Unknown server error. (Error Code:server default error)" << false;
+        QTest::newRow("session lost, success text false") << "json {\"success\":\"false\",\"err_msg\":\"session_lost\"}"
+            << "The connection is lost. Please log in to Varnestor Manager again." << true;
+        QTest::newRow("nested 2000 deep") << "deep" << "Unknown server error. (Error Code:server default error)" << false;
     }
 
     void fileReplyOutcomes()
