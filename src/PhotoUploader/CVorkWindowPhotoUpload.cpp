@@ -288,11 +288,8 @@ QTreeWidgetItem *CVorkWindowPhotoUpload::findServerItem(const QString &strKey) c
     return nullptr;
 }
 
-void CVorkWindowPhotoUpload::removeServerItem(CPhotoUploadConfig *profile)
+void CVorkWindowPhotoUpload::removeServerItem(const QString &key)
 {
-    if (!profile)
-        return;
-    const QString key = profile->getKey();
     QTreeWidgetItem *item = findServerItem(key);
     if (!item)
         return;
@@ -375,13 +372,9 @@ void CVorkWindowPhotoUpload::slotConfigRemoved(QString strPhotoConfigKey)
     // An empty key would name the whole profile group.
     if (strPhotoConfigKey.isEmpty())
         return;
-    CPhotoUploadConfig record;
-    record.load(strPhotoConfigKey, strRegisteredHostsGroup);
-    // A group that lost its "Profile" entry is still removed, by its key.
-    if (record.getProfile().isEmpty())
-        record.setProfile(strPhotoConfigKey);
-    record.remove(strRegisteredHostsGroup);
-    removeServerItem(&record);
+    // Removed by its key: also a group that lost its "Profile" entry goes.
+    CPhotoUploadConfig::removeKey(strPhotoConfigKey, strRegisteredHostsGroup);
+    removeServerItem(strPhotoConfigKey);
 }
 
 void CVorkWindowPhotoUpload::slotServerListItemSelectionChanged()

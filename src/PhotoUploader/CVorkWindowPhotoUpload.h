@@ -200,7 +200,8 @@ private slots:
 private:
     // Server list.
     void addServerItem(CPhotoUploadConfig *profile);
-    void removeServerItem(CPhotoUploadConfig *profile);
+    // Takes the row of the profile key `key` out of the list; the current profile goes with it.
+    void removeServerItem(const QString &key);
     QTreeWidgetItem *findServerItem(const QString &strKey) const;
     void setProfileActionsEnabled(bool blEnabled);
     // Makes `config` the current profile, deleting the one it replaces.
