@@ -562,6 +562,9 @@ void CVorkWindowMain::markUnderInstallation(const NASINFO &nasInfo)
     NASINFO *marked = new NASINFO(nasInfo);
     marked->ulConfigured = FHOSTQC_CHECKING_PROGRESS;
     m_pNasinfoMap->insert(marked, true);
+    // Shown at once, not only when the user next clicks the row.
+    if (m_pFinderWindow)
+        m_pFinderWindow->refreshServer(CVorkNasinfoMap::keyOf(nasInfo));
 }
 
 // The address of one server of a batch. Every server searches from the address the user entered
