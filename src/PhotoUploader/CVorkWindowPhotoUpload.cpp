@@ -28,6 +28,7 @@
 #include "CPhotoUploadConfig.h"
 #include "CUploadManager.h"
 #include "CVorkHelpBrowser.h"
+#include "PhotoWorkFolder.h"
 #include "StringTable.h"
 #include "VorkDebug.h"
 #include "VorkJson.h"
@@ -35,7 +36,6 @@
 
 const QString CVorkWindowPhotoUpload::strSettingsGroup = QStringLiteral("PhotoUploader/");
 const QString CVorkWindowPhotoUpload::strRegisteredHostsGroup = QStringLiteral("PhotoUploader/RegisteredHosts/");
-const QString CVorkWindowPhotoUpload::strTempFolderName = QStringLiteral("VORK_PHOTO_TEMP");
 
 namespace {
 
@@ -710,7 +710,7 @@ void CVorkWindowPhotoUpload::slotUploadCancelClicked()
 
 QString CVorkWindowPhotoUpload::tempFolderPath()
 {
-    return QDir(QDir::tempPath()).absolutePath() + QLatin1Char('/') + strTempFolderName;
+    return PhotoWorkFolder::path();
 }
 
 void CVorkWindowPhotoUpload::cleanUpTempFolder()
@@ -722,15 +722,8 @@ void CVorkWindowPhotoUpload::cleanUpTempFolder()
     releaseUploadManager();
     // A preview converter still writing into the folder would otherwise outlive it.
     stopUIPreviews();
-    QDir folder(tempFolderPath());
-    if (!folder.exists())
-        return;
-    const QStringList files = folder.entryList(QDir::Files, QDir::NoSort);
-    for (const QString &name : files)
-        folder.remove(name);
-    const QString name = folder.dirName();
-    if (folder.cdUp())
-        folder.rmdir(name);
+    // Never through a link, never in a folder that is not this user's own.
+    PhotoWorkFolder::remove();
 }
 
 // The upload options and the upload are in CVorkWindowPhotoUploadRun.cpp; the file list, the file
