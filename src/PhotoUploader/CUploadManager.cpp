@@ -764,10 +764,12 @@ void CUploadManager::uploadFile(bool isLastJob)
                 delete file;
                 VORK_DEBUG_STR(DebugSource, "QString(\"open file fail. file:\" + strFilePath).toLocal8Bit().constData()",
                                QStringLiteral("open file fail. file:") + path);
-                // The job's own file is what the user chose: its loss is a failure, not a success.
+                // The job's own file is what the user chose: its loss is a failure, not a success,
+                // and one of this computer, not of the server.
                 if (type == QLatin1String(UploadPartType::ORIG_FILE) && m_pFailedFiles)
                     m_pFailedFiles->append(QDir::toNativeSeparators(path) + QStringLiteral("\r\n") +
-                                           getString(411).arg(QStringLiteral("open_file_err")));
+                                           getString(IDS_PHOTO_UPD_ERR_MSG_LOCAL_READ)
+                                               .arg(QDir::toNativeSeparators(path)));
                 continue;
             }
             m_pUploadFile = file;

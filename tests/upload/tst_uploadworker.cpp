@@ -611,8 +611,9 @@ private slots:
         QCOMPARE(m_sim->ok(QStringLiteral("photo release")), QStringLiteral("1"));
         QVERIFY(setup.waitDone());
         QCOMPARE(uploadTypes(m_sim->requests()), QStringList({"ORIG_FILE"}));
-        QCOMPARE(setup.failed,
-                 QStringList({QDir::toNativeSeparators(a) + "\r\nUnknown server error. (Error Code:open_file_err)"}));
+        // A failure of this computer's, naming the file; not one blamed on the server.
+        QCOMPARE(setup.failed, QStringList({QDir::toNativeSeparators(a) +
+                                            "\r\nThe local file could not be read: " + QDir::toNativeSeparators(a)}));
         QCOMPARE(setup.recorder.events.last(), QStringLiteral("finished"));
         // Its conversion failed as well, and the converter's report reached the page.
         QCOMPARE(setup.recorder.withPrefix(QStringLiteral("converr:")), QStringList({"converr:" + a}));
