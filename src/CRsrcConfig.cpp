@@ -4,6 +4,7 @@
 #include <QTreeWidgetItem>
 
 #include "CVorkGlobalSettings.h"
+#include "ProfileGroupKey.h"
 #include "StringTable.h"
 #include "platforms.h"
 
@@ -34,7 +35,7 @@ void CRsrcConfig::load(const QString &name, const QString &group)
 {
     QSettings settings;
     settings.beginGroup(group);
-    settings.beginGroup(name.toLower());
+    settings.beginGroup(profileGroupKey(name));
 
     profile = settings.value(KEY_PROFILE).toString();
     hostAddr = settings.value(KEY_HOST_ADDR).toString();
@@ -66,7 +67,7 @@ void CRsrcConfig::save(const QString &group) const
 {
     QSettings settings;
     settings.beginGroup(group);
-    settings.beginGroup(profile.toLower());
+    settings.beginGroup(profileGroupKey(profile));
     settings.setValue(KEY_PROFILE, profile);
     settings.setValue(KEY_HOST_ADDR, hostAddr);
     settings.setValue(KEY_HOST_PORT, port);
@@ -82,7 +83,7 @@ void CRsrcConfig::remove(const QString &group) const
 {
     QSettings settings;
     settings.beginGroup(group);
-    settings.remove(profile.toLower());
+    settings.remove(profileGroupKey(profile));
     settings.endGroup();
 }
 
@@ -93,7 +94,7 @@ void CRsrcConfig::removeProfiles(const QString &group, const QStringList &names)
     for (const QString &name : names) {
         // An empty key would remove every profile of the group.
         if (!name.isEmpty())
-            settings.remove(name.toLower());
+            settings.remove(profileGroupKey(name));
     }
     settings.endGroup();
 }

@@ -12,9 +12,10 @@ class QTreeWidgetItem;
 // the page connects as soon as the profile is added or loaded.
 //
 // Stored in the default-scope settings, one child group per profile under a root group (always
-// strRsrcRootGroup in the program). The child group's name is the profile name in lower case, so
-// "Home NAS" and "HOME nas" are one profile. The password is only ever held and stored in the
-// scrambled form of scrambleEncodeString; this record never sees the clear text.
+// strRsrcRootGroup in the program). The child group's name is the profile name in lower case
+// (profileGroupKey: a "/" in it is escaped), so "Home NAS" and "HOME nas" are one profile. The
+// password is only ever held and stored in the scrambled form of scrambleEncodeString; this
+// record never sees the clear text.
 //
 // A plain value record: copy it freely.
 class CRsrcConfig
@@ -62,7 +63,7 @@ public:
 
     // Deletes the group of every non-empty name in `names` under `group`.
     static void removeProfiles(const QString &group, const QStringList &names);
-    // The child groups under `group`: the lower-case profile names.
+    // The child groups under `group`: the profiles' group keys (profileGroupKey of each name).
     static QStringList getChildGroups(const QString &group);
     // The display name ("Profile") of every non-empty child group under `group`, in the
     // settings' own order; an empty text for a group without one.

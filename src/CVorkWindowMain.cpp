@@ -564,15 +564,18 @@ void CVorkWindowMain::markUnderInstallation(const NASINFO &nasInfo)
     NASINFO *marked = new NASINFO(nasInfo);
     marked->ulConfigured = FHOSTQC_CHECKING_PROGRESS;
     m_pNasinfoMap->insert(marked, true);
+    // Shown at once, not only when the user next clicks the row.
+    if (m_pFinderWindow)
+        m_pFinderWindow->refreshServer(CVorkNasinfoMap::keyOf(nasInfo));
 }
 
 // The address of one server of a batch. Every server searches from the address the user entered
 // (the address page adds its own offset, one further on every call), so a batch gets consecutive
 // free addresses; the parameters carry the entered address again for each server. A search that
 // lands on an address an earlier server of this batch was given (an address in use lies inside
-// the batch's range) goes on from the next offset. When the subnet has no free address left the
-// parameters switch to DHCP and stay so for the rest of the batch. A search the user closed
-// leaves the entered address, as the page does.
+// the batch's range) goes on from the next offset. When the subnet has no free address left, or
+// the user closed the search, the parameters switch to DHCP and stay so for the rest of the
+// batch. No address is handed out twice.
 void CVorkWindowMain::assignBatchAddress(CVorkWizardInstall *wizard, CNasConfig *config,
                                          const QString &baseAddress, QStringList *assigned)
 {
@@ -581,13 +584,12 @@ void CVorkWindowMain::assignBatchAddress(CVorkWizardInstall *wizard, CNasConfig 
     for (int attempt = 0; attempt < BATCH_ADDRESS_ATTEMPTS; ++attempt) {
         config->setIP(baseAddress);
         wizard->assignNextAddress(config);
-        if (config->isDHCP() || config->getIP() == baseAddress ||
-            !assigned->contains(config->getIP()))
+        if (config->isDHCP() || !assigned->contains(config->getIP()))
             break;
     }
     if (config->isDHCP())
         return;
-    if (config->getIP() != baseAddress && assigned->contains(config->getIP())) {
+    if (assigned->contains(config->getIP())) {
         // Every offset was tried: no address of its own is left for this server.
         config->setDHCP(true);
         return;

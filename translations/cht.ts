@@ -3288,5 +3288,10 @@
             <extracomment>IDS_WZD_SVR_INFO</extracomment>
             <translation type="unfinished"/>
         </message>
+        <message>
+            <source>The local file could not be read: %1</source>
+            <extracomment>IDS_PHOTO_UPD_ERR_MSG_LOCAL_READ</extracomment>
+            <translation type="unfinished"/>
+        </message>
     </context>
 </TS>

@@ -585,6 +585,13 @@ void CVorkFinderWindow::checkMemTestResult(const NASINFO *pnasInfo)
     m_strlstMemTest.append(key);
 }
 
+void CVorkFinderWindow::refreshServer(const CVorkNasinfoMap::TKey &key)
+{
+    // A row not announced yet shows its record at the next search tick.
+    m_pModel->refreshRow(m_pModel->rowOfKey(key));
+    slotUpdateQActionStatus();
+}
+
 void CVorkFinderWindow::refreshSelectedRows()
 {
     const QItemSelectionModel *selection = m_ptableviewFinder->selectionModel();

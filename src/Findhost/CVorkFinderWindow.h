@@ -65,6 +65,9 @@ public:
     void setWOL(CQuenWOL *pWOL);
     // Watches the server's answers for the end of the memory test this program started on it.
     void addMemTestServer(const QString &key);
+    // The map's record of the server `key` was replaced from outside an answer (a server put
+    // under installation): its row is shown anew and the actions follow its new state at once.
+    void refreshServer(const CVorkNasinfoMap::TKey &key);
 
     // The table model (owned by the page), for the wizards that list found servers.
     CVorkNasinfoModel *getNasinfoModel() const { return m_pModel; }

@@ -4,6 +4,7 @@
 #include <QTreeWidgetItem>
 #include <QUrl>
 
+#include "ProfileGroupKey.h"
 #include "StringTable.h"
 
 const QString strPhotoUploadRootGroup = QStringLiteral("PhotoUploader/RegisteredHosts/");
@@ -46,7 +47,7 @@ CPhotoUploadConfig::CPhotoUploadConfig(int port, bool saveCred, const QString &p
 
 QString CPhotoUploadConfig::getKey() const
 {
-    return profile.toLower();
+    return profileGroupKey(profile);
 }
 
 QStringList CPhotoUploadConfig::getProfileKeys(const QString &group)
@@ -103,7 +104,11 @@ void CPhotoUploadConfig::save(const QString &group) const
 
 void CPhotoUploadConfig::remove(const QString &group) const
 {
-    const QString key = getKey();
+    removeKey(getKey(), group);
+}
+
+void CPhotoUploadConfig::removeKey(const QString &key, const QString &group)
+{
     // QSettings::remove with an empty key empties the whole group: every stored profile.
     if (key.isEmpty())
         return;

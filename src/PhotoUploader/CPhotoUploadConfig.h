@@ -15,8 +15,9 @@ extern const QString strPhotoUploadRootGroup;
 // copied. The password is only ever held in its scrambled form (scrambleEncodeString); whoever
 // needs the clear text decodes it at the moment of use.
 //
-// The profile key is the profile name in lower case: it names the settings group of the profile,
-// so two names that differ only in letter case are one profile.
+// The profile key is the profile name in lower case (profileGroupKey: a "/" in it is escaped): it
+// names the settings group of the profile, so two names that differ only in letter case are one
+// profile.
 class CPhotoUploadConfig
 {
 public:
@@ -48,7 +49,7 @@ public:
     void setToConnect(bool value) { toConnect = value; }
     void setPersonal(bool value) { personal = value; }
 
-    // The profile name in lower case.
+    // The profile name in lower case, with a "/" escaped (profileGroupKey).
     QString getKey() const;
 
     // The keys of all profiles stored under `group`.
@@ -61,6 +62,8 @@ public:
     void save(const QString &group) const;
     // Deletes the profile's group with all its keys.
     void remove(const QString &group) const;
+    // Deletes the group `key` under `group` with all its keys; an empty key deletes nothing.
+    static void removeKey(const QString &key, const QString &group);
 
     // The root of every request to the photo web application: "http://host:port" or
     // "http://host:port/~owner" (owner percent-encoded from UTF-8). The port is always written.

@@ -3,6 +3,7 @@
 #include "CImageConverter.h"
 #include "CPhotoUploadConfig.h"
 #include "CVideoConverter.h"
+#include "PhotoWorkFolder.h"
 #include "StringTable.h"
 #include "VorkDebug.h"
 #include "VorkJson.h"
@@ -54,7 +55,6 @@ namespace {
 
 const char* const DebugSource = "src/PhotoUploader/CUploadManager";
 
-const char* const WorkFolderName = "VORK_PHOTO_TEMP";
 const char* const UploadInitScript = "/photo/include/vork_upload_init.php";
 const char* const FileUploadScript = "/photo/include/vork_file_upload.php";
 const char* const ListDelimiter = "/FolderDelimiter/";
@@ -102,6 +102,9 @@ QString duplicateModeText(int mode)
 // alone. Failures are ignored.
 void deleteWorkFiles(const QString& folder)
 {
+    // No work folder: nothing of the uploader's to delete (an empty path is the current folder).
+    if (folder.isEmpty())
+        return;
     const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::Unsorted);
     for (const QFileInfo& file : files) {
         const QString path = file.absoluteFilePath();
@@ -199,19 +202,6 @@ QString utf8BytesAsLatin1(const QString& text)
     if (zero >= 0)
         bytes.truncate(zero);
     return QString::fromLatin1(bytes.constData(), bytes.size());
-}
-
-// Writes `text` as UTF-8 (no terminator, no line end) into `path`, replacing an earlier file.
-// False when the file cannot be created or not all of it reached the disk.
-bool writeTextFile(const QString& path, const QString& text)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const QByteArray bytes = text.toUtf8();
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
 }
 
 template <size_t N>
@@ -393,8 +383,10 @@ void CUploadManager::addMediaCustomInfoParts(const QString& filePath, const QStr
     const QString key = level + QLatin1Char('_') + filePath;
     if (m_pCustomTitles && m_pCustomTitles->contains(key)) {
         const QString titlePath = workFolder + QStringLiteral("/TITLE");
-        // Without its title file the job sends neither custom part.
-        if (!writeTextFile(titlePath, m_pCustomTitles->value(key)))
+        // Without its title file the job sends neither custom part. The file is made anew,
+        // never written through a link left in its place.
+        if (!PhotoWorkFolder::writeFile(workFolder, QStringLiteral("TITLE"),
+                                        m_pCustomTitles->value(key).toUtf8()))
             return;
         UploadPart part;
         part.insert(UPLOAD_PART_PATH, titlePath);
@@ -403,7 +395,8 @@ void CUploadManager::addMediaCustomInfoParts(const QString& filePath, const QStr
     }
     if (m_pCustomDescs && m_pCustomDescs->contains(key)) {
         const QString descPath = workFolder + QStringLiteral("/DESC");
-        if (!writeTextFile(descPath, m_pCustomDescs->value(key)))
+        if (!PhotoWorkFolder::writeFile(workFolder, QStringLiteral("DESC"),
+                                        m_pCustomDescs->value(key).toUtf8()))
             return;
         UploadPart part;
         part.insert(UPLOAD_PART_PATH, descPath);
@@ -484,11 +477,9 @@ void CUploadManager::run()
     emit signalProcessStatusChanged(getString(441));
     emit signalProcessFileChanged(QString());
 
-    const QString workFolder = QDir::tempPath() + QLatin1Char('/') + QLatin1String(WorkFolderName);
-    if (QFileInfo(workFolder).isDir())
-        deleteWorkFiles(workFolder);
-    else
-        QDir().mkpath(workFolder);
+    // This user's private folder; without one nothing is converted or written for the upload.
+    const QString workFolder = PhotoWorkFolder::prepare();
+    deleteWorkFiles(workFolder);
 
     strDuplicateMode = duplicateModeText(m_iDuplicateMode);
 
@@ -558,8 +549,9 @@ bool CUploadManager::uploadJobs(const QList<UploadJob>& jobs, const QString& wor
         }
 
         if (send) {
-            // A folder is never converted, whatever its name ends in.
-            const int convertType = isFolder ? 2 : getConvertType(info.suffix());
+            // A folder is never converted, whatever its name ends in; nothing is converted
+            // without a work folder to put the results in.
+            const int convertType = isFolder || workFolder.isEmpty() ? 2 : getConvertType(info.suffix());
             if (convertType == 0 || convertType == 1) {
                 emit signalProcessStatusChanged(getString(440) + QLatin1Char(' '));
                 emit signalBigThumbReady(QString());
@@ -755,10 +747,12 @@ void CUploadManager::uploadFile(bool isLastJob)
                 delete file;
                 VORK_DEBUG_STR(DebugSource, "QString(\"open file fail. file:\" + strFilePath).toLocal8Bit().constData()",
                                QStringLiteral("open file fail. file:") + path);
-                // The job's own file is what the user chose: its loss is a failure, not a success.
+                // The job's own file is what the user chose: its loss is a failure, not a success,
+                // and one of this computer, not of the server.
                 if (type == QLatin1String(UploadPartType::ORIG_FILE) && m_pFailedFiles)
                     m_pFailedFiles->append(QDir::toNativeSeparators(path) + QStringLiteral("\r\n") +
-                                           getString(411).arg(QStringLiteral("open_file_err")));
+                                           getString(IDS_PHOTO_UPD_ERR_MSG_LOCAL_READ)
+                                               .arg(QDir::toNativeSeparators(path)));
                 continue;
             }
             m_pUploadFile = file;

@@ -209,6 +209,8 @@ QTreeWidgetItem *CVorkDialogUpdDirSelection::addAlbumItem(QTreeWidgetItem *paren
     if (withPlaceholder) {
         QTreeWidgetItem *placeholder = new QTreeWidgetItem(item, QStringList(QString()), ItemDeeper);
         placeholder->setData(0, Qt::UserRole, strPlaceholderPath);
+        // Only an expand mark, never an album: it cannot be selected.
+        placeholder->setFlags(Qt::ItemIsEnabled);
     }
     return item;
 }
@@ -468,7 +470,10 @@ void CVorkDialogUpdDirSelection::slotDirItemSelectionChanged()
         ok->setEnabled(false);
         return;
     }
-    const bool allowed = m_bIsAdmin || selected.first()->type() != ItemRoot;
+    // The placeholder row is no album at all (an album of that type has a "/" in its path).
+    const QTreeWidgetItem *item = selected.first();
+    const bool placeholder = item->type() == ItemDeeper && itemPath(item) == strPlaceholderPath;
+    const bool allowed = !placeholder && (m_bIsAdmin || item->type() != ItemRoot);
     m_pbtnCreateAlbum->setEnabled(allowed);
     ok->setEnabled(allowed);
 }

@@ -27,6 +27,7 @@
 #include "CPhotoUploadConfig.h"
 #include "CUploadManager.h"
 #include "CVorkHelpBrowser.h"
+#include "PhotoWorkFolder.h"
 #include "StringTable.h"
 #include "VorkDebug.h"
 #include "VorkJson.h"
@@ -34,7 +35,6 @@
 
 const QString CVorkWindowPhotoUpload::strSettingsGroup = QStringLiteral("PhotoUploader/");
 const QString CVorkWindowPhotoUpload::strRegisteredHostsGroup = QStringLiteral("PhotoUploader/RegisteredHosts/");
-const QString CVorkWindowPhotoUpload::strTempFolderName = QStringLiteral("VORK_PHOTO_TEMP");
 
 namespace {
 
@@ -268,11 +268,8 @@ QTreeWidgetItem *CVorkWindowPhotoUpload::findServerItem(const QString &strKey) c
     return nullptr;
 }
 
-void CVorkWindowPhotoUpload::removeServerItem(CPhotoUploadConfig *profile)
+void CVorkWindowPhotoUpload::removeServerItem(const QString &key)
 {
-    if (!profile)
-        return;
-    const QString key = profile->getKey();
     QTreeWidgetItem *item = findServerItem(key);
     if (!item)
         return;
@@ -355,13 +352,9 @@ void CVorkWindowPhotoUpload::slotConfigRemoved(QString strPhotoConfigKey)
     // An empty key would name the whole profile group.
     if (strPhotoConfigKey.isEmpty())
         return;
-    CPhotoUploadConfig record;
-    record.load(strPhotoConfigKey, strRegisteredHostsGroup);
-    // A group that lost its "Profile" entry is still removed, by its key.
-    if (record.getProfile().isEmpty())
-        record.setProfile(strPhotoConfigKey);
-    record.remove(strRegisteredHostsGroup);
-    removeServerItem(&record);
+    // Removed by its key: also a group that lost its "Profile" entry goes.
+    CPhotoUploadConfig::removeKey(strPhotoConfigKey, strRegisteredHostsGroup);
+    removeServerItem(strPhotoConfigKey);
 }
 
 void CVorkWindowPhotoUpload::slotServerListItemSelectionChanged()
@@ -696,7 +689,7 @@ void CVorkWindowPhotoUpload::slotUploadCancelClicked()
 
 QString CVorkWindowPhotoUpload::tempFolderPath()
 {
-    return QDir(QDir::tempPath()).absolutePath() + QLatin1Char('/') + strTempFolderName;
+    return PhotoWorkFolder::path();
 }
 
 void CVorkWindowPhotoUpload::cleanUpTempFolder()
@@ -708,15 +701,8 @@ void CVorkWindowPhotoUpload::cleanUpTempFolder()
     releaseUploadManager();
     // A preview converter still writing into the folder would otherwise outlive it.
     stopUIPreviews();
-    QDir folder(tempFolderPath());
-    if (!folder.exists())
-        return;
-    const QStringList files = folder.entryList(QDir::Files, QDir::NoSort);
-    for (const QString &name : files)
-        folder.remove(name);
-    const QString name = folder.dirName();
-    if (folder.cdUp())
-        folder.rmdir(name);
+    // Never through a link, never in a folder that is not this user's own.
+    PhotoWorkFolder::remove();
 }
 
 // The upload options and the upload are in CVorkWindowPhotoUploadRun.cpp; the file list, the file

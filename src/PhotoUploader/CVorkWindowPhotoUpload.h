@@ -61,8 +61,6 @@ public:
     static const QString strSettingsGroup;
     // The settings group of the stored profiles.
     static const QString strRegisteredHostsGroup;
-    // The page's work folder inside the system's temporary folder.
-    static const QString strTempFolderName;
 
     explicit CVorkWindowPhotoUpload(QWidget *parent = nullptr);
     ~CVorkWindowPhotoUpload() override;
@@ -71,10 +69,10 @@ public:
     bool hasUnfinishedTasks() override;
 
     // Called once when the program closes: cancels a running upload, then removes the files of
-    // the work folder "VORK_PHOTO_TEMP" in the system temporary folder and the folder itself
-    // (it stays when it still holds a sub-folder or a hidden file).
+    // the user's work folder in the system temporary folder (PhotoWorkFolder) and the folder
+    // itself (it stays when it still holds a sub-folder or a hidden file).
     void cleanUpTempFolder();
-    // Absolute path of the work folder.
+    // Absolute path of the work folder (PhotoWorkFolder::path).
     static QString tempFolderPath();
 
     // Browse depth of the file table: entering a folder disables the add buttons and enables
@@ -200,7 +198,8 @@ private slots:
 private:
     // Server list.
     void addServerItem(CPhotoUploadConfig *profile);
-    void removeServerItem(CPhotoUploadConfig *profile);
+    // Takes the row of the profile key `key` out of the list; the current profile goes with it.
+    void removeServerItem(const QString &key);
     QTreeWidgetItem *findServerItem(const QString &strKey) const;
     void setProfileActionsEnabled(bool blEnabled);
     // Makes `config` the current profile, deleting the one it replaces.

@@ -26,6 +26,7 @@
 #include "CUploadManager.h"
 #include "CVideoConverter.h"
 #include "FileInfoTableItem.h"
+#include "PhotoWorkFolder.h"
 #include "StringTable.h"
 #include "VorkDebug.h"
 
@@ -749,9 +750,12 @@ void CVorkWindowPhotoUpload::slotProcessUIPreview()
         }
     }
 
-    const QString workFolder = tempFolderPath();
-    if (!QFileInfo(workFolder).isDir())
-        QDir().mkpath(workFolder);
+    const QString workFolder = PhotoWorkFolder::prepare();
+    if (workFolder.isEmpty()) {
+        // No private folder for the picture.
+        showThumbnailText(IDS_PHOTO_THUMB_TEXT_ERROR);
+        return;
+    }
 
     QThread *started = nullptr;
     const int type = typeItem->data(Qt::UserRole).toInt();

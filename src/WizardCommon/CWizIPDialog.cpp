@@ -323,9 +323,9 @@ bool CWizIPDialog::getNextAddress(bool *dhcp, QString &ip, QString &mask, QStrin
 
     CVorkDialogNetPinger pinger;
     pinger.setTarget(CVorkDialogNetPinger::MODE_SEARCH, candidate, m);
-    if (pinger.exec() != QDialog::Accepted)
-        return true;
-    if (pinger.getResult() != 0) {
+    // A closed search found nothing either: ip still holds the address it started from (this
+    // computer's own, or a batch's base), which must not be handed out as free.
+    if (pinger.exec() == QDialog::Accepted && pinger.getResult() != 0) {
         ip = hostText(pinger.getResult());
         return true;
     }

@@ -38,8 +38,8 @@ public:
     // `next` true: from ip itself plus the batch counter (the main window's batch step); false:
     // from the subnet of ip/mask plus the suggestion counter (the page's own proposal). Both
     // counters advance on every call. With *dhcp set nothing is searched. True with ip set to
-    // the free address found, or unchanged when the user closed the search; false (after a
-    // box) when the subnet has no free address left.
+    // the free address found; false (after a box) when the subnet has no free address left or
+    // the user closed the search, which found none: ip is then no free address.
     bool getNextAddress(bool *dhcp, QString &ip, QString &mask, QString &gateway, QString &dns,
                         bool next);
     // Fills the page with proposed settings and returns them. Always 0.

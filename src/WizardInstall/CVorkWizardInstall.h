@@ -51,8 +51,8 @@ public:
     CNasConfig *getNasConfig() const { return m_pConfig; }
 
     // Batch step: with several targets and a manual address, cfg gets the next free address
-    // from the address page (its mask, gateway and DNS stay); when none is left, cfg switches
-    // to DHCP. Otherwise cfg is left as it is.
+    // from the address page (its mask, gateway and DNS stay); when none is left, or the user
+    // closed the search, cfg switches to DHCP. Otherwise cfg is left as it is.
     void assignNextAddress(CNasConfig *cfg);
 
     void accept() override;

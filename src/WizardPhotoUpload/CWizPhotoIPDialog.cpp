@@ -10,6 +10,7 @@
 #include "CVorkWizardPhotoUpload.h"
 #include "NasinfoText.h"
 #include "PhotoWizardBox.h"
+#include "ProfileGroupKey.h"
 #include "StringTable.h"
 #include "platforms.h"
 
@@ -206,7 +207,7 @@ bool CWizPhotoIPDialog::checkProfileName(bool showMessage)
         return true;
 
     const QStringList keys = CPhotoUploadConfig::getProfileKeys(strPhotoUploadRootGroup);
-    if (!keys.contains(name.toLower()))
+    if (!keys.contains(profileGroupKey(name)))
         return true;
 
     if (showMessage) {

@@ -11,6 +11,7 @@
 #include "CVorkNasinfoMap.h"
 #include "CVorkWizardRsrcMon.h"
 #include "NasinfoText.h"
+#include "ProfileGroupKey.h"
 #include "StringTable.h"
 #include "WizardBox.h"
 #include "platforms.h"
@@ -204,7 +205,7 @@ bool CWizRsrcIPDialog::isProfileExisted()
         return true;
 
     const QStringList groups = CRsrcConfig::getChildGroups(CRsrcConfig::strRsrcRootGroup);
-    if (!groups.contains(name.toLower()))
+    if (!groups.contains(profileGroupKey(name)))
         return true;
 
     showError(this, getString(IDS_ERR_PROFILE_NAME_EXISTED).arg(name));

@@ -425,6 +425,15 @@ private slots:
         checkWarning(m_driver.boxes.at(0), dialog.get(), QStringLiteral("Unknown server error. (Error Code:boom)"));
         QCOMPARE(c->childCount(), 1);
         QVERIFY(isPlaceholder(c->child(0)));
+        // That row is never a destination: neither a click nor a program's choice selects it.
+        QTreeWidget *tree = dialog->m_ptrewServerDirTree;
+        tree->clearSelection();
+        tree->scrollToItem(c->child(0));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(c->child(0)).center());
+        tree->setCurrentItem(c->child(0));
+        QVERIFY(tree->selectedItems().isEmpty());
+        QVERIFY(!okButton(*dialog)->isEnabled());
+        QVERIFY(!dialog->m_pbtnCreateAlbum->isEnabled());
         c->setExpanded(false);
         c->setExpanded(true);
         QVERIFY(settled(*dialog));

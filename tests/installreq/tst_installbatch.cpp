@@ -36,6 +36,8 @@ namespace {
 
 const QStringList kQuickUnits{QStringLiteral("02:53:56:00:06:01"), QStringLiteral("02:53:56:00:06:02"),
                               QStringLiteral("02:53:56:00:06:03")};
+const QStringList kClosedUnits{QStringLiteral("02:53:56:00:06:04"), QStringLiteral("02:53:56:00:06:05"),
+                               QStringLiteral("02:53:56:00:06:06")};
 const QString kTwoBay = QStringLiteral("02:53:56:00:06:11");
 const QString kFourBay = QStringLiteral("02:53:56:00:06:12");
 
@@ -84,7 +86,7 @@ class TestInstallBatch : public QObject
     {
         std::unique_ptr<CVorkWindowMain> w(new CVorkWindowMain);
         w->show();
-        const QStringList units = kQuickUnits + QStringList{kTwoBay, kFourBay};
+        const QStringList units = kQuickUnits + kClosedUnits + QStringList{kTwoBay, kFourBay};
         if (!waitFor([&] {
                 for (const QString &u : units)
                     if (!w->nasinfoMap()->containsKey(u))
@@ -204,6 +206,42 @@ private slots:
             QCOMPARE(q.value(QStringLiteral("password")).toString(), QStringLiteral("pw-batch"));
         // All three answered: one finish message each.
         QVERIFY(waitFor([&] { return finish.shown == 3; }, 10000));
+    }
+
+    // Three servers from base .230; the second one's search is closed by the user. A closed
+    // search found no address: the box, then DHCP for that server and the rest, as when the
+    // subnet is full, and never the base address a second time.
+    void closedSearchInABatch()
+    {
+        dead(QStringLiteral("198.18.0.230"));
+        dead(QStringLiteral("198.18.0.231"));
+        auto w = openWindow();
+        itest::FinishWatcher finish;
+        BoxAnswerer boxes;
+        m_guard->closeSearchFrom = host("198.18.0.232");
+        WizardDriver driver(WizardPlan{QString(), {QStringLiteral("Shut#")}, QStringLiteral("pw-c"), false,
+                                       QStringLiteral("198.18.0.230")});
+        emit w->finderWindow()->signalMangerDoQuickConf(kClosedUnits);
+        m_guard->closeSearchFrom = 0;
+        QVERIFY(!driver.gaveUp);
+        QCOMPARE(driver.targets, 3);
+        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Failed to get the suggested network settings.")});
+        QList<uint32_t> starts;
+        for (const iwt::PingGuard::Seen &s : m_guard->seen)
+            starts << s.start;
+        QCOMPARE(starts, (QList<uint32_t>{host("198.18.0.1"), host("198.18.0.230"), host("198.18.0.231"),
+                                          host("198.18.0.232")}));
+
+        QVERIFY(waitFor([&] {
+            for (const QString &u : kClosedUnits)
+                if (firstQuickConf(u).isEmpty())
+                    return false;
+            return true;
+        }, 5000));
+        QCOMPARE(firstQuickConf(kClosedUnits[0]).value(QStringLiteral("dhcp")).toInt(), 0);
+        QCOMPARE(firstQuickConf(kClosedUnits[0]).value(QStringLiteral("ipHex")).toString(), QStringLiteral("c61200e7"));
+        QCOMPARE(firstQuickConf(kClosedUnits[1]).value(QStringLiteral("dhcp")).toInt(), 1);
+        QCOMPARE(firstQuickConf(kClosedUnits[2]).value(QStringLiteral("dhcp")).toInt(), 1);
     }
 
     // Two models from one directory: each server gets the newest file of its own model.

@@ -260,6 +260,14 @@ private slots:
     {
         auto w = openWindow(kRequestUnits);
         CVorkFinderWindow *finder = w->finderWindow();
+        // The row is the current one, its Connect action enabled, as when the user asked.
+        CVorkNasinfoModel *model = finder->getNasinfoModel();
+        QModelIndex current = model->index(model->rowOfKey(kQcSingle), 0);
+        if (finder->m_ptableviewFinder->model() != model)
+            current = finder->getSortProxy()->mapFromSource(current);
+        finder->m_ptableviewFinder->setCurrentIndex(current);
+        QVERIFY(waitFor([&] { return finder->m_pactManager->isEnabled(); }, 5000));
+        QSignalSpy repainted(model, &QAbstractItemModel::dataChanged);
         BoxAnswerer boxes;
         WizardDriver driver(WizardPlan{QString(), {QStringLiteral("Box#"), QStringLiteral("Box")},
                                        QStringLiteral("pw-Box"), true, QString(),
@@ -271,9 +279,19 @@ private slots:
         QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Server name contains invalid characters.")});
         QVERIFY(!w->isBusy());
 
-        // Marked under installation, at once.
+        // Marked under installation, at once: the row is shown anew and Connect follows.
         QCOMPARE(statusCell(finder, kQcSingle), QStringLiteral("Check progress"));
         QCOMPARE(w->nasinfoMap()->find(kQcSingle)->ulConfigured, uint32_t(FHOSTQC_CHECKING_PROGRESS));
+        const int row = model->rowOfKey(kQcSingle);
+        bool rowShown = false;
+        for (const QList<QVariant> &change : repainted) {
+            const QModelIndex from = change.at(0).toModelIndex(), to = change.at(1).toModelIndex();
+            rowShown = rowShown || (from.row() <= row && row <= to.row() &&
+                                    from.column() <= CVorkNasinfoModel::COL_STATUS &&
+                                    CVorkNasinfoModel::COL_STATUS <= to.column());
+        }
+        QVERIFY(rowShown);
+        QVERIFY(!finder->m_pactManager->isEnabled());
         // Its entry's dialog is up, holding the job for this server.
         QVERIFY(w->installMap()->contains(kQcSingle));
         QPointer<CVorkDialogInstall> dialog = w->installMap()->getDialog(kQcSingle);

@@ -387,7 +387,9 @@ private slots:
         const auto restoreTmp = qScopeGuard([ownTmp] { qputenv("TMPDIR", ownTmp); });
         QTemporaryDir tmp;
         qputenv("TMPDIR", QFile::encodeName(tmp.path()));
-        QVERIFY(QDir().mkpath(CVorkWindowPhotoUpload::tempFolderPath()));
+        const QString workFolder = CVorkWindowPhotoUpload::tempFolderPath();
+        QVERIFY(workFolder.startsWith(QDir(tmp.path()).absolutePath() + QLatin1Char('/')));
+        QVERIFY(QDir().mkpath(workFolder));
         {
             ModalAnswer yes(QStringLiteral("Yes"));
             QVERIFY(window.close());
@@ -395,7 +397,7 @@ private slots:
         }
         QVERIFY(!window.isVisible());
         QVERIFY(!photo->hasUnfinishedTasks());
-        QVERIFY(!QDir(tmp.filePath(QStringLiteral("VORK_PHOTO_TEMP"))).exists());
+        QVERIFY(!QDir(workFolder).exists());
         QVERIFY(QSettings().contains(QStringLiteral("Global/geometry")));
     }
 

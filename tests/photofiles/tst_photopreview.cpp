@@ -19,6 +19,9 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "CImageConverter.h"
 #include "CVideoConverter.h"
 #include "CVorkWindowPhotoUpload.h"
@@ -169,7 +172,8 @@ void TestPhotoPreview::init()
     const QString tmp = m_tmpRoot.path() + QStringLiteral("/") + QString::fromLatin1(QTest::currentTestFunction());
     QVERIFY(QDir().mkpath(tmp));
     qputenv("TMPDIR", QFile::encodeName(tmp));
-    QCOMPARE(CVorkWindowPhotoUpload::tempFolderPath(), tmp + QStringLiteral("/VORK_PHOTO_TEMP"));
+    QCOMPARE(CVorkWindowPhotoUpload::tempFolderPath(),
+             tmp + QStringLiteral("/VORK_PHOTO_TEMP-") + QString::number(::geteuid()));
 }
 
 void TestPhotoPreview::cleanup()

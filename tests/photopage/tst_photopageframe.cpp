@@ -29,6 +29,8 @@
 #include "photopagetest.h"
 #include "platforms.h"
 
+#include <unistd.h>
+
 namespace {
 
 const QString Group = QStringLiteral("PhotoUploader/RegisteredHosts/");
@@ -246,7 +248,8 @@ private slots:
         QTemporaryDir tmp;
         qputenv("TMPDIR", QFile::encodeName(tmp.path()));
         const QString folder = CVorkWindowPhotoUpload::tempFolderPath();
-        QCOMPARE(folder, QDir(tmp.path()).absolutePath() + QStringLiteral("/VORK_PHOTO_TEMP"));
+        QCOMPARE(folder, QDir(tmp.path()).absolutePath() + QStringLiteral("/VORK_PHOTO_TEMP-") +
+                             QString::number(::geteuid()));
 
         CVorkWindowPhotoUpload page;
         // Nothing there: nothing happens.
@@ -275,6 +278,28 @@ private slots:
         QVERIFY(!QFile::exists(folder + QStringLiteral("/a.jpg")));
         QVERIFY(QFile::exists(folder + QStringLiteral("/.hidden")));
         QVERIFY(QDir(folder + QStringLiteral("/preview")).exists());
+
+        // A link in the folder's place, or a folder another user owns, is not the user's work
+        // folder: nothing in or behind it is deleted.
+        QVERIFY(QDir(folder).removeRecursively());
+        QTemporaryDir elsewhere;
+        QFile kept(elsewhere.filePath(QStringLiteral("keep.jpg")));
+        QVERIFY(kept.open(QIODevice::WriteOnly));
+        kept.close();
+        QVERIFY(QFile::link(elsewhere.path(), folder));
+        page.cleanUpTempFolder();
+        QVERIFY(QFileInfo(folder).isSymLink());
+        QVERIFY(QFile::exists(elsewhere.filePath(QStringLiteral("keep.jpg"))));
+        QVERIFY(QFile::remove(folder));
+        if (::geteuid() == 0) {
+            QVERIFY(QDir().mkdir(folder));
+            QFile theirs(folder + QStringLiteral("/b.jpg"));
+            QVERIFY(theirs.open(QIODevice::WriteOnly));
+            theirs.close();
+            QCOMPARE(::chown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
+            page.cleanUpTempFolder();
+            QVERIFY(QFile::exists(folder + QStringLiteral("/b.jpg")));
+        }
     }
 
     // The form as built: size, menus, tool bars, the progress bar, the file table's settings,

@@ -215,6 +215,42 @@ private slots:
         QCOMPARE(CRsrcConfig::getProfileList(root()), QStringList{QStringLiteral("HOME nas")});
     }
 
+    // A "/" in a name would make its group a path: the profile would split into a child group,
+    // drop out of the list and stay behind unremovable. Every name comes back as typed through a
+    // fresh settings object; one without "/" keeps its plain lower-case group.
+    void namesWithSlashesSurviveAndGo()
+    {
+        const QStringList names{QStringLiteral("NAS 1/2"), QStringLiteral("a\\b/%2F"),
+                                QStringLiteral("nas 1%2F2"), QStringLiteral("Back\\Slash")};
+        for (int i = 0; i < names.size(); ++i)
+            CRsrcConfig(5001 + i, true, names[i], QStringLiteral("198.18.0.7"), QStringLiteral("admin"),
+                        QStringLiteral("s")).save(root());
+        QSettings().sync();
+
+        QStringList listed = CRsrcConfig::getProfileList(root());
+        listed.sort();
+        QStringList expected = names;
+        expected.sort();
+        QCOMPARE(listed, expected);
+        QVERIFY(CRsrcConfig::getChildGroups(root()).contains(QStringLiteral("nas 1%2f2")));
+        QVERIFY(CRsrcConfig::getChildGroups(root()).contains(QStringLiteral("back\\slash")));
+        for (int i = 0; i < names.size(); ++i) {
+            CRsrcConfig loaded;
+            loaded.load(names[i].toUpper(), root());
+            QCOMPARE(loaded.getProfile(), names[i]);
+            QCOMPARE(loaded.getHostPort(), 5001 + i);
+            QVERIFY(loaded.isSaveCred());
+        }
+        QCOMPARE(CRsrcConfig::getChildGroups(root()).size(), names.size());
+
+        CRsrcConfig first;
+        first.load(names[0], root());
+        first.remove(root());
+        CRsrcConfig::removeProfiles(root(), names.mid(1));
+        QSettings settings;
+        QCOMPARE(settings.allKeys(), QStringList());
+    }
+
     void profileListKeepsGroupsWithoutName()
     {
         {

@@ -6,6 +6,7 @@
 
 #include "CPhotoUploadConfig.h"
 #include "CUploadManager.h"
+#include "PhotoWorkFolder.h"
 #include "SimPhotoServer.h"
 
 #include <QCoreApplication>
@@ -126,7 +127,7 @@ struct UploadSetup {
 // The upload work folder of this process (TMPDIR is set per test binary).
 inline QString workFolder()
 {
-    return QDir::tempPath() + QStringLiteral("/VORK_PHOTO_TEMP");
+    return PhotoWorkFolder::path();
 }
 
 // Gives the process a temporary folder of its own inside the one it was given (which the test

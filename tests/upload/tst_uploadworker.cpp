@@ -18,6 +18,7 @@
 #include <csignal>
 #include <ctime>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -618,8 +619,9 @@ private slots:
         QCOMPARE(m_sim->ok(QStringLiteral("photo release")), QStringLiteral("1"));
         QVERIFY(setup.waitDone());
         QCOMPARE(uploadTypes(m_sim->requests()), QStringList({"ORIG_FILE"}));
-        QCOMPARE(setup.failed,
-                 QStringList({QDir::toNativeSeparators(a) + "\r\nUnknown server error. (Error Code:open_file_err)"}));
+        // A failure of this computer's, naming the file; not one blamed on the server.
+        QCOMPARE(setup.failed, QStringList({QDir::toNativeSeparators(a) +
+                                            "\r\nThe local file could not be read: " + QDir::toNativeSeparators(a)}));
         QCOMPARE(setup.recorder.events.last(), QStringLiteral("finished"));
         // Its conversion failed as well, and the converter's report reached the page.
         QCOMPARE(setup.recorder.withPrefix(QStringLiteral("converr:")), QStringList({"converr:" + a}));
@@ -976,6 +978,50 @@ private slots:
         QVERIFY(QFileInfo(workFolder()).isDir());
         QCOMPARE(uploadTypes(m_sim->requests()).size(), 6);
         QVERIFY(workFiles().isEmpty());
+    }
+
+    // The work folder is the user's own: a link left in TITLE's place is replaced, never
+    // followed; an entry in the folder's place that others may write in (another user's) is
+    // left alone, and a new private folder serves instead.
+    void workFolderIsPrivate()
+    {
+        const QString own = QDir::tempPath() + QStringLiteral("/VORK_PHOTO_TEMP-") + QString::number(::geteuid());
+        QCOMPARE(workFolder(), own);
+        QVERIFY(QDir().mkdir(own));
+        const QString victim = local(QStringLiteral("victim.txt"));
+        QVERIFY(QFile::link(victim, own + QStringLiteral("/TITLE")));
+        const QString photo = makePhoto(QStringLiteral("x.jpg"));
+        const QStringList types{"THUM_B", "THUM_L", "THUM_M", "THUM_S", "THUM_XL", "CUST_TITLE", "ORIG_FILE"};
+        struct stat st;
+        for (int pass = 0; pass < 2; ++pass) {
+            m_sim->forgetRequests();
+            UploadSetup setup(m_sim);
+            QVERIFY(setup.login());
+            setup.addRow(photo);
+            setup.titles.insert(QStringLiteral("0_") + photo, QStringLiteral("Sunset"));
+            QVERIFY(run(setup));
+            const QList<QJsonObject> puts = putRequests(m_sim->requests());
+            QCOMPARE(uploadTypes(puts), types);
+            QCOMPARE(puts.at(5).value("bodySha1").toString(), sha1Of("Sunset"));
+            QVERIFY(!QFileInfo::exists(victim));
+            QCOMPARE(::lstat(QFile::encodeName(workFolder()).constData(), &st), 0);
+            QVERIFY(S_ISDIR(st.st_mode));
+            QCOMPARE(int(st.st_mode & 0777), 0700);
+            QCOMPARE(st.st_uid, ::geteuid());
+            if (pass == 1)
+                break;
+            // Now someone else's folder, open to all, in its place.
+            QVERIFY(QDir(own).removeRecursively());
+            QVERIFY(QDir().mkdir(own));
+            QVERIFY(writeFile(own + QStringLiteral("/planted.jpg"), "x"));
+            QCOMPARE(::chmod(QFile::encodeName(own).constData(), 0777), 0);
+            if (::geteuid() == 0)
+                QCOMPARE(::chown(QFile::encodeName(own).constData(), 65534, 65534), 0);
+        }
+        QVERIFY(workFolder().startsWith(own + QLatin1Char('-')));
+        QCOMPARE(QDir(own).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("planted.jpg")});
+        QVERIFY(QDir(own).removeRecursively());
     }
 
     void personalSite()

@@ -233,6 +233,36 @@ private slots:
         QCOMPARE(s.value(QStringLiteral("PhotoUploader/OtherOption")).toInt(), 7);
     }
 
+    // Names with "/" (and "\\") come back as typed through a fresh settings object, under keys
+    // that load them again and remove them completely; a name without "/" keeps its plain key.
+    void namesWithSlashesSurviveAndGo()
+    {
+        const QStringList names{QStringLiteral("NAS 1/2"), QStringLiteral("nas 1%2F2"),
+                                QStringLiteral("Back\\Slash"), QStringLiteral("x/y\\z")};
+        for (const QString &name : names)
+            CPhotoUploadConfig(80, true, name, QStringLiteral("h"), QStringLiteral("pw"), {}, false, {})
+                .save(strPhotoUploadRootGroup);
+        QSettings().sync();
+
+        const QStringList keys = CPhotoUploadConfig::getProfileKeys(strPhotoUploadRootGroup);
+        QCOMPARE(keys.size(), names.size());
+        QVERIFY(keys.contains(QStringLiteral("nas 1%2f2")));
+        QVERIFY(keys.contains(QStringLiteral("back\\slash")));
+        QStringList loaded;
+        for (const QString &key : keys) {
+            CPhotoUploadConfig cfg;
+            cfg.load(key, strPhotoUploadRootGroup);
+            QCOMPARE(cfg.getKey(), key);
+            loaded << cfg.getProfile();
+            cfg.remove(strPhotoUploadRootGroup);
+        }
+        loaded.sort();
+        QStringList expected = names;
+        expected.sort();
+        QCOMPARE(loaded, expected);
+        QCOMPARE(QSettings().allKeys(), QStringList());
+    }
+
     void addresses_data()
     {
         QTest::addColumn<bool>("personal");

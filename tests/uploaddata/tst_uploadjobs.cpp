@@ -5,6 +5,8 @@
 
 #include <QStandardItemModel>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -531,12 +533,27 @@ private slots:
         QCOMPARE(parts.size(), 1);
         QCOMPARE(parts.at(0).value(1), QStringLiteral("CUST_TITLE"));
 
-        // A title that does not reach the disk (device full) is not sent as if it had.
+        // A title that does not reach the disk (no room for a single byte) is not sent as if it
+        // had.
         QTemporaryDir work3;
-        QVERIFY(QFile::link(QStringLiteral("/dev/full"), work3.path() + QStringLiteral("/TITLE")));
+        struct rlimit saved;
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        struct rlimit none = saved;
+        none.rlim_cur = 0;
+        const sighandler_t previous = ::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &none), 0);
         parts.clear();
         mgr.addMediaCustomInfoParts(file, work3.path(), QStringLiteral("1"), &parts);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        ::signal(SIGXFSZ, previous);
         QVERIFY(parts.isEmpty());
+
+        // A link in TITLE's place is replaced by the file, never written through.
+        QTemporaryDir work4;
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), work4.path() + QStringLiteral("/TITLE")));
+        mgr.addMediaCustomInfoParts(file, work4.path(), QStringLiteral("1"), &parts);
+        QCOMPARE(parts.size(), 2);
+        QVERIFY(!QFileInfo(work4.path() + QStringLiteral("/TITLE")).isSymLink());
     }
 };
 

@@ -181,6 +181,8 @@ public:
     QList<Seen> seen;
     // Set: every pinger is closed before its first ping, as a user closing it would.
     bool closeAll = false;
+    // A search from this address (host byte order) is closed the same way; 0: none.
+    uint32_t closeSearchFrom = 0;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -197,7 +199,8 @@ protected:
                                   ? (start | ~pinger->getMask())
                                   : start;
         const bool allowed = pingAllowed(start) && pingAllowed(last);
-        if (allowed && !closeAll)
+        const bool closeThis = pinger->getMode() == CVorkDialogNetPinger::MODE_SEARCH && start == closeSearchFrom;
+        if (allowed && !closeAll && !closeThis)
             return false;
         if (!allowed)
             ++refused;

@@ -202,6 +202,19 @@ private slots:
         QVERIFY(m_guard->seen.isEmpty());
         QCOMPARE(page->m_pedtIP->text(), QStringLiteral("198.18.0.44"));
         QVERIFY(page->m_prdoManual->isChecked());
+
+        // A search the user closed found no free address: the box, then DHCP without a
+        // proposal, never this computer's own address as the server's recommended one.
+        iwt::ModalDriver driver;
+        CVorkWizardInstall closed(nullptr, nullptr, false);
+        closed.addNasinfo(unconnected("02:53:56:00:00:33", "Gamma"));
+        closePingerSoon(300);
+        toAddressPage(closed, "Gamma");
+        QCOMPARE(driver.texts(), QStringList{QStringLiteral("Failed to get the suggested network settings.")});
+        QVERIFY(closed.field(QStringLiteral("IsDHCP")).toBool());
+        QVERIFY(closed.addressPage()->m_prdoDHCP->isChecked());
+        QVERIFY(!closed.addressPage()->m_plabSuggestManIP->isVisible());
+        QVERIFY(closed.field(QStringLiteral("IP")).toString().isEmpty());
     }
 
     void batchAddresses()
