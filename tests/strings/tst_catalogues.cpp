@@ -168,9 +168,9 @@ void TestCatalogues::sourcesAreExactlyTheTableTexts()
         QVERIFY2(table.contains(m.source), qPrintable(QStringLiteral("stray: ") + m.source));
         QVERIFY2(!seen.contains(m.source), qPrintable(QStringLiteral("twice: ") + m.source));
         seen.insert(m.source);
+        // A finished translation may read as in English (a name, or "Version" in German).
         if (m.finished) {
             QVERIFY2(!m.translation.isEmpty(), qPrintable(m.source));
-            QVERIFY2(m.translation != m.source, qPrintable(QStringLiteral("English as finished: ") + m.source));
             QCOMPARE(placeholders(m.translation), placeholders(m.source));
         }
     }
