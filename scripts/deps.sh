@@ -10,7 +10,9 @@ packages=(
   qtbase5-dev qttools5-dev qttools5-dev-tools
   libqwt-qt5-dev libjsoncpp-dev
   iputils-ping imagemagick dcraw ffmpeg
-  fonts-dejavu-core
+  # Latin, Greek and Cyrillic glyphs, and the Chinese, Japanese and Korean ones of the program's
+  # CJK languages (fontconfig picks them for those texts).
+  fonts-dejavu-core fonts-noto-cjk
 )
 if [ "$mode" = test ]; then
   packages+=(xvfb xauth iproute2 procps xdotool)

@@ -373,8 +373,8 @@ QString CVorkWindowInstall::netInstallErrorText(unsigned long code, const NASINF
     const QString codeText = QString::number(code);
     const QString product = getString(IDS_PRODUCT_NAME);
     const QString firewall = getString(IDS_WARN_FIREWALL).arg(product);
-    const QString portTail = QLatin1String(" (") + getString(IDS_LBL_PORT) + QLatin1String(": ")
-                             + QString::number(port) + QLatin1String(")");
+    const QString portTail = QLatin1String(" (") + getString(IDS_LBL_PORT) + getString(IDS_COMMON_COLON)
+                             + QLatin1Char(' ') + QString::number(port) + QLatin1String(")");
 
     QString message;
     if (code >= 1 && code <= 5) {

@@ -3294,4 +3294,37 @@
             <translation type="unfinished"/>
         </message>
     </context>
+    <context>
+        <name>CVorkNasinfoModel</name>
+        <message>
+            <source>Manual</source>
+            <translation type="unfinished"/>
+        </message>
+        <message>
+            <source>DHCP</source>
+            <translation type="unfinished"/>
+        </message>
+        <message>
+            <source>update %1</source>
+            <translation type="unfinished"/>
+        </message>
+    </context>
+    <context>
+        <name>CQuenWizard</name>
+        <message>
+            <source>&lt; </source>
+            <translation type="unfinished"/>
+        </message>
+        <message>
+            <source> &gt;</source>
+            <translation type="unfinished"/>
+        </message>
+    </context>
+    <context>
+        <name>CWizPhotoIPDialog</name>
+        <message>
+            <source>:</source>
+            <translation type="unfinished"/>
+        </message>
+    </context>
 </TS>

@@ -3294,4 +3294,37 @@
             <translation type="unfinished"/>
         </message>
     </context>
+    <context>
+        <name>CVorkNasinfoModel</name>
+        <message>
+            <source>Manual</source>
+            <translation>Manuale</translation>
+        </message>
+        <message>
+            <source>DHCP</source>
+            <translation>DHCP</translation>
+        </message>
+        <message>
+            <source>update %1</source>
+            <translation>aggiornamento %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>CQuenWizard</name>
+        <message>
+            <source>&lt; </source>
+            <translation>&lt; </translation>
+        </message>
+        <message>
+            <source> &gt;</source>
+            <translation> &gt;</translation>
+        </message>
+    </context>
+    <context>
+        <name>CWizPhotoIPDialog</name>
+        <message>
+            <source>:</source>
+            <translation>:</translation>
+        </message>
+    </context>
 </TS>

@@ -9,6 +9,9 @@
 //                                       or an escape of its source;
 //   update <tsv> <code.ts>...           rewrites the catalogue sources from the table, keeping
 //                                       every translation whose English text is still there.
+// Besides the context "global" of the table, a catalogue holds the few texts that classes
+// translate in their own context (tr()); they are listed in s_classTexts below, and each class
+// has a context of its own after "global", in that order.
 // Output files are only rewritten when their content changes, so a build after an unrelated
 // edit recompiles nothing.
 
@@ -35,6 +38,41 @@ struct Row {
     QString origin;
     QString text;   // as stored: backslash escapes are kept as two characters
 };
+
+// Texts that a class translates in its own context rather than through the string table. Each
+// entry must match the class's tr() call exactly, blanks included.
+const struct {
+    const char *context;
+    const char *source;
+} s_classTexts[] = {
+    // The finder table's IP-status column, and the update number after a version.
+    {"CVorkNasinfoModel", "Manual"},
+    {"CVorkNasinfoModel", "DHCP"},
+    {"CVorkNasinfoModel", "update %1"},
+    // The arrows around the wizards' Back and Next buttons.
+    {"CQuenWizard", "< "},
+    {"CQuenWizard", " >"},
+    // The colon after each label of the photo-server address page.
+    {"CWizPhotoIPDialog", ":"},
+};
+
+// The contexts of a catalogue in order, each with its sources in order: "global" with the
+// table's distinct texts first, then the class contexts.
+QVector<QPair<QString, QStringList>> catalogueLayout(const QVector<QPair<QString, QStringList>> &texts)
+{
+    QVector<QPair<QString, QStringList>> out;
+    QStringList global;
+    for (const auto &t : texts)
+        global.append(t.first);
+    out.append(qMakePair(QStringLiteral("global"), global));
+    for (const auto &entry : s_classTexts) {
+        const QString context = QString::fromUtf8(entry.context);
+        if (out.last().first != context)
+            out.append(qMakePair(context, QStringList()));
+        out.last().second.append(QString::fromUtf8(entry.source));
+    }
+    return out;
+}
 
 void fail(const QString &msg)
 {
@@ -185,6 +223,7 @@ int cmdTable(const QString &tsv, const QString &incPath, const QString &hPath)
 }
 
 struct TsMessage {
+    QString context;
     QString source;
     QString translation;
     QString type;   // "", "unfinished", "obsolete", "vanished"
@@ -211,6 +250,7 @@ bool readTs(const QString &path, QVector<TsMessage> &msgs, QStringList &contexts
             contexts.append(context);
         } else if (xml.name() == QLatin1String("message")) {
             TsMessage m;
+            m.context = context;
             while (!(xml.isEndElement() && xml.name() == QLatin1String("message")) && !xml.atEnd()) {
                 xml.readNext();
                 if (xml.isStartElement() && xml.name() == QLatin1String("source")) {
@@ -249,9 +289,13 @@ int cmdCheck(const QString &tsv, const QStringList &tsFiles)
     QVector<Row> rows;
     if (!readTable(tsv, rows))
         return 1;
-    QSet<QString> table;
-    for (const Row &r : rows)
-        table.insert(r.text);
+    const auto layout = catalogueLayout(distinctTexts(rows));
+    QStringList expectedContexts;
+    QHash<QString, QSet<QString>> expected;
+    for (const auto &context : layout) {
+        expectedContexts.append(context.first);
+        expected[context.first] = QSet<QString>(context.second.begin(), context.second.end());
+    }
     int problems = 0;
     auto report = [&problems](const QString &msg) {
         fail(msg);
@@ -265,30 +309,37 @@ int cmdCheck(const QString &tsv, const QStringList &tsFiles)
             ++problems;
             continue;
         }
-        if (contexts != QStringList(QStringLiteral("global")))
-            report(QStringLiteral("%1: expected the one context 'global', found '%2'")
-                       .arg(path, contexts.join(QLatin1String("', '"))));
-        QSet<QString> seen;
+        if (contexts != expectedContexts)
+            report(QStringLiteral("%1: expected the contexts '%2', found '%3'")
+                       .arg(path, expectedContexts.join(QLatin1String("', '")),
+                            contexts.join(QLatin1String("', '"))));
+        QHash<QString, QSet<QString>> seen;
         for (const TsMessage &m : msgs) {
-            if (!table.contains(m.source))
-                report(QStringLiteral("%1: stale source \"%2\"").arg(path, m.source));
-            if (seen.contains(m.source))
-                report(QStringLiteral("%1: duplicate source \"%2\"").arg(path, m.source));
-            seen.insert(m.source);
+            // Messages of the table are named by their text alone, the others with their context.
+            const QString name = m.context == QLatin1String("global")
+                                     ? QStringLiteral("\"%1\"").arg(m.source)
+                                     : QStringLiteral("\"%1\" in %2").arg(m.source, m.context);
+            if (!expected.value(m.context).contains(m.source))
+                report(QStringLiteral("%1: stale source %2").arg(path, name));
+            if (seen[m.context].contains(m.source))
+                report(QStringLiteral("%1: duplicate source %2").arg(path, name));
+            seen[m.context].insert(m.source);
             if (!m.comment.isEmpty())
-                report(QStringLiteral("%1: \"%2\" has a disambiguation, so it is never found")
-                           .arg(path, m.source));
+                report(QStringLiteral("%1: %2 has a disambiguation, so it is never found").arg(path, name));
             if (m.type.isEmpty()) {
                 if (m.translation.isEmpty())
-                    report(QStringLiteral("%1: finished but empty translation of \"%2\"").arg(path, m.source));
+                    report(QStringLiteral("%1: finished but empty translation of %2").arg(path, name));
                 else if (tokens(m.translation) != tokens(m.source))
                     report(QStringLiteral("%1: translation \"%2\" does not keep the placeholders and "
-                                          "escapes of \"%3\"").arg(path, m.translation, m.source));
+                                          "escapes of %3").arg(path, m.translation, name));
             }
         }
-        for (const QString &t : table)
-            if (!seen.contains(t))
-                report(QStringLiteral("%1: missing text \"%2\"").arg(path, t));
+        for (const auto &context : layout)
+            for (const QString &t : context.second)
+                if (!seen.value(context.first).contains(t))
+                    report(context.first == QLatin1String("global")
+                               ? QStringLiteral("%1: missing text \"%2\"").arg(path, t)
+                               : QStringLiteral("%1: missing text \"%2\" in %3").arg(path, t, context.first));
     }
     if (problems) {
         fail(QStringLiteral("%1 problem(s): the catalogues do not match the string table; run "
@@ -329,11 +380,12 @@ int cmdUpdate(const QString &tsv, const QStringList &tsFiles)
         }
         if (lang.isEmpty())
             lang = localeOf(code);
-        QHash<QString, TsMessage> kept;
+        // Translations are kept by context and text.
+        QHash<QPair<QString, QString>, TsMessage> kept;
         for (const TsMessage &m : old)
             if (!m.translation.isEmpty() && m.type != QLatin1String("obsolete")
                 && m.type != QLatin1String("vanished"))
-                kept.insert(m.source, m);
+                kept.insert(qMakePair(m.context, m.source), m);
 
         QByteArray out;
         QXmlStreamWriter xml(&out);
@@ -344,14 +396,14 @@ int cmdUpdate(const QString &tsv, const QStringList &tsFiles)
         xml.writeStartElement(QStringLiteral("TS"));
         xml.writeAttribute(QStringLiteral("version"), QStringLiteral("2.1"));
         xml.writeAttribute(QStringLiteral("language"), lang);
-        xml.writeStartElement(QStringLiteral("context"));
-        xml.writeTextElement(QStringLiteral("name"), QStringLiteral("global"));
-        for (const auto &t : texts) {
+        auto writeMessage = [&xml, &kept](const QString &context, const QString &source,
+                                          const QString &keys) {
             xml.writeStartElement(QStringLiteral("message"));
-            xml.writeTextElement(QStringLiteral("source"), t.first);
-            xml.writeTextElement(QStringLiteral("extracomment"), t.second.join(QLatin1String(", ")));
+            xml.writeTextElement(QStringLiteral("source"), source);
+            if (!keys.isEmpty())
+                xml.writeTextElement(QStringLiteral("extracomment"), keys);
             xml.writeStartElement(QStringLiteral("translation"));
-            const auto it = kept.constFind(t.first);
+            const auto it = kept.constFind(qMakePair(context, source));
             if (it == kept.constEnd()) {
                 xml.writeAttribute(QStringLiteral("type"), QStringLiteral("unfinished"));
             } else {
@@ -361,8 +413,21 @@ int cmdUpdate(const QString &tsv, const QStringList &tsFiles)
             }
             xml.writeEndElement();
             xml.writeEndElement();
-        }
+        };
+        const QString global = QStringLiteral("global");
+        xml.writeStartElement(QStringLiteral("context"));
+        xml.writeTextElement(QStringLiteral("name"), global);
+        for (const auto &t : texts)
+            writeMessage(global, t.first, t.second.join(QLatin1String(", ")));
         xml.writeEndElement();
+        const auto layout = catalogueLayout(texts);
+        for (int c = 1; c < layout.size(); ++c) {
+            xml.writeStartElement(QStringLiteral("context"));
+            xml.writeTextElement(QStringLiteral("name"), layout[c].first);
+            for (const QString &source : layout[c].second)
+                writeMessage(layout[c].first, source, QString());
+            xml.writeEndElement();
+        }
         xml.writeEndElement();
         xml.writeEndDocument();
         if (!writeIfChanged(path, out))

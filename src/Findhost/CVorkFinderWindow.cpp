@@ -163,6 +163,11 @@ CVorkFinderWindow::CVorkFinderWindow(QWidget *parent, CVorkNasinfoMap *pMap)
     m_pactWOLSetUpPopUp->setText(getString(IDS_WAKEUP_MENU_SETUP));
     m_pactWOLRemovePopUp->setText(getString(IDS_BTN_RSRC_REMOVE));
 
+    // The toolbars are fixed in place: a right click on them offers nothing (the page's default
+    // menu would offer to hide them, under their untranslated form names).
+    toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolBar_2->setContextMenuPolicy(Qt::PreventContextMenu);
+
     m_ptableviewFinder->installEventFilter(this);
     // The rows are painted on the viewport; its paints count as paints of the table as well.
     m_ptableviewFinder->viewport()->installEventFilter(this);

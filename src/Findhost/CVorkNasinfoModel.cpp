@@ -294,7 +294,7 @@ QString CVorkNasinfoModel::versionText(const NASINFO *pnasInfo)
     if (!nasinfoTextEmpty(pnasInfo->szVersion)) {
         QString text = nasinfoText(pnasInfo->szVersion) + QLatin1Char('-') + build4(pnasInfo->ulBuild);
         if (pnasInfo->ulUpdate != 0)
-            text += QStringLiteral(" update %1").arg(pnasInfo->ulUpdate);
+            text += kBlank + tr("update %1").arg(pnasInfo->ulUpdate);
         return text;
     }
     if (pnasInfo->ulConfigured == FHOSTQC_OFF_LINE || pnasInfo->ulConfigured == FHOSTQC_CHECKING_PROGRESS)
@@ -341,7 +341,7 @@ QString CVorkNasinfoModel::wolStatusText(const NASINFO *pnasInfo) const
     case CVorkWOL::STATUS_WAITING: {
         const qint64 timeout = job->getTimeout();
         const qint64 percent = timeout > 0 ? qint64(job->getElapsed()) * 100 / timeout : 100;
-        return kBlank + getString(IDS_NI_TREE_PROGRESS) + QStringLiteral(": ")
+        return kBlank + getString(IDS_NI_TREE_PROGRESS) + getString(IDS_COMMON_COLON) + kBlank
                + QString::number(percent) + QLatin1Char('%');
     }
     case CVorkWOL::STATUS_TIMED_OUT:

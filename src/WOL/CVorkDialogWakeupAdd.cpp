@@ -46,7 +46,8 @@ CVorkDialogWakeupAdd::CVorkDialogWakeupAdd(QWidget *parent, CWOLConfig *pConfig)
 
 void CVorkDialogWakeupAdd::languageChange()
 {
-    const QString colon = QStringLiteral(":");
+    // The colon is a text of its own: some languages put a blank before it.
+    const QString colon = getString(IDS_COMMON_COLON);
     setWindowTitle(getString(IDS_WAKEUP_ADD_TITLE));
     m_lblWOLDesp->setText(getString(IDS_WAKEUP_TABLE_DESCP));
     m_lblNetwork->setText(getString(IDS_WAKEUP_ADD_NETWORK) + colon);

@@ -1,5 +1,6 @@
 #include "CQuenWizard.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -19,8 +20,12 @@ CQuenWizard::CQuenWizard(CVorkNasinfoMap *pMap, QWidget *parent)
     setMinimumSize(kWizardWidth, kWizardHeight);
     setOptions(options() | QWizard::NoBackButtonOnStartPage);
 
-    setButtonText(QWizard::BackButton, tr("< ") + getString(IDS_BTN_BACK));
-    setButtonText(QWizard::NextButton, getString(IDS_BTN_NEXT) + tr(" >"));
+    // The arrows are translated in the wizard's own context (the class has no meta-object, so
+    // tr() would use QWizard's).
+    setButtonText(QWizard::BackButton,
+                  QCoreApplication::translate("CQuenWizard", "< ") + getString(IDS_BTN_BACK));
+    setButtonText(QWizard::NextButton,
+                  getString(IDS_BTN_NEXT) + QCoreApplication::translate("CQuenWizard", " >"));
     setButtonText(QWizard::CancelButton, getString(IDS_BTN_CANCEL));
     setButtonText(QWizard::FinishButton, getString(IDS_BTN_FINISH));
     setButtonText(QWizard::CommitButton, getString(IDS_BTN_FINISH));

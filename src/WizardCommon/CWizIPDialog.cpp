@@ -98,10 +98,10 @@ void CWizIPDialog::languageChange()
     setTitle(getString(IDS_WZD_NETWORK));
     m_prdoDHCP->setText(getString(IDS_RDO_DHCP));
     m_prdoManual->setText(getString(IDS_RDO_MANUAL));
-    m_plabIP->setText(getString(IDS_LBL_IP) + QLatin1Char(':'));
-    m_plabNetmask->setText(getString(IDS_LBL_NETMASK) + QLatin1Char(':'));
-    m_plabGateway->setText(getString(IDS_LBL_GATEWAY) + QLatin1Char(':'));
-    m_plabDNS->setText(getString(IDS_LBL_DNS) + QLatin1Char(':'));
+    m_plabIP->setText(getString(IDS_LBL_IP) + getString(IDS_COMMON_COLON));
+    m_plabNetmask->setText(getString(IDS_LBL_NETMASK) + getString(IDS_COMMON_COLON));
+    m_plabGateway->setText(getString(IDS_LBL_GATEWAY) + getString(IDS_COMMON_COLON));
+    m_plabDNS->setText(getString(IDS_LBL_DNS) + getString(IDS_COMMON_COLON));
     m_plabSuggestAutoIP->setText(getString(IDS_LBL_SUGGESTED));
     m_plabSuggestManIP->setText(getString(IDS_LBL_SUGGESTED));
     m_plabHint->setText(getString(IDS_HELP_NETWORK).arg(getString(IDS_PRODUCT_NAME)));

@@ -80,7 +80,7 @@ void CWizInstIntro::initializePage()
     } else if (pnasInfo->ulConfigured == FHOSTQC_MIGRATABLE) {
         welcome = getString(IDS_WELCOME_NI_SYSMIGRT);
         const uint32_t flags = pnasInfo->ulMigrateFlags;
-        QString notes = getString(IDS_SYSMIGRAT_DESC_HINT) + QStringLiteral(": ");
+        QString notes = getString(IDS_SYSMIGRAT_DESC_HINT) + getString(IDS_COMMON_COLON) + QLatin1Char(' ');
         bool added = false;
         if (flags & 0x3u) {
             notes += getString(IDS_SYSMIGRAT_DESC_ACCOUNT);

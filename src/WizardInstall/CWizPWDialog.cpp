@@ -72,7 +72,7 @@ void CWizPWDialog::setTexts(int maxLen)
     m_pedtAdminAccount->setText(CVorkGlobalSettings::getDefaultAdminName());
     m_plabPassword->setText(getString(IDS_LBL_PASSWD_CREATE));
     m_plabConfirm->setText(getString(IDS_LBL_PASSWD_CONFIRM));
-    m_plabServer->setText(getString(IDS_LST_SERV_NAME) + QLatin1Char(':'));
+    m_plabServer->setText(getString(IDS_LST_SERV_NAME) + getString(IDS_COMMON_COLON));
     m_pchkQBV->setText(getString(IDS_LBL_CREATE_QBV));
     m_pgrpHint->setTitle(getString(IDS_LBL_HINT));
     m_plabHint->setText(getString(IDS_HELP_PASSWD2).arg(maxLen) + QStringLiteral("<p>") +

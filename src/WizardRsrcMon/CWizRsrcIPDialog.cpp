@@ -59,7 +59,8 @@ void CWizRsrcIPDialog::languageChange()
 {
     setTitle(getString(IDS_WZD_NETWORK));
 
-    const QString colon = QStringLiteral(":");
+    // The colon is a text of its own: some languages put a blank before it.
+    const QString colon = getString(IDS_COMMON_COLON);
     m_plblProto->setText(getString(IDS_LBL_PROTOCOL) + colon);
     m_plblHost->setText(getString(IDS_LBL_HOSTADDR) + colon);
     m_plblPort->setText(getString(IDS_LBL_PORT) + colon);

@@ -8,6 +8,7 @@
 //   - the simulated server's capture lines by service, unit and event (linesOf) and the
 //     finder's status text of a server (statusCell);
 //   - typing over a line edit (retype) and running a dialog modally under a script (runModal);
+//   - the texts of a window that are cut off or drawn without glyphs (textFitProblems);
 //   - a catcher for the addresses QDesktopServices would hand to the browser (UrlCatcher);
 //   - an HTTP proxy named by the environment that counts who comes to it (ProxyTrap);
 //   - the simulated install service's log of a unit's commands (installLog);
@@ -21,10 +22,22 @@
 #ifndef TESTSUPPORT_H
 #define TESTSUPPORT_H
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QCheckBox>
+#include <QGlyphRun>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QToolButton>
+#include <QTextDocumentFragment>
+#include <QTextLayout>
+#include <QToolBar>
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QList>
@@ -291,6 +304,91 @@ inline void retype(QLineEdit *edit, const QString &text)
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, text);
+}
+
+// The texts of `root` and its visible children that do not fit or cannot be drawn, one line each
+// (class, object name, text, fault): a label smaller than its minimum size hint (a word-wrapped
+// one lower than its text needs at its width), a button or group-box title wider than the room
+// the style leaves it, a toolbar action pushed into the bar's extension menu, and characters that
+// no installed font has a glyph for (they would show as boxes).
+inline QStringList textFitProblems(QWidget *root)
+{
+    QStringList problems;
+    QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    widgets.prepend(root);
+    for (QWidget *w : widgets) {
+        if (!w->isVisible())
+            continue;
+        QString text;
+        bool cut = false;
+        const QFontMetrics metrics(w->font());
+        if (QToolBar *bar = qobject_cast<QToolBar *>(w)) {
+            for (QAction *action : bar->actions()) {
+                QWidget *button = action->isVisible() && !action->isSeparator() ? bar->widgetForAction(action) : nullptr;
+                if (button && !button->isVisible())
+                    problems << QStringLiteral("%1 \"%2\": in the extension menu").arg(bar->objectName(), action->text());
+            }
+            continue;
+        } else if (QLabel *label = qobject_cast<QLabel *>(w)) {
+            text = label->textFormat() == Qt::PlainText ? label->text()
+                                                        : QTextDocumentFragment::fromHtml(label->text()).toPlainText();
+            cut = label->wordWrap() ? label->height() < label->heightForWidth(label->width())
+                                    : label->width() < label->minimumSizeHint().width() ||
+                                          label->height() < label->minimumSizeHint().height();
+        } else if (QAbstractButton *button = qobject_cast<QAbstractButton *>(w)) {
+            text = button->text();
+            // The room the style leaves for the text (push, check and radio buttons); a tool
+            // button needs its whole size hint.
+            QString shown = text;
+            shown.replace(QLatin1String("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
+            shown.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = shown;
+            option.icon = button->icon();
+            option.iconSize = button->iconSize();
+            QStyle::SubElement element = QStyle::SE_PushButtonContents;
+            if (qobject_cast<QCheckBox *>(button))
+                element = QStyle::SE_CheckBoxContents;
+            else if (qobject_cast<QRadioButton *>(button))
+                element = QStyle::SE_RadioButtonContents;
+            if (qobject_cast<QToolButton *>(button)) {
+                cut = button->width() < button->sizeHint().width() || button->height() < button->sizeHint().height();
+            } else {
+                const QRect room = button->style()->subElementRect(element, &option, button);
+                const int iconWidth = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+                cut = metrics.horizontalAdvance(shown) + iconWidth > room.width() ||
+                      metrics.height() > room.height();
+            }
+        } else if (QGroupBox *box = qobject_cast<QGroupBox *>(w)) {
+            text = box->title();
+            QStyleOptionGroupBox option;
+            option.initFrom(box);
+            option.text = text;
+            option.lineWidth = 1;
+            option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+            option.textAlignment = box->alignment();
+            if (box->isCheckable())
+                option.subControls |= QStyle::SC_GroupBoxCheckBox;
+            const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+            cut = label.right() >= box->width();
+        }
+        if (text.trimmed().isEmpty())
+            continue;
+        const QString where = QStringLiteral("%1 %2 \"%3\": ").arg(QLatin1String(w->metaObject()->className()),
+                                                                   w->objectName(), text.simplified());
+        if (cut)
+            problems << where + QStringLiteral("cut off");
+        QTextLayout layout(text.simplified(), w->font());
+        layout.beginLayout();
+        while (layout.createLine().isValid()) {
+        }
+        layout.endLayout();
+        for (const QGlyphRun &run : layout.glyphRuns())
+            if (run.glyphIndexes().contains(0))
+                problems << where + QStringLiteral("glyphs missing");
+    }
+    return problems;
 }
 
 // Runs the dialog modally while `script` runs inside its event loop; a dialog the script leaves

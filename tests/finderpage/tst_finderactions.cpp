@@ -704,6 +704,20 @@ void TestFinderActions::contextMenus()
         emit view->customContextMenuRequested(on);
         QCOMPARE(requests.emitted(), QStringList(QStringLiteral("netInstall([%1])").arg(MAC_T)));
     }
+    // A right click on either toolbar offers no menu (the page's own would offer to hide them).
+    {
+        Page p({server(MAC_T, FHOSTQC_DONE)});
+        p.page.show();
+        for (QToolBar *bar : {static_cast<QToolBar *>(p.page.toolBar), static_cast<QToolBar *>(p.page.toolBar_2)}) {
+            // The page's menu would pop up at once, without running its own event loop.
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), bar->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(bar, &event);
+            QWidget *popup = QApplication::activePopupWidget();
+            if (popup)
+                popup->close();
+            QVERIFY(!popup);
+        }
+    }
 }
 
 void TestFinderActions::toolbarShortcutsFireOnce()

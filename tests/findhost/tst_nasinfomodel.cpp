@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTranslator>
 #include <QtTest>
 
 #include "CQuenWOL.h"
@@ -321,6 +322,7 @@ void TestNasinfoModel::cellsOfOneRecord()
     n->ulDHCP = 0;
     setText(n->szVersion, "4.1");
     n->ulBuild = 2636;
+    n->ulUpdate = 2;
     setText(n->szModelId, "quenlori_x86atom_vs710plus");
     setText(n->szSerialNum, "B6KAN01234");
     map.insert(n, false);
@@ -336,7 +338,7 @@ void TestNasinfoModel::cellsOfOneRecord()
     QCOMPARE(model.rowCount(), 2);
 
     const QStringList row0 = {" Archive", " 198.18.0.7", " Manual", " Ready", " 00:11:32:AB:CD:EF",
-                              " 4.1-2636", " VS-710+", " B6KAN01234", " --"};
+                              " 4.1-2636 update 2", " VS-710+", " B6KAN01234", " --"};
     const QStringList row1 = {" Media", " 10.0.0.1", " DHCP", " Connection failed.",
                               " 00:11:32:AB:CD:F0", " 2.2-1000", " VS-1511+", " ", " --"};
     for (int c = 0; c < 9; ++c) {
@@ -353,6 +355,25 @@ void TestNasinfoModel::cellsOfOneRecord()
                      int(Qt::ForegroundRole), int(Qt::UserRole)})
         QVERIFY(!model.data(model.index(0, 0), role).isValid());
     QVERIFY(!model.data(QModelIndex()).isValid());
+
+    // The IP-status words and the update number are translated in the model's own context.
+    const struct {
+        const char *code;
+        const char *manual;
+        const char *version;
+    } languages[] = {{"deu", " Manuell", " 4.1-2636 Update 2"},
+                     {"rus", " Вручную", " 4.1-2636 обновление 2"},
+                     {"hun", " Kézi", " 4.1-2636 2. frissítés"}};
+    for (const auto &language : languages) {
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/%1.qm").arg(QLatin1String(language.code))));
+        QCoreApplication::installTranslator(&translator);
+        QCOMPARE(cell(model, 0, 2), QString::fromUtf8(language.manual));
+        QCOMPARE(cell(model, 1, 2), QStringLiteral(" DHCP"));
+        QCOMPARE(cell(model, 0, 5), QString::fromUtf8(language.version));
+        QCoreApplication::removeTranslator(&translator);
+    }
+    QCOMPARE(cell(model, 0, 2), QStringLiteral(" Manual"));
 }
 
 void TestNasinfoModel::cellsOfEmptyAddressAndOfflineRows()

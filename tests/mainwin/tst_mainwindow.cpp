@@ -1,8 +1,9 @@
 // The main window in this process, inside the namespace bed with the simulated server answering
 // for three units: construction and its first search, the discovery thread, the pages and their
 // toolbar actions, page switching, geometry, About, Preferences under the busy flag, and closing
-// with and without unfinished work.
+// with and without unfinished work, and the window's texts in three languages.
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QScopeGuard>
 #include <QScreen>
@@ -10,6 +11,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QToolButton>
+#include <QTranslator>
 
 #include "CFindHostUDP.h"
 #include "CVorkDialogInstall.h"
@@ -419,6 +421,36 @@ private slots:
         window.hide();
         window.slotShowMainWindow(QStringLiteral("anything"));
         QVERIFY(window.isVisible());
+    }
+
+    // The window in German, Russian and Japanese after its first search, with a server selected:
+    // no text is cut off or drawn without glyphs. Pictures go to text-review/ for a look by eye.
+    void translatedWindowFits()
+    {
+        QVERIFY(QDir().mkpath(QStringLiteral("text-review")));
+        CVorkFinderWindow::setTickIntervalMs(50);
+        QStringList problems;
+        for (const char *code : {"deu", "rus", "jpn"}) {
+            QTranslator translator;
+            QVERIFY(translator.load(QStringLiteral(":/%1.qm").arg(QLatin1String(code))));
+            QCoreApplication::installTranslator(&translator);
+            {
+                CVorkWindowMain window;
+                window.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&window));
+                CVorkFinderWindow *finder = window.finderWindow();
+                QVERIFY(waitFor([&] { return window.nasinfoMap()->size() == 3 && !finder->isSearching(); },
+                                10000));
+                finder->m_ptableviewFinder->selectRow(0);
+                mwt::spin(500);
+                window.grab().save(QStringLiteral("text-review/main-window-%1.png").arg(QLatin1String(code)));
+                for (const QString &problem : tsup::textFitProblems(&window))
+                    problems << QLatin1String(code) + QStringLiteral(": ") + problem;
+            }
+            QCoreApplication::removeTranslator(&translator);
+        }
+        CVorkFinderWindow::setTickIntervalMs(CVorkFinderWindow::TICK_MS);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 
     void stoppingTheDiscoveryThread()

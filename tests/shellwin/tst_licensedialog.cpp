@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <QSettings>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 
@@ -13,6 +14,12 @@ class TestLicenseDialog : public QObject
     Q_OBJECT
 
 private:
+    static QStringList allCodes()
+    {
+        return QStringList{"enu", "cht", "chs", "jpn", "deu", "krn", "fra", "ita", "esn", "ptb",
+                           "rus", "dan", "nor", "sve", "nld", "plk", "hun", "ptg", "trk", "csy"};
+    }
+
     static QString termsTitle(const CVorkDialogLicense &dialog)
     {
         return dialog.m_txtbrwsLaw->document()->metaInformation(QTextDocument::DocumentTitle);
@@ -53,11 +60,9 @@ private slots:
     {
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<QString>("code");
-        QTest::newRow("German") << QVariant(QStringLiteral("deu")) << QStringLiteral("deu");
-        QTest::newRow("Japanese") << QVariant(QStringLiteral("jpn")) << QStringLiteral("jpn");
-        QTest::newRow("Traditional Chinese") << QVariant(QStringLiteral("cht")) << QStringLiteral("cht");
-        QTest::newRow("Russian has no page") << QVariant(QStringLiteral("rus")) << QStringLiteral("enu");
-        QTest::newRow("Swedish has no page") << QVariant(QStringLiteral("sve")) << QStringLiteral("enu");
+        // Every interface language has a page of its own.
+        for (const QString &code : allCodes())
+            QTest::newRow(qPrintable(code)) << QVariant(code) << code;
         QTest::newRow("unknown language") << QVariant(QStringLiteral("xyz")) << QStringLiteral("enu");
         QTest::newRow("system default, C locale") << QVariant(QStringLiteral("def")) << QStringLiteral("enu");
         QTest::newRow("nothing stored") << QVariant() << QStringLiteral("enu");
@@ -77,11 +82,39 @@ private slots:
         QVERIFY(dialog.m_txtbrwsLaw->toPlainText().contains(QStringLiteral("VRVornakeeper")));
     }
 
-    void germanPageIsGerman()
+    // Each page carries the whole licence of the LICENSE file, in English; a page of another
+    // language adds exactly one sentence of its own language before it, different on every page.
+    void pagesCarryTheLicence()
     {
-        QSettings().setValue(QStringLiteral("Global/UILanguage"), QStringLiteral("deu"));
-        CVorkDialogLicense dialog;
-        QVERIFY(dialog.m_txtbrwsLaw->toPlainText().contains(QStringLiteral("Geschäftsbedingungen")));
+        QFile file(QStringLiteral(VORK_LICENSE_FILE));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QStringList paragraphs = QString::fromUtf8(file.readAll()).split(QStringLiteral("\n\n"));
+        for (QString &paragraph : paragraphs)
+            paragraph = paragraph.simplified();
+        QCOMPARE(paragraphs.first(), QStringLiteral("MIT License"));
+        QVERIFY(paragraphs.at(1).startsWith(QStringLiteral("Copyright (c) ")));
+        QCOMPARE(paragraphs.size(), 5);
+
+        QSet<QString> sentences;
+        for (const QString &code : allCodes()) {
+            QSettings().setValue(QStringLiteral("Global/UILanguage"), code);
+            CVorkDialogLicense dialog;
+            QStringList shown;
+            for (QTextBlock block = dialog.m_txtbrwsLaw->document()->begin(); block.isValid(); block = block.next())
+                if (!block.text().simplified().isEmpty())
+                    shown << block.text().simplified();
+            const int own = code == QLatin1String("enu") ? 0 : 1;
+            QCOMPARE(shown.mid(own), paragraphs);
+            if (own) {
+                const QString sentence = shown.first();
+                QVERIFY2(sentence.size() > 20 && !sentences.contains(sentence), qPrintable(code));
+                QVERIFY2(!sentence.contains(QStringLiteral("English"), Qt::CaseInsensitive), qPrintable(code));
+                sentences.insert(sentence);
+            }
+            const QString all = dialog.m_txtbrwsLaw->toPlainText();
+            QVERIFY(!all.contains(QStringLiteral("preliminary"), Qt::CaseInsensitive));
+            QVERIFY(!all.contains(QStringLiteral("placeholder"), Qt::CaseInsensitive));
+        }
     }
 
     void agreeAcceptsDeclineRejects_data()

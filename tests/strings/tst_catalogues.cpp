@@ -18,6 +18,7 @@
 namespace {
 
 struct Message {
+    QString context;
     QString source;
     QString translation;
     bool finished = false;
@@ -42,6 +43,7 @@ bool parseTs(const QString &path, Catalogue &cat)
             cat.contexts.append(xml.readElementText());
         } else if (xml.name() == QLatin1String("source")) {
             cat.messages.append(Message());
+            cat.messages.last().context = cat.contexts.value(cat.contexts.size() - 1);
             cat.messages.last().source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             const QString type = xml.attributes().value(QLatin1String("type")).toString();
@@ -70,6 +72,12 @@ QSet<QString> tableTexts()
         texts.insert(QString::fromUtf8(gszStringTexts[i]));
     return texts;
 }
+
+// The texts that classes translate in their own context, after the table's context "global".
+const QStringList kClassContexts{"CVorkNasinfoModel", "CQuenWizard", "CWizPhotoIPDialog"};
+const QStringList kClassTexts{"CVorkNasinfoModel|Manual", "CVorkNasinfoModel|DHCP",
+                              "CVorkNasinfoModel|update %1", "CQuenWizard|< ", "CQuenWizard| >",
+                              "CWizPhotoIPDialog|:"};
 
 QString tsPath(const QString &code)
 {
@@ -143,21 +151,31 @@ void TestCatalogues::sourcesAreExactlyTheTableTexts()
     QFETCH(QString, code);
     Catalogue cat;
     QVERIFY(parseTs(tsPath(code), cat));
-    QCOMPARE(cat.contexts, QStringList(QStringLiteral("global")));
+    QCOMPARE(cat.contexts, QStringList(QStringLiteral("global")) + kClassContexts);
 
     const QSet<QString> table = tableTexts();
     QSet<QString> seen;
+    QStringList classTexts;
     for (const Message &m : cat.messages) {
+        if (m.context != QLatin1String("global")) {
+            classTexts << m.context + QLatin1Char('|') + m.source;
+            // Every language but English has them finished, keeping the placeholders.
+            QCOMPARE(m.finished, code != QLatin1String("enu"));
+            if (m.finished)
+                QCOMPARE(placeholders(m.translation), placeholders(m.source));
+            continue;
+        }
         QVERIFY2(table.contains(m.source), qPrintable(QStringLiteral("stray: ") + m.source));
         QVERIFY2(!seen.contains(m.source), qPrintable(QStringLiteral("twice: ") + m.source));
         seen.insert(m.source);
+        // A finished translation may read as in English (a name, or "Version" in German).
         if (m.finished) {
             QVERIFY2(!m.translation.isEmpty(), qPrintable(m.source));
-            QVERIFY2(m.translation != m.source, qPrintable(QStringLiteral("English as finished: ") + m.source));
             QCOMPARE(placeholders(m.translation), placeholders(m.source));
         }
     }
     QCOMPARE(seen, table);
+    QCOMPARE(classTexts, kClassTexts);
     // Escapes stay two characters in the sources; a real line break would never be found.
     QVERIFY(seen.contains(QStringLiteral("Upload finished \\nSuccess Count: %1, Error Count: %2")));
     QVERIFY(seen.contains(QStringLiteral(" About %1")));
@@ -178,8 +196,12 @@ void TestCatalogues::compiledCatalogueHoldsTheFinishedEntries()
     int finished = 0;
     for (const Message &m : cat.messages) {
         const QByteArray source = m.source.toUtf8();
-        const QString got = t.translate("global", source.constData());
-        if (m.finished) {
+        const QByteArray context = m.context.toUtf8();
+        const QString got = t.translate(context.constData(), source.constData());
+        if (m.finished && m.translation == m.source) {
+            // Written the same as in English ("DHCP"): left out of the compiled catalogue.
+            QVERIFY2(got.isNull(), qPrintable(m.source));
+        } else if (m.finished) {
             ++finished;
             QCOMPARE(got, m.translation);
         } else {
@@ -224,18 +246,31 @@ void TestCatalogues::checkRefusesStaleCatalogue()
     QVERIFY(broken != good);
     QVERIFY(runCheck(writeVariant(QStringLiteral("newline.ts"), broken), &err) != 0);
 
-    // A finished translation that dropped its placeholder.
+    // A finished translation that dropped its placeholder (whatever the message held before).
     QByteArray lost = good;
-    lost.replace("<source>%1 - Setup Wizard</source>", "<source>%1 - Setup Wizard</source>\n"
-                                                      "<translation>Einrichtung</translation>");
-    // Drop the original unfinished translation element of that message so that it has one.
-    const int at = lost.indexOf("<translation>Einrichtung</translation>");
-    QVERIFY(at > 0);
-    const int next = lost.indexOf("<translation type=\"unfinished\"/>", at);
-    QVERIFY(next > at);
-    lost.remove(next, int(qstrlen("<translation type=\"unfinished\"/>")));
+    const QRegularExpression message(
+        QStringLiteral("(<source>%1 - Setup Wizard</source>\\s*<extracomment>[^<]*</extracomment>\\s*)"
+                       "<translation[^>]*(/>|>[^<]*</translation>)"));
+    QString lostText = QString::fromUtf8(lost);
+    QVERIFY(lostText.contains(message));
+    lostText.replace(message, QStringLiteral("\\1<translation>Einrichtung</translation>"));
+    lost = lostText.toUtf8();
     QVERIFY(runCheck(writeVariant(QStringLiteral("lost.ts"), lost), &err) != 0);
     QVERIFY2(err.contains(QLatin1String("does not keep the placeholders")), qPrintable(err));
+
+    // A class's text the code no longer translates, and so one it lacks.
+    QByteArray renamed = good;
+    renamed.replace("<source>update %1</source>", "<source>update</source>");
+    QVERIFY(renamed != good);
+    QVERIFY(runCheck(writeVariant(QStringLiteral("renamed.ts"), renamed), &err) != 0);
+    QVERIFY2(err.contains(QLatin1String("stale source \"update\" in CVorkNasinfoModel")), qPrintable(err));
+    QVERIFY2(err.contains(QLatin1String("missing text \"update %1\" in CVorkNasinfoModel")), qPrintable(err));
+
+    // The class contexts come after "global", each once.
+    QByteArray moved = good;
+    moved.replace("<name>CQuenWizard</name>", "<name>global</name>");
+    QVERIFY(runCheck(writeVariant(QStringLiteral("moved.ts"), moved), &err) != 0);
+    QVERIFY2(err.contains(QLatin1String("expected the contexts")), qPrintable(err));
 }
 
 QTEST_GUILESS_MAIN(TestCatalogues)
