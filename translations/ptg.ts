@@ -231,7 +231,7 @@
         <message>
             <source>Checking if the specified IP address is in use</source>
             <extracomment>IDS_CHECK_IP_CONFLICT</extracomment>
-            <translation>A verificar se o endereço IP especificado já está a ser utilizado</translation>
+            <translation>A verificar se o endereço IP especificado está em uso</translation>
         </message>
         <message>
             <source>:</source>
