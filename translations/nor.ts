@@ -6,72 +6,72 @@
         <message>
             <source> About %1</source>
             <extracomment>IDS_ABOUT_CAPTION</extracomment>
-            <translation type="unfinished"/>
+            <translation> Om %1</translation>
         </message>
         <message>
             <source>Copyright © Quenlori. All rights reserved.</source>
             <extracomment>IDS_ABOUT_COPYRIGHT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Copyright © Quenlori. Alle rettigheter forbeholdt.</translation>
         </message>
         <message>
             <source>Version</source>
             <extracomment>IDS_ABOUT_VERSION</extracomment>
-            <translation type="unfinished"/>
+            <translation>Versjon</translation>
         </message>
         <message>
             <source>Please select a printer to add.</source>
             <extracomment>IDS_ADD_PRINTER_MSG1</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg skriveren som skal legges til.</translation>
         </message>
         <message>
             <source>Adding the printer to your computer...</source>
             <extracomment>IDS_ADD_PRINTER_MSG2</extracomment>
-            <translation type="unfinished"/>
+            <translation>Legger til skriveren på datamaskinen...</translation>
         </message>
         <message>
             <source>The printer has been added to your computer.</source>
             <extracomment>IDS_ADD_PRINTER_MSG3</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skriveren er lagt til på datamaskinen.</translation>
         </message>
         <message>
             <source>Administrator's password</source>
             <extracomment>IDS_ADM_PASSWD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Administratorpassord</translation>
         </message>
         <message>
             <source>Applying network settings...</source>
             <extracomment>IDS_APPLY_NET_SETTING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Tar i bruk nettverksinnstillinger...</translation>
         </message>
         <message>
             <source>Applying system settings...</source>
             <extracomment>IDS_APPLY_SETTING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Tar i bruk systeminnstillinger...</translation>
         </message>
         <message>
             <source>Quenlori Vornakeeper</source>
             <extracomment>IDS_VORNAKEEPER_NAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Quenlori Vornakeeper</translation>
         </message>
         <message>
             <source>About</source>
             <extracomment>IDS_BTN_ABOUT, IDS_TOOL_TIPS_ABOUT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Om</translation>
         </message>
         <message>
             <source>Add Printer</source>
             <extracomment>IDS_BTN_ADDPTR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Legg til skriver</translation>
         </message>
         <message>
             <source>I Agree</source>
             <extracomment>IDS_BTN_AGREE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Jeg godtar</translation>
         </message>
         <message>
             <source>Apply</source>
             <extracomment>IDS_BTN_APPLY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Bruk</translation>
         </message>
         <message>
             <source>Back</source>
@@ -91,7 +91,7 @@
         <message>
             <source>Exit</source>
             <extracomment>IDS_BTN_EXIT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Avslutt</translation>
         </message>
         <message>
             <source>Finish</source>
@@ -101,32 +101,32 @@
         <message>
             <source>Hide</source>
             <extracomment>IDS_BTN_HIDE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skjul</translation>
         </message>
         <message>
             <source>Install</source>
             <extracomment>IDS_BTN_INSTALL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Installer</translation>
         </message>
         <message>
             <source>Connect</source>
             <extracomment>IDS_BTN_MANAGE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Koble til</translation>
         </message>
         <message>
             <source>Map Network Drive</source>
             <extracomment>IDS_BTN_MAP, IDS_WZDMAP_MAP_NETWORK_DRIVE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Koble til nettverksstasjon</translation>
         </message>
         <message>
             <source>Memory Test</source>
             <extracomment>IDS_BTN_MEM_TEST</extracomment>
-            <translation type="unfinished"/>
+            <translation>Minnetest</translation>
         </message>
         <message>
             <source>Resource Monitor</source>
             <extracomment>IDS_BTN_MONITOR, IDS_MENU_RESOURCE, IDS_PREFER_LAU_SAVE_RSRC_WIN</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ressursovervåking</translation>
         </message>
         <message>
             <source>Next</source>
@@ -141,52 +141,52 @@
         <message>
             <source>I Do Not Agree</source>
             <extracomment>IDS_BTN_NO_AGREE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Jeg godtar ikke</translation>
         </message>
         <message>
             <source>OK</source>
             <extracomment>IDS_BTN_OK</extracomment>
-            <translation type="unfinished"/>
+            <translation>OK</translation>
         </message>
         <message>
             <source>Photo Uploader</source>
             <extracomment>IDS_BTN_PHOTO_UPLOADER, IDS_PHOTO_CAPTION</extracomment>
-            <translation type="unfinished"/>
+            <translation>Bildeopplaster</translation>
         </message>
         <message>
             <source>Recover System</source>
             <extracomment>IDS_BTN_RECOVERSYS</extracomment>
-            <translation type="unfinished"/>
+            <translation>Gjenopprett system</translation>
         </message>
         <message>
             <source>Add</source>
             <extracomment>IDS_BTN_RSRC_ADD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Legg til</translation>
         </message>
         <message>
             <source>Disconnect</source>
             <extracomment>IDS_BTN_RSRC_DISCONNECT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Koble fra</translation>
         </message>
         <message>
             <source>Edit</source>
             <extracomment>IDS_BTN_RSRC_EDIT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Rediger</translation>
         </message>
         <message>
             <source>Remove</source>
             <extracomment>IDS_BTN_RSRC_REMOVE, IDS_PHOTO_BTN_REMOVE_FILE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fjern</translation>
         </message>
         <message>
             <source>Search</source>
             <extracomment>IDS_BTN_SEARCH</extracomment>
-            <translation type="unfinished"/>
+            <translation>Søk</translation>
         </message>
         <message>
             <source>Setup</source>
             <extracomment>IDS_BTN_SETUP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Konfigurer</translation>
         </message>
         <message>
             <source>Yes</source>
@@ -196,72 +196,72 @@
         <message>
             <source>Welcome</source>
             <extracomment>IDS_CAP_WELCOME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velkommen</translation>
         </message>
         <message>
             <source>Are you sure you want to exit the Add Printer Wizard?</source>
             <extracomment>IDS_CFRM_ADDPTR_EXIT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Er du sikker på at du vil avslutte veiviseren Legg til skriver?</translation>
         </message>
         <message>
             <source>Are you sure you want to continue?</source>
             <extracomment>IDS_CFRM_CONTINUE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Er du sikker på at du vil fortsette?</translation>
         </message>
         <message>
             <source>Are you sure you want to exit the Setup Wizard?</source>
             <extracomment>IDS_CFRM_EXIT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Er du sikker på at du vil avslutte oppsettsveiviseren?</translation>
         </message>
         <message>
             <source>Are you sure you want to exit the Map Network Drive Wizard?</source>
             <extracomment>IDS_CFRM_MAP_EXIT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Er du sikker på at du vil avslutte veiviseren Koble til nettverksstasjon?</translation>
         </message>
         <message>
             <source>Are you sure you want to exit the Network Wizard?</source>
             <extracomment>IDS_CFRM_NET_EXIT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Er du sikker på at du vil avslutte nettverksveiviseren?</translation>
         </message>
         <message>
             <source>No default gateway has been entered. Are you sure you want to continue?</source>
             <extracomment>IDS_CFRM_NO_GATEWAY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ingen standard gateway er angitt. Er du sikker på at du vil fortsette?</translation>
         </message>
         <message>
             <source>Checking if the specified IP address is in use</source>
             <extracomment>IDS_CHECK_IP_CONFLICT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kontrollerer om den angitte IP-adressen er i bruk</translation>
         </message>
         <message>
             <source>:</source>
             <extracomment>IDS_COMMON_COLON</extracomment>
-            <translation type="unfinished"/>
+            <translation>:</translation>
         </message>
         <message>
             <source>Are you sure you want to cancel?</source>
             <extracomment>IDS_CONFIRM_CANCEL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Er du sikker på at du vil avbryte?</translation>
         </message>
         <message>
             <source>Are you sure you want to exit?</source>
             <extracomment>IDS_CONFIRM_EXIT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Er du sikker på at du vil avslutte?</translation>
         </message>
         <message>
             <source>Are you sure you want to unblock the program in the firewall?</source>
             <extracomment>IDS_CONFIRM_UNBLOCK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Er du sikker på at du vil oppheve blokkeringen av programmet i brannmuren?</translation>
         </message>
         <message>
             <source>Create volume</source>
             <extracomment>IDS_CREATE_VOLUME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Opprett volum</translation>
         </message>
         <message>
             <source>Please enter a server name.</source>
             <extracomment>IDS_EMPTY_SERV_NAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi et servernavn.</translation>
         </message>
         <message>
             <source>Error</source>
@@ -271,337 +271,337 @@
         <message>
             <source>Failed to unblock the program in the firewall.</source>
             <extracomment>IDS_ERROR_UNBLOCK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke oppheve blokkeringen av programmet i brannmuren.</translation>
         </message>
         <message>
             <source>The selected code page is invalid.</source>
             <extracomment>IDS_ERROR_WRONG_CODEPAGE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Den valgte tegntabellen er ugyldig.</translation>
         </message>
         <message>
             <source>Access denied.</source>
             <extracomment>IDS_ERR_ACCESS_DENY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ingen tilgang.</translation>
         </message>
         <message>
             <source>Please enter an administrator account</source>
             <extracomment>IDS_ERR_ADMINACCOUNT_EMPTY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi en administratorkonto</translation>
         </message>
         <message>
             <source>%1 is not a valid Imagrove user account.</source>
             <extracomment>IDS_ERR_AUTH_NOT_PHOTO_USER</extracomment>
-            <translation type="unfinished"/>
+            <translation>%1 er ikke en gyldig Imagrove-brukerkonto.</translation>
         </message>
         <message>
             <source>Requested Personal Imagrove is disabled. Please log in to VNO to enable the Personal Imagrove.</source>
             <extracomment>IDS_ERR_AUTH_PERSONAL_PHOTO_NOT_RUN</extracomment>
-            <translation type="unfinished"/>
+            <translation>Den forespurte Personlig Imagrove er deaktivert. Logg på VNO for å aktivere Personlig Imagrove.</translation>
         </message>
         <message>
             <source>Imagrove is disabled. Please log in to VNO as admin (or a user belonging to the administrators group) to enable Imagrove.</source>
             <extracomment>IDS_ERR_AUTH_PHOTO_NOT_RUN</extracomment>
-            <translation type="unfinished"/>
+            <translation>Imagrove er deaktivert. Logg på VNO som admin (eller som en bruker i administratorgruppen) for å aktivere Imagrove.</translation>
         </message>
         <message>
             <source>The account or password is invalid. Please try again.</source>
             <extracomment>IDS_ERR_AUTH_USERNAME_AUTHFAILED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kontoen eller passordet er ugyldig. Prøv på nytt.</translation>
         </message>
         <message>
             <source>The user account has been disabled.</source>
             <extracomment>IDS_ERR_AUTH_USERNAME_DISABLED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Brukerkontoen er deaktivert.</translation>
         </message>
         <message>
             <source>The user account does not exist.</source>
             <extracomment>IDS_ERR_AUTH_USERNAME_UNEXIST</extracomment>
-            <translation type="unfinished"/>
+            <translation>Brukerkontoen finnes ikke.</translation>
         </message>
         <message>
             <source>The port number must be between 1 and 65535.</source>
             <extracomment>IDS_ERR_BADPORT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Portnummeret må være mellom 1 og 65535.</translation>
         </message>
         <message>
             <source>Connection error. (Error Code: %1)</source>
             <extracomment>IDS_ERR_CONNECTION_FAIL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Tilkoblingsfeil. (Feilkode: %1)</translation>
         </message>
         <message>
             <source>The IP address and the default gateway belong to two different subnets.</source>
             <extracomment>IDS_ERR_DIFF_SUBNET</extracomment>
-            <translation type="unfinished"/>
+            <translation>IP-adressen og standard gateway tilhører to forskjellige undernett.</translation>
         </message>
         <message>
             <source>This function is not supported by the connected device.</source>
             <extracomment>IDS_ERR_VR_NOT_SUPP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Denne funksjonen støttes ikke av den tilkoblede enheten.</translation>
         </message>
         <message>
             <source>Please enter a valid hostname or IP address.</source>
             <extracomment>IDS_ERR_HOST_ADDR1</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi et gyldig vertsnavn eller en gyldig IP-adresse.</translation>
         </message>
         <message>
             <source>Invalid IP address.</source>
             <extracomment>IDS_ERR_INVALID_IP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ugyldig IP-adresse.</translation>
         </message>
         <message>
             <source>The IP address and the subnet mask do not match.</source>
             <extracomment>IDS_ERR_INVALID_IP_MASK</extracomment>
-            <translation type="unfinished"/>
+            <translation>IP-adressen og nettverksmasken passer ikke sammen.</translation>
         </message>
         <message>
             <source>The specified IP address is in use.</source>
             <extracomment>IDS_ERR_IP_INUSE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Den angitte IP-adressen er i bruk.</translation>
         </message>
         <message>
             <source>Failed to launch the web browser to connect to VNO. Please check the settings of your default web browser and try again.</source>
             <extracomment>IDS_ERR_LAUNCH_BROWSER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke starte nettleseren for å koble til VNO. Kontroller innstillingene for standardnettleseren, og prøv på nytt.</translation>
         </message>
         <message>
             <source>You are not authorized to use this service.</source>
             <extracomment>IDS_ERR_LOGIN_AUTO_BLOCKED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Du har ikke tillatelse til å bruke denne tjenesten.</translation>
         </message>
         <message>
             <source>Failed to map the network drive: the account or password is invalid.</source>
             <extracomment>IDS_ERR_MAPDRIVE_AUTHFAILED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke koble til nettverksstasjonen: Kontoen eller passordet er ugyldig.</translation>
         </message>
         <message>
             <source>Failed to map the network drive.</source>
             <extracomment>IDS_ERR_MAP_DRIVE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke koble til nettverksstasjonen.</translation>
         </message>
         <message>
             <source>One or more errors have been found by the memory diagnostic test.</source>
             <extracomment>IDS_ERR_MEM_TEST</extracomment>
-            <translation type="unfinished"/>
+            <translation>Minnetesten fant én eller flere feil.</translation>
         </message>
         <message>
             <source>Failed to mount the volume.</source>
             <extracomment>IDS_ERR_MOUNT_VOLUME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke montere volumet.</translation>
         </message>
         <message>
             <source>An error occurred during installation. The telnet service of Varnestor is turned on for error determination. Please configure your router to forward port 23 to Varnestor and contact Quenlori online support.</source>
             <extracomment>IDS_ERR_NETINSTALL_CONTACT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Det oppstod en feil under installasjonen. Telnet-tjenesten på Varnestor er slått på for feilsøking. Konfigurer ruteren til å videresende port 23 til Varnestor, og kontakt nettbasert kundestøtte hos Quenlori.</translation>
         </message>
         <message>
             <source>If you are performing the installation through wireless network connection, please switch to Ethernet cable connection for both your Varnestor and PC client and try again.</source>
             <extracomment>IDS_ERR_NETINSTALL_RETRY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hvis du installerer via en trådløs nettverkstilkobling, må du koble både Varnestor og PC-en til nettverket med Ethernet-kabel og prøve på nytt.</translation>
         </message>
         <message>
             <source>Network error.</source>
             <extracomment>IDS_ERR_NETWORK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Nettverksfeil.</translation>
         </message>
         <message>
             <source>No network adapter was found on this computer.</source>
             <extracomment>IDS_ERR_NONETCARD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fant ikke noe nettverkskort på denne datamaskinen.</translation>
         </message>
         <message>
             <source>No such user.</source>
             <extracomment>IDS_ERR_NOSUCH_USER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Brukeren finnes ikke.</translation>
         </message>
         <message>
             <source>The DHCP server is not found.</source>
             <extracomment>IDS_ERR_NO_DHCP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Finner ikke DHCP-serveren.</translation>
         </message>
         <message>
             <source>Failed to confirm password. Please enter it again.</source>
             <extracomment>IDS_ERR_PASSWORD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke bekrefte passordet. Angi det på nytt.</translation>
         </message>
         <message>
             <source>Please enter the name of a Personal Imagrove</source>
             <extracomment>IDS_ERR_PERSONAL_NAME_EMPTY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi navnet på en Personlig Imagrove</translation>
         </message>
         <message>
             <source>Imagrove is not installed. Please install the package at Bundlory to upload photos.</source>
             <extracomment>IDS_ERR_PHOTO_NOT_INSTALL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Imagrove er ikke installert. Installer pakken i Bundlory for å kunne laste opp bilder.</translation>
         </message>
         <message>
             <source>The photo shared folder is not found. Please make sure the photo shared folder exists before uploading.</source>
             <extracomment>IDS_ERR_PHOTO_ROOT_PATH_NOT_FOUND</extracomment>
-            <translation type="unfinished"/>
+            <translation>Finner ikke den delte bildemappen. Kontroller at den delte bildemappen finnes før du laster opp.</translation>
         </message>
         <message>
             <source>The port number is already in use.</source>
             <extracomment>IDS_ERR_PORT_USED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Portnummeret er allerede i bruk.</translation>
         </message>
         <message>
             <source>Server name [%1] already exists.</source>
             <extracomment>IDS_ERR_PROFILE_NAME_EXISTED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Servernavnet [%1] finnes allerede.</translation>
         </message>
         <message>
             <source>The server with the IP [%1] and connecting through port [%2] has already been added.</source>
             <extracomment>IDS_ERR_RSRC_IP_PORT_EXISTED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Serveren med IP-adressen [%1] som kobles til via port [%2], er allerede lagt til.</translation>
         </message>
         <message>
             <source>Nothing is selected.</source>
             <extracomment>IDS_ERR_SELECT_NONE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ingenting er valgt.</translation>
         </message>
         <message>
             <source>No %1 was found on the local network.</source>
             <extracomment>IDS_ERR_SERV_NOT_FOUND</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fant ingen %1 på det lokale nettverket.</translation>
         </message>
         <message>
             <source>Errors occurred while configuring %1.</source>
             <extracomment>IDS_ERR_SET_SERV</extracomment>
-            <translation type="unfinished"/>
+            <translation>Det oppstod feil under konfigureringen av %1.</translation>
         </message>
         <message>
             <source>Processing...</source>
             <extracomment>IDS_ERR_SYS_BUSY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Behandler...</translation>
         </message>
         <message>
             <source>The user account has expired.</source>
             <extracomment>IDS_ERR_USER_EXPIRED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Brukerkontoen er utløpt.</translation>
         </message>
         <message>
             <source>Invalid DNS server.</source>
             <extracomment>IDS_ERR_WRONG_DNS</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ugyldig DNS-server.</translation>
         </message>
         <message>
             <source>Invalid default gateway.</source>
             <extracomment>IDS_ERR_WRONG_GATEWAY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ugyldig standard gateway.</translation>
         </message>
         <message>
             <source>The default gateway does not match the subnet mask.</source>
             <extracomment>IDS_ERR_WRONG_GATEWAY_MASK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Standard gateway passer ikke med nettverksmasken.</translation>
         </message>
         <message>
             <source>Invalid subnet mask.</source>
             <extracomment>IDS_ERR_WRONG_NETMASK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ugyldig nettverksmaske.</translation>
         </message>
         <message>
             <source>Searching for an available IP address</source>
             <extracomment>IDS_FIND_IP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Søker etter en ledig IP-adresse</translation>
         </message>
         <message>
             <source>Total %1 Quenlori server(s) found.</source>
             <extracomment>IDS_FOUND_SERVER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Antall Quenlori-servere funnet: %1.</translation>
         </message>
         <message>
             <source>Connection timeout.</source>
             <extracomment>IDS_FSCK_CANCEL_TIMEOUT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Tidsavbrudd for tilkoblingen.</translation>
         </message>
         <message>
             <source>Are you sure you want to skip the file system check?</source>
             <extracomment>IDS_FSCK_CFRM_STOP_DESC</extracomment>
-            <translation type="unfinished"/>
+            <translation>Er du sikker på at du vil hoppe over filsystemkontrollen?</translation>
         </message>
         <message>
             <source>File System Check</source>
             <extracomment>IDS_FSCK_DLG_TITLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Filsystemkontroll</translation>
         </message>
         <message>
             <source>Cancelling file system check...</source>
             <extracomment>IDS_FSCK_LBL_CANCELING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Avbryter filsystemkontrollen...</translation>
         </message>
         <message>
             <source>Failed to skip the file system check.</source>
             <extracomment>IDS_FSCK_MSG_CANCEL_ERR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke hoppe over filsystemkontrollen.</translation>
         </message>
         <message>
             <source>By installing, you agree to the [a href=&quot;https://www.quenlori.com/terms&quot;&gt;Quenlori Terms and Conditions[/a&gt;.</source>
             <extracomment>IDS_HELP_EULA</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ved å installere godtar du [a href=&quot;https://www.quenlori.com/terms&quot;&gt;vilkårene og betingelsene for Quenlori[/a&gt;.</translation>
         </message>
         <message>
             <source>Only the administrator can run memory diagnostic tool. Please enter the administrator's password.</source>
             <extracomment>IDS_HELP_MEM_TEST_PASSWD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Bare administratoren kan kjøre minnediagnoseverktøyet. Angi administratorpassordet.</translation>
         </message>
         <message>
             <source>Only the administrator account can change the network settings. Please enter the administrator's password.</source>
             <extracomment>IDS_HELP_NETWIZ_PASSWD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Bare administratorkontoen kan endre nettverksinnstillingene. Angi administratorpassordet.</translation>
         </message>
         <message>
             <source>Suggested settings are provided for %1 based on your current network settings. Follow the suggestions if you do not wish to enter your network settings manually.</source>
             <extracomment>IDS_HELP_NETWORK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Det foreslås innstillinger for %1 basert på de gjeldende nettverksinnstillingene dine. Følg forslagene hvis du ikke vil angi nettverksinnstillingene manuelt.</translation>
         </message>
         <message>
             <source>The password protects the administrator account of the server.</source>
             <extracomment>IDS_HELP_PASSWD1</extracomment>
-            <translation type="unfinished"/>
+            <translation>Passordet beskytter administratorkontoen på serveren.</translation>
         </message>
         <message>
             <source>Maximum password length is %1 characters. It can be any displayable character, including letters, numbers, signs, space...etc.</source>
             <extracomment>IDS_HELP_PASSWD2</extracomment>
-            <translation type="unfinished"/>
+            <translation>Passordet kan være på maksimalt %1 tegn. Alle tegn som kan vises, er tillatt, inkludert bokstaver, tall, symboler, mellomrom osv.</translation>
         </message>
         <message>
             <source>Changes to these settings take effect after a restart.</source>
             <extracomment>IDS_HELP_PREFERENCE_RESTART</extracomment>
-            <translation type="unfinished"/>
+            <translation>Endringer i disse innstillingene trer i kraft etter en omstart.</translation>
         </message>
         <message>
             <source>Enter the hostname or IP address and the port number of the server to be monitored.</source>
             <extracomment>IDS_HELP_RSRC_IP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi vertsnavnet eller IP-adressen og portnummeret til serveren som skal overvåkes.</translation>
         </message>
         <message>
             <source>Only the administrator can access resource monitor. Please enter the administrator's password.</source>
             <extracomment>IDS_HELP_RSRC_PASSWD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Bare administratoren har tilgang til ressursovervåkingen. Angi administratorpassordet.</translation>
         </message>
         <message>
             <source>The profile name identifies the server in the resource monitor.</source>
             <extracomment>IDS_HELP_RSRC_PROFILE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Profilnavnet identifiserer serveren i ressursovervåkingen.</translation>
         </message>
         <message>
             <source>Please review the settings that will be applied to the system. You can go back and modify the settings if needed.</source>
             <extracomment>IDS_HELP_SUMMARY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Se gjennom innstillingene som skal tas i bruk på systemet. Du kan gå tilbake og endre innstillingene ved behov.</translation>
         </message>
         <message>
             <source>Server name may contain letters, numbers, underscores and minus signs. The first character must be a letter.</source>
             <extracomment>IDS_HELP_SVRNAME1</extracomment>
-            <translation type="unfinished"/>
+            <translation>Servernavnet kan inneholde bokstaver, tall, understreker og bindestreker. Det første tegnet må være en bokstav.</translation>
         </message>
         <message>
             <source>Server name can be 1 to 15 characters long.</source>
             <extracomment>IDS_HELP_SVRNAME2</extracomment>
-            <translation type="unfinished"/>
+            <translation>Servernavnet kan være på 1 til 15 tegn.</translation>
         </message>
         <message>
             <source>Incorrect password.</source>
             <extracomment>IDS_INCORRECT_PASSWD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Feil passord.</translation>
         </message>
         <message>
             <source>Information</source>
@@ -611,2092 +611,2092 @@
         <message>
             <source>System has been installed successfully.</source>
             <extracomment>IDS_INSTALL_FINISHED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Systemet er installert.</translation>
         </message>
         <message>
             <source>Setup is complete. You can now log in your server via Quenlori Vornakeeper.</source>
             <extracomment>IDS_INSTALL_FINISHED_INFO</extracomment>
-            <translation type="unfinished"/>
+            <translation>Oppsettet er fullført. Du kan nå logge på serveren via Quenlori Vornakeeper.</translation>
         </message>
         <message>
             <source>Log in to %1</source>
             <extracomment>IDS_INSTALL_FINISHED_LOGIN</extracomment>
-            <translation type="unfinished"/>
+            <translation>Logg på %1</translation>
         </message>
         <message>
             <source>To install an unconfigured server, double click the server in the Management page.</source>
             <extracomment>IDS_INSTALL_PAGE_EMPTY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hvis du vil installere en server som ikke er konfigurert, dobbeltklikker du på serveren på siden «Administrasjon».</translation>
         </message>
         <message>
             <source>You have entered an invalid server name</source>
             <extracomment>IDS_INVALID_HOSTNAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Du har angitt et ugyldig servernavn</translation>
         </message>
         <message>
             <source>Server name contains invalid characters.</source>
             <extracomment>IDS_INVALID_SERV_NAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Servernavnet inneholder ugyldige tegn.</translation>
         </message>
         <message>
             <source>Failed to apply the network setting. Please try another one.</source>
             <extracomment>IDS_IP_FAILED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke ta i bruk nettverksinnstillingen. Prøv en annen.</translation>
         </message>
         <message>
             <source>简体中文</source>
             <extracomment>IDS_LANGUAGE_CHS</extracomment>
-            <translation type="unfinished"/>
+            <translation>简体中文</translation>
         </message>
         <message>
             <source>繁體中文</source>
             <extracomment>IDS_LANGUAGE_CHT</extracomment>
-            <translation type="unfinished"/>
+            <translation>繁體中文</translation>
         </message>
         <message>
             <source>Český</source>
             <extracomment>IDS_LANGUAGE_CSY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Český</translation>
         </message>
         <message>
             <source>Dansk</source>
             <extracomment>IDS_LANGUAGE_DAN</extracomment>
-            <translation type="unfinished"/>
+            <translation>Dansk</translation>
         </message>
         <message>
             <source>System default</source>
             <extracomment>IDS_LANGUAGE_DEF</extracomment>
-            <translation type="unfinished"/>
+            <translation>Systemstandard</translation>
         </message>
         <message>
             <source>Deutsch</source>
             <extracomment>IDS_LANGUAGE_DEU</extracomment>
-            <translation type="unfinished"/>
+            <translation>Deutsch</translation>
         </message>
         <message>
             <source>English</source>
             <extracomment>IDS_LANGUAGE_ENU</extracomment>
-            <translation type="unfinished"/>
+            <translation>English</translation>
         </message>
         <message>
             <source>Español</source>
             <extracomment>IDS_LANGUAGE_ESN</extracomment>
-            <translation type="unfinished"/>
+            <translation>Español</translation>
         </message>
         <message>
             <source>Français</source>
             <extracomment>IDS_LANGUAGE_FRA</extracomment>
-            <translation type="unfinished"/>
+            <translation>Français</translation>
         </message>
         <message>
             <source>Magyar</source>
             <extracomment>IDS_LANGUAGE_HUN</extracomment>
-            <translation type="unfinished"/>
+            <translation>Magyar</translation>
         </message>
         <message>
             <source>Italiano</source>
             <extracomment>IDS_LANGUAGE_ITA</extracomment>
-            <translation type="unfinished"/>
+            <translation>Italiano</translation>
         </message>
         <message>
             <source>日本語</source>
             <extracomment>IDS_LANGUAGE_JPN</extracomment>
-            <translation type="unfinished"/>
+            <translation>日本語</translation>
         </message>
         <message>
             <source>한국어</source>
             <extracomment>IDS_LANGUAGE_KRN</extracomment>
-            <translation type="unfinished"/>
+            <translation>한국어</translation>
         </message>
         <message>
             <source>Nederlands</source>
             <extracomment>IDS_LANGUAGE_NLD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Nederlands</translation>
         </message>
         <message>
             <source>Norsk</source>
             <extracomment>IDS_LANGUAGE_NOR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Norsk</translation>
         </message>
         <message>
             <source>Polski</source>
             <extracomment>IDS_LANGUAGE_PLK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Polski</translation>
         </message>
         <message>
             <source>Português do Brasil</source>
             <extracomment>IDS_LANGUAGE_PTB</extracomment>
-            <translation type="unfinished"/>
+            <translation>Português do Brasil</translation>
         </message>
         <message>
             <source>Português Europeu</source>
             <extracomment>IDS_LANGUAGE_PTG</extracomment>
-            <translation type="unfinished"/>
+            <translation>Português Europeu</translation>
         </message>
         <message>
             <source>Русский</source>
             <extracomment>IDS_LANGUAGE_RUS</extracomment>
-            <translation type="unfinished"/>
+            <translation>Русский</translation>
         </message>
         <message>
             <source>Svenska</source>
             <extracomment>IDS_LANGUAGE_SVE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Svenska</translation>
         </message>
         <message>
             <source>Türkçe</source>
             <extracomment>IDS_LANGUAGE_TRK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Türkçe</translation>
         </message>
         <message>
             <source>Administrator</source>
             <extracomment>IDS_LBL_ADMIN</extracomment>
-            <translation type="unfinished"/>
+            <translation>Administrator</translation>
         </message>
         <message>
             <source>Administrator's account:</source>
             <extracomment>IDS_LBL_ADMIN_TITLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Administratorkonto:</translation>
         </message>
         <message>
             <source>Enable Advanced Services</source>
             <extracomment>IDS_LBL_ADV_FUNCTIONS</extracomment>
-            <translation type="unfinished"/>
+            <translation>Aktiver avanserte tjenester</translation>
         </message>
         <message>
             <source>Checking IP address: %1</source>
             <extracomment>IDS_LBL_CHECK_IP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kontrollerer IP-adresse: %1</translation>
         </message>
         <message>
             <source>Authenticating ...</source>
             <extracomment>IDS_LBL_CHK_AUTH</extracomment>
-            <translation type="unfinished"/>
+            <translation>Godkjenner ...</translation>
         </message>
         <message>
             <source>Connect immediately</source>
             <extracomment>IDS_LBL_CONNECT_IMMEDIATELY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Koble til umiddelbart</translation>
         </message>
         <message>
             <source>Create a password for the administrator account.</source>
             <extracomment>IDS_LBL_CREATE_PASSWD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Opprett et passord for administratorkontoen.</translation>
         </message>
         <message>
             <source>Create a Quenlori Hybrid RAID (QBV) volume after installation</source>
             <extracomment>IDS_LBL_CREATE_QBV</extracomment>
-            <translation type="unfinished"/>
+            <translation>Opprett et Quenlori Hybrid RAID-volum (QBV) etter installasjonen</translation>
         </message>
         <message>
             <source>Date</source>
             <extracomment>IDS_LBL_DATE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Dato</translation>
         </message>
         <message>
             <source>DNS server</source>
             <extracomment>IDS_LBL_DNS</extracomment>
-            <translation type="unfinished"/>
+            <translation>DNS-server</translation>
         </message>
         <message>
             <source>Drive letter</source>
             <extracomment>IDS_LBL_DRIVE_ID</extracomment>
-            <translation type="unfinished"/>
+            <translation>Stasjonsbokstav</translation>
         </message>
         <message>
             <source>Varnestor Manager URL</source>
             <extracomment>IDS_LBL_VNO_URL</extracomment>
-            <translation type="unfinished"/>
+            <translation>URL til Varnestor Manager</translation>
         </message>
         <message>
             <source>Please enter the hostname or IP address of the server.</source>
             <extracomment>IDS_LBL_ENTER_HOST</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi vertsnavnet eller IP-adressen til serveren.</translation>
         </message>
         <message>
             <source>Please enter the administrator's password.</source>
             <extracomment>IDS_LBL_ENTER_PASSWD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi administratorpassordet.</translation>
         </message>
         <message>
             <source>Quenlori Terms and Conditions</source>
             <extracomment>IDS_LBL_EULA_CAPTION</extracomment>
-            <translation type="unfinished"/>
+            <translation>Vilkår og betingelser for Quenlori</translation>
         </message>
         <message>
             <source>Please review the Quenlori Terms and Conditions. If you agree the terms, click %1 to continue. Otherwise, click %2 to exit.</source>
             <extracomment>IDS_LBL_EULA_DESC</extracomment>
-            <translation type="unfinished"/>
+            <translation>Les gjennom vilkårene og betingelsene for Quenlori. Hvis du godtar vilkårene, klikker du %1 for å fortsette. Hvis ikke, klikker du %2 for å avslutte.</translation>
         </message>
         <message>
             <source>Default gateway</source>
             <extracomment>IDS_LBL_GATEWAY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Standard gateway</translation>
         </message>
         <message>
             <source>Guest</source>
             <extracomment>IDS_LBL_GUEST</extracomment>
-            <translation type="unfinished"/>
+            <translation>Gjest</translation>
         </message>
         <message>
             <source>Hint:</source>
             <extracomment>IDS_LBL_HINT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Tips:</translation>
         </message>
         <message>
             <source>Hostname/IP address</source>
             <extracomment>IDS_LBL_HOSTADDR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Vertsnavn/IP-adresse</translation>
         </message>
         <message>
             <source>Please enter the hostname or IP address.</source>
             <extracomment>IDS_LBL_HOSTADDR_DESC</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi vertsnavnet eller IP-adressen.</translation>
         </message>
         <message>
             <source>IP address</source>
             <extracomment>IDS_LBL_IP</extracomment>
-            <translation type="unfinished"/>
+            <translation>IP-adresse</translation>
         </message>
         <message>
             <source>Memory Test of [%1] has been started.</source>
             <extracomment>IDS_LBL_MEM_TEST_STARTED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Minnetesten av [%1] er startet.</translation>
         </message>
         <message>
             <source>Please select the directory containing all installation files.</source>
             <extracomment>IDS_LBL_MULTI_INSTALL_PATCH_DIR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg mappen som inneholder alle installasjonsfilene.</translation>
         </message>
         <message>
             <source>You are about to install multiple servers. Setup Wizard will help you install VNO and complete the basic configurations. Please put the installation files for all servers into one directory.</source>
             <extracomment>IDS_LBL_MULTI_INSTALL_PATCH_DIR_DESC</extracomment>
-            <translation type="unfinished"/>
+            <translation>Du er i ferd med å installere flere servere. Oppsettsveiviseren hjelper deg med å installere VNO og fullføre den grunnleggende konfigurasjonen. Legg installasjonsfilene for alle serverne i én mappe.</translation>
         </message>
         <message>
             <source>Subnet mask</source>
             <extracomment>IDS_LBL_NETMASK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Nettverksmaske</translation>
         </message>
         <message>
             <source>Enter the network settings.</source>
             <extracomment>IDS_LBL_NET_DESC1</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi nettverksinnstillingene.</translation>
         </message>
         <message>
             <source>Confirm new password:</source>
             <extracomment>IDS_LBL_PASSWD_CONFIRM</extracomment>
-            <translation type="unfinished"/>
+            <translation>Bekreft nytt passord:</translation>
         </message>
         <message>
             <source>New password:</source>
             <extracomment>IDS_LBL_PASSWD_CREATE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Nytt passord:</translation>
         </message>
         <message>
             <source>Password:</source>
             <extracomment>IDS_LBL_PASSWD_TITLE, IDS_WZDMAP_PASSWD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Passord:</translation>
         </message>
         <message>
             <source>Please select a server for photo uploads</source>
             <extracomment>IDS_LBL_PHOTO_UPLOAD_INPUT_SVR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg en server for opplasting av bilder</translation>
         </message>
         <message>
             <source>Port number</source>
             <extracomment>IDS_LBL_PORT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Portnummer</translation>
         </message>
         <message>
             <source>Printer</source>
             <extracomment>IDS_LBL_PRINTER, IDS_MFP_TABLE_PRINTER, IDS_WZDADDPTR_PRINTER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skriver</translation>
         </message>
         <message>
             <source>Name</source>
             <extracomment>IDS_LBL_PROFILE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Navn</translation>
         </message>
         <message>
             <source>Protocol</source>
             <extracomment>IDS_LBL_PROTOCOL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Protokoll</translation>
         </message>
         <message>
             <source>Bond</source>
             <extracomment>IDS_LBL_RSRC_BOND</extracomment>
-            <translation type="unfinished"/>
+            <translation>Bond</translation>
         </message>
         <message>
             <source>CPU Usage</source>
             <extracomment>IDS_LBL_RSRC_CPU_USAGE</extracomment>
-            <translation type="unfinished"/>
+            <translation>CPU-bruk</translation>
         </message>
         <message>
             <source>Select from the list below</source>
             <extracomment>IDS_LBL_RSRC_INPUT_AUTO</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg fra listen nedenfor</translation>
         </message>
         <message>
             <source>Manual setup</source>
             <extracomment>IDS_LBL_RSRC_INPUT_MANU</extracomment>
-            <translation type="unfinished"/>
+            <translation>Manuelt oppsett</translation>
         </message>
         <message>
             <source>Please select the server to be monitored</source>
             <extracomment>IDS_LBL_RSRC_INPUT_SVR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg serveren som skal overvåkes</translation>
         </message>
         <message>
             <source>LAN</source>
             <extracomment>IDS_LBL_RSRC_LAN, IDS_WAKEUP_ADD_TYPE_LAN</extracomment>
-            <translation type="unfinished"/>
+            <translation>LAN</translation>
         </message>
         <message>
             <source>Memory Usage</source>
             <extracomment>IDS_LBL_RSRC_MEM_USAGE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Minnebruk</translation>
         </message>
         <message>
             <source>PPPoE</source>
             <extracomment>IDS_LBL_RSRC_PPPOE</extracomment>
-            <translation type="unfinished"/>
+            <translation>PPPoE</translation>
         </message>
         <message>
             <source>Volume</source>
             <extracomment>IDS_LBL_RSRC_VOL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Volum</translation>
         </message>
         <message>
             <source>Available</source>
             <extracomment>IDS_LBL_RSRC_VOL_FREE, IDS_MFP_LBL_STATUS_FREE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ledig</translation>
         </message>
         <message>
             <source>Used size</source>
             <extracomment>IDS_LBL_RSRC_VOL_USED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Brukt plass</translation>
         </message>
         <message>
             <source>Wireless</source>
             <extracomment>IDS_LBL_RSRC_WIRELESS</extracomment>
-            <translation type="unfinished"/>
+            <translation>Trådløst</translation>
         </message>
         <message>
             <source>(minutes)</source>
             <extracomment>IDS_LBL_RSRC_X_UNIT</extracomment>
-            <translation type="unfinished"/>
+            <translation>(minutter)</translation>
         </message>
         <message>
             <source>Remember password</source>
             <extracomment>IDS_LBL_SAVE_PASSWD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Husk passord</translation>
         </message>
         <message>
             <source>Settings</source>
             <extracomment>IDS_LBL_SETTING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Innstillinger</translation>
         </message>
         <message>
             <source>(recommended)</source>
             <extracomment>IDS_LBL_SUGGESTED</extracomment>
-            <translation type="unfinished"/>
+            <translation>(anbefalt)</translation>
         </message>
         <message>
             <source>Time</source>
             <extracomment>IDS_LBL_TIME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Tid</translation>
         </message>
         <message>
             <source>Time zone</source>
             <extracomment>IDS_LBL_TIMEZONE, IDS_LST_TIMEZONE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Tidssone</translation>
         </message>
         <message>
             <source>Volume name</source>
             <extracomment>IDS_LBL_VOLUME_NAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Volumnavn</translation>
         </message>
         <message>
             <source>[%1] is rebooting ...</source>
             <extracomment>IDS_LBL_WAIT_REBOOT</extracomment>
-            <translation type="unfinished"/>
+            <translation>[%1] starter på nytt ...</translation>
         </message>
         <message>
             <source>Time settings</source>
             <extracomment>IDS_LBL_WZD_TIME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Tidsinnstillinger</translation>
         </message>
         <message>
             <source>Set the time zone of the server.</source>
             <extracomment>IDS_LBL_WZD_TIME_DESC1</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi tidssonen for serveren.</translation>
         </message>
         <message>
             <source>Set the date and time of the server.</source>
             <extracomment>IDS_LBL_WZD_TIME_DESC2</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi dato og klokkeslett for serveren.</translation>
         </message>
         <message>
             <source>The clock of the server is set to the date and time of this computer.</source>
             <extracomment>IDS_LBL_WZD_TIME_HELP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Klokken på serveren stilles etter dato og klokkeslett på denne datamaskinen.</translation>
         </message>
         <message>
             <source>Code page</source>
             <extracomment>IDS_LST_CODEPAGE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Tegntabell</translation>
         </message>
         <message>
             <source>Date and time</source>
             <extracomment>IDS_LST_DATETIME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Dato og klokkeslett</translation>
         </message>
         <message>
             <source>DHCP</source>
             <extracomment>IDS_LST_DHCP</extracomment>
-            <translation type="unfinished"/>
+            <translation>DHCP</translation>
         </message>
         <message>
             <source>Drive</source>
             <extracomment>IDS_LST_DRIVE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Stasjon</translation>
         </message>
         <message>
             <source>IP status</source>
             <extracomment>IDS_LST_IP_STATUS</extracomment>
-            <translation type="unfinished"/>
+            <translation>IP-status</translation>
         </message>
         <message>
             <source>MAC address</source>
             <extracomment>IDS_LST_SERV_MAC_ADDR</extracomment>
-            <translation type="unfinished"/>
+            <translation>MAC-adresse</translation>
         </message>
         <message>
             <source>Model</source>
             <extracomment>IDS_LST_SERV_MODEL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Modell</translation>
         </message>
         <message>
             <source>Server name</source>
             <extracomment>IDS_LST_SERV_NAME, IDS_WZD_SVRNAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Servernavn</translation>
         </message>
         <message>
             <source>Serial no</source>
             <extracomment>IDS_LST_SERV_SERIAL_NO</extracomment>
-            <translation type="unfinished"/>
+            <translation>Serienr.</translation>
         </message>
         <message>
             <source>Status</source>
             <extracomment>IDS_LST_SERV_STATUS</extracomment>
-            <translation type="unfinished"/>
+            <translation>Status</translation>
         </message>
         <message>
             <source>Booting</source>
             <extracomment>IDS_LST_SYS_BOOTING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Starter opp</translation>
         </message>
         <message>
             <source>Check progress</source>
             <extracomment>IDS_LST_SYS_CHECKING_PROGRESS</extracomment>
-            <translation type="unfinished"/>
+            <translation>Vis fremdrift</translation>
         </message>
         <message>
             <source>Configuration lost</source>
             <extracomment>IDS_LST_SYS_CRASH</extracomment>
-            <translation type="unfinished"/>
+            <translation>Konfigurasjon tapt</translation>
         </message>
         <message>
             <source>Checking file system (%1 minutes remaining)</source>
             <extracomment>IDS_LST_SYS_FSCK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kontrollerer filsystemet (%1 minutter igjen)</translation>
         </message>
         <message>
             <source>Performing memory test (%1.%2%)</source>
             <extracomment>IDS_LST_SYS_MEM_TESTING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Utfører minnetest (%1,%2 %)</translation>
         </message>
         <message>
             <source>Migratable</source>
             <extracomment>IDS_LST_SYS_MIGRAT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kan migreres</translation>
         </message>
         <message>
             <source>Connection failed.</source>
             <extracomment>IDS_LST_SYS_NET_ERROR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Tilkoblingen mislyktes.</translation>
         </message>
         <message>
             <source>Getting connection status...</source>
             <extracomment>IDS_LST_SYS_NET_TESTING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Henter tilkoblingsstatus...</translation>
         </message>
         <message>
             <source>Checking quota</source>
             <extracomment>IDS_LST_SYS_QUOTA_CHECKING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kontrollerer kvote</translation>
         </message>
         <message>
             <source>Ready</source>
             <extracomment>IDS_LST_SYS_READY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Klar</translation>
         </message>
         <message>
             <source>Recoverable</source>
             <extracomment>IDS_LST_SYS_RECOVERABLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kan gjenopprettes</translation>
         </message>
         <message>
             <source>Starting services</source>
             <extracomment>IDS_LST_SYS_SERVICE_STARTING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Starter tjenester</translation>
         </message>
         <message>
             <source>Not configured</source>
             <extracomment>IDS_LST_SYS_UNCONFIG</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ikke konfigurert</translation>
         </message>
         <message>
             <source>Not installed</source>
             <extracomment>IDS_LST_SYS_UNINSTALL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ikke installert</translation>
         </message>
         <message>
             <source>Upgrading</source>
             <extracomment>IDS_LST_SYS_UPDATING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Oppgraderer</translation>
         </message>
         <message>
             <source>Lock</source>
             <extracomment>IDS_MFP_BTN_LOCK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Lås</translation>
         </message>
         <message>
             <source>Refresh</source>
             <extracomment>IDS_MFP_BTN_REFRESH</extracomment>
-            <translation type="unfinished"/>
+            <translation>Oppdater</translation>
         </message>
         <message>
             <source>Release</source>
             <extracomment>IDS_MFP_BTN_RELEASE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Frigi</translation>
         </message>
         <message>
             <source>Click Apply to save the printer settings.</source>
             <extracomment>IDS_MFP_LBL_APPLY_INFO</extracomment>
-            <translation type="unfinished"/>
+            <translation>Klikk «Bruk» for å lagre skriverinnstillingene.</translation>
         </message>
         <message>
             <source>Connect to the printer automatically when sending a fax</source>
             <extracomment>IDS_MFP_LBL_AUTO_LOCK_FAX_INIT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Koble til skriveren automatisk ved sending av faks</translation>
         </message>
         <message>
             <source>Connect to the printer automatically when printing</source>
             <extracomment>IDS_MFP_LBL_AUTO_LOCK_PRINTER_INIT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Koble til skriveren automatisk ved utskrift</translation>
         </message>
         <message>
             <source>Please install the printer driver on this computer before using the printer.</source>
             <extracomment>IDS_MFP_LBL_DRIVER_HINT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Installer skriverdriveren på denne datamaskinen før du bruker skriveren.</translation>
         </message>
         <message>
             <source>Edit the printer settings.</source>
             <extracomment>IDS_MFP_LBL_EDIT_DESC</extracomment>
-            <translation type="unfinished"/>
+            <translation>Rediger skriverinnstillingene.</translation>
         </message>
         <message>
             <source>Multifunction printer</source>
             <extracomment>IDS_MFP_LBL_MULTIFUNC_PRINTER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Multifunksjonsskriver</translation>
         </message>
         <message>
             <source>Printer:</source>
             <extracomment>IDS_MFP_LBL_PRINTER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skriver:</translation>
         </message>
         <message>
             <source>Please choose a connection mode.</source>
             <extracomment>IDS_MFP_LBL_REMIND_CHOOSE_MODE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg en tilkoblingsmodus.</translation>
         </message>
         <message>
             <source>Please insert the driver CD of the printer.</source>
             <extracomment>IDS_MFP_LBL_REMIND_PUT_CD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Sett inn driver-CD-en for skriveren.</translation>
         </message>
         <message>
             <source>Select a printer</source>
             <extracomment>IDS_MFP_LBL_SELECT_PRINTER, IDS_WZDADDPTR_CAP2</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg en skriver</translation>
         </message>
         <message>
             <source>Failed to connect to the printer.</source>
             <extracomment>IDS_MFP_LBL_STATUS_CONNECT_FAIL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke koble til skriveren.</translation>
         </message>
         <message>
             <source>The printer is unavailable.</source>
             <extracomment>IDS_MFP_LBL_STATUS_DEVICE_UNAVAILABLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skriveren er ikke tilgjengelig.</translation>
         </message>
         <message>
             <source>Connected to the printer.</source>
             <extracomment>IDS_MFP_LBL_STATUS_GET_LOCK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Koblet til skriveren.</translation>
         </message>
         <message>
             <source>Installing the printer driver...</source>
             <extracomment>IDS_MFP_LBL_STATUS_INSTALL_DRIVER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Installerer skriverdriveren...</translation>
         </message>
         <message>
             <source>The printer settings are invalid.</source>
             <extracomment>IDS_MFP_LBL_STATUS_INVALID_CONF</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skriverinnstillingene er ugyldige.</translation>
         </message>
         <message>
             <source>In use by %1</source>
             <extracomment>IDS_MFP_LBL_STATUS_LOCK_BY</extracomment>
-            <translation type="unfinished"/>
+            <translation>I bruk av %1</translation>
         </message>
         <message>
             <source>In use by a network print job</source>
             <extracomment>IDS_MFP_LBL_STATUS_LOCK_BY_LPR</extracomment>
-            <translation type="unfinished"/>
+            <translation>I bruk av en utskriftsjobb fra nettverket</translation>
         </message>
         <message>
             <source>Operation successful.</source>
             <extracomment>IDS_MFP_LBL_STATUS_OP_OK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Operasjonen var vellykket.</translation>
         </message>
         <message>
             <source>Server error.</source>
             <extracomment>IDS_MFP_LBL_STATUS_SERVER_ERR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Serverfeil.</translation>
         </message>
         <message>
             <source>Connecting to the printer...</source>
             <extracomment>IDS_MFP_LBL_STATUS_TRY_CONNECT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kobler til skriveren...</translation>
         </message>
         <message>
             <source>Unexpected error.</source>
             <extracomment>IDS_MFP_LBL_STATUS_UNEXPECT_ERR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Uventet feil.</translation>
         </message>
         <message>
             <source>The server version is too old for this function.</source>
             <extracomment>IDS_MFP_LBL_STATUS_VERSION_TOO_OLD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Serverversjonen er for gammel for denne funksjonen.</translation>
         </message>
         <message>
             <source>Waiting...</source>
             <extracomment>IDS_MFP_LBL_STATUS_WAITING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Venter...</translation>
         </message>
         <message>
             <source>The printer will be released when you close the program.</source>
             <extracomment>IDS_MFP_MSG_CLOSE_RELLOCK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skriveren frigis når du lukker programmet.</translation>
         </message>
         <message>
             <source>The printer will be released after the driver is installed.</source>
             <extracomment>IDS_MFP_MSG_INSTALL_RELLOCK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skriveren frigis når driveren er installert.</translation>
         </message>
         <message>
             <source>This printer has already been added.</source>
             <extracomment>IDS_MFP_MSG_PRINTER_DUPLICATED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Denne skriveren er allerede lagt til.</translation>
         </message>
         <message>
             <source>Mode</source>
             <extracomment>IDS_MFP_TABLE_MODE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Modus</translation>
         </message>
         <message>
             <source>Release time</source>
             <extracomment>IDS_MFP_TABLE_RELEASE_TIME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Frigivelsestid</translation>
         </message>
         <message>
             <source>Server IP address</source>
             <extracomment>IDS_MFP_TABLE_SERVER_IP_ADDRESS</extracomment>
-            <translation type="unfinished"/>
+            <translation>Serverens IP-adresse</translation>
         </message>
         <message>
             <source>The printer %1 is connected to this computer.</source>
             <extracomment>IDS_MFP_TRAY_ATTACH_MSG</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skriveren %1 er koblet til denne datamaskinen.</translation>
         </message>
         <message>
             <source>Printer connected</source>
             <extracomment>IDS_MFP_TRAY_ATTACH_TITLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skriver tilkoblet</translation>
         </message>
         <message>
             <source>Close %1</source>
             <extracomment>IDS_MFP_TRAY_CLOSE_VORNAKEEPER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Lukk %1</translation>
         </message>
         <message>
             <source>Hide %1</source>
             <extracomment>IDS_MFP_TRAY_HIDE_VORNAKEEPER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skjul %1</translation>
         </message>
         <message>
             <source>No printer</source>
             <extracomment>IDS_MFP_TRAY_NO_PRINTER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ingen skriver</translation>
         </message>
         <message>
             <source>Open %1</source>
             <extracomment>IDS_MFP_TRAY_OPEN_VORNAKEEPER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Åpne %1</translation>
         </message>
         <message>
             <source>Printer %1 is connected.</source>
             <extracomment>IDS_MFP_TRAY_PRINTER_ATTACHED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skriveren %1 er tilkoblet.</translation>
         </message>
         <message>
             <source>Failed to connect printer %1.</source>
             <extracomment>IDS_MFP_TRAY_PRINTER_ATTACH_FAILED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke koble til skriveren %1.</translation>
         </message>
         <message>
             <source>Printer %1 is released.</source>
             <extracomment>IDS_MFP_TRAY_PRINTER_RELEASED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skriveren %1 er frigitt.</translation>
         </message>
         <message>
             <source>Failed to release printer %1.</source>
             <extracomment>IDS_MFP_TRAY_PRINTER_RELEASE_FAILED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke frigi skriveren %1.</translation>
         </message>
         <message>
             <source>The list of printers has been updated.</source>
             <extracomment>IDS_MFP_TRAY_PTR_UPDATED_MSG</extracomment>
-            <translation type="unfinished"/>
+            <translation>Listen over skrivere er oppdatert.</translation>
         </message>
         <message>
             <source>Printers updated</source>
             <extracomment>IDS_MFP_TRAY_PTR_UPDATED_TITLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skrivere oppdatert</translation>
         </message>
         <message>
             <source>The printer %1 has been released.</source>
             <extracomment>IDS_MFP_TRAY_RELEASE_MSG</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skriveren %1 er blitt frigitt.</translation>
         </message>
         <message>
             <source>Printer released</source>
             <extracomment>IDS_MFP_TRAY_RELEASE_TITLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skriver frigitt</translation>
         </message>
         <message>
             <source>Unknown status.</source>
             <extracomment>IDS_MSG_CHECK_UNKNOWN</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ukjent status.</translation>
         </message>
         <message>
             <source>Another task is running. Are you sure you want to start a new one?</source>
             <extracomment>IDS_MSG_CONFIRM_MULTI_TASK</extracomment>
-            <translation type="unfinished"/>
+            <translation>En annen oppgave kjører. Er du sikker på at du vil starte en ny?</translation>
         </message>
         <message>
             <source>Quick Setup will apply the suggested settings. Do you want to continue?</source>
             <extracomment>IDS_MSG_CONFIRM_QUICKSETUP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hurtigoppsett tar i bruk de foreslåtte innstillingene. Vil du fortsette?</translation>
         </message>
         <message>
             <source>Error code: %1</source>
             <extracomment>IDS_MSG_ERRCODE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Feilkode: %1</translation>
         </message>
         <message>
             <source>No errors were found by the memory diagnostic test.</source>
             <extracomment>IDS_MSG_MEM_TEST_OK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Minnetesten fant ingen feil.</translation>
         </message>
         <message>
             <source>Quick Setup cannot continue. Please use Complete Setup instead.</source>
             <extracomment>IDS_MSG_ONE_CLICK_CHANGE_MANUAL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hurtigoppsett kan ikke fortsette. Bruk «Fullstendig oppsett» i stedet.</translation>
         </message>
         <message>
             <source>Quick Setup failed.</source>
             <extracomment>IDS_MSG_ONE_CLICK_FAILED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hurtigoppsett mislyktes.</translation>
         </message>
         <message>
             <source>Quick Setup could not get the network settings of this computer.</source>
             <extracomment>IDS_MSG_ONE_CLICK_NO_NET_INFO</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hurtigoppsett kunne ikke hente nettverksinnstillingene for denne datamaskinen.</translation>
         </message>
         <message>
             <source>Quick Setup could not create a server name.</source>
             <extracomment>IDS_MSG_ONE_CLICK_NO_SVR_NAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hurtigoppsett kunne ikke opprette et servernavn.</translation>
         </message>
         <message>
             <source>Use Complete Setup</source>
             <extracomment>IDS_MSG_ONE_CLICK_RES_NO</extracomment>
-            <translation type="unfinished"/>
+            <translation>Bruk fullstendig oppsett</translation>
         </message>
         <message>
             <source>Use Quick Setup</source>
             <extracomment>IDS_MSG_ONE_CLICK_RES_YES</extracomment>
-            <translation type="unfinished"/>
+            <translation>Bruk hurtigoppsett</translation>
         </message>
         <message>
             <source>Please contact Quenlori online support.</source>
             <extracomment>IDS_MSG_ONLINE_SUPPORT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kontakt nettbasert kundestøtte hos Quenlori.</translation>
         </message>
         <message>
             <source>Please restart %1 to apply the new language settings.</source>
             <extracomment>IDS_MSG_PREFERENCE_LANG_RESTART</extracomment>
-            <translation type="unfinished"/>
+            <translation>Start %1 på nytt for å ta i bruk de nye språkinnstillingene.</translation>
         </message>
         <message>
             <source>[%1] will be rebooted to perform the memory diagnostic test.</source>
             <extracomment>IDS_MSG_REBOOT</extracomment>
-            <translation type="unfinished"/>
+            <translation>[%1] startes på nytt for å utføre minnetesten.</translation>
         </message>
         <message>
             <source>Connected.</source>
             <extracomment>IDS_MSG_RSRC_STAT_CONNECTED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Tilkoblet.</translation>
         </message>
         <message>
             <source>Connection lost.</source>
             <extracomment>IDS_MSG_RSRC_STAT_CONNECT_LOST</extracomment>
-            <translation type="unfinished"/>
+            <translation>Tilkoblingen ble brutt.</translation>
         </message>
         <message>
             <source>Not connected.</source>
             <extracomment>IDS_MSG_RSRC_STAT_DISCONNECT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ikke tilkoblet.</translation>
         </message>
         <message>
             <source>Searching...</source>
             <extracomment>IDS_MSG_SERARCH</extracomment>
-            <translation type="unfinished"/>
+            <translation>Søker...</translation>
         </message>
         <message>
             <source>Not ready.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ikke klar.</translation>
         </message>
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hvis du vil laste opp bilder til [%1], må du kontrollere at serveren er riktig installert og konfigurert.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_RSRC</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hvis du vil overvåke ressursene på [%1], må du kontrollere at serveren er riktig installert og konfigurert.</translation>
         </message>
         <message>
             <source>The server is booting. Please wait.</source>
             <extracomment>IDS_MSG_SYS_BOOTING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Serveren starter opp. Vent litt.</translation>
         </message>
         <message>
             <source>The server is being upgraded. Please wait.</source>
             <extracomment>IDS_MSG_SYS_UPDATING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Serveren oppgraderes. Vent litt.</translation>
         </message>
         <message>
             <source>An unconfigured server was found.</source>
             <extracomment>IDS_MSG_UNCONFSVR_FOUND</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fant en server som ikke er konfigurert.</translation>
         </message>
         <message>
             <source>Do you want to set it up now?</source>
             <extracomment>IDS_MSG_UNCONFSVR_FOUND2</extracomment>
-            <translation type="unfinished"/>
+            <translation>Vil du konfigurere den nå?</translation>
         </message>
         <message>
             <source>%1 - Network Wizard</source>
             <extracomment>IDS_NET_WELCOME_MSG1</extracomment>
-            <translation type="unfinished"/>
+            <translation>%1 – Nettverksveiviser</translation>
         </message>
         <message>
             <source>Welcome to the Network Wizard!</source>
             <extracomment>IDS_NET_WELCOME_MSG2</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velkommen til nettverksveiviseren!</translation>
         </message>
         <message>
             <source>Network Wizard will help you complete the network configurations of %1.</source>
             <extracomment>IDS_NET_WELCOME_MSG3</extracomment>
-            <translation type="unfinished"/>
+            <translation>Nettverksveiviseren hjelper deg med å fullføre nettverkskonfigurasjonen av %1.</translation>
         </message>
         <message>
             <source>Are you sure you want to cancel the current installation?</source>
             <extracomment>IDS_NI_CANCEL_CUR_INSTALL_WARNING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Er du sikker på at du vil avbryte den gjeldende installasjonen?</translation>
         </message>
         <message>
             <source>%1. Writing configuration files</source>
             <extracomment>IDS_NI_CONFIGURE</extracomment>
-            <translation type="unfinished"/>
+            <translation>%1. Lagrer konfigurasjonsfiler</translation>
         </message>
         <message>
             <source>Failed to back up the database.</source>
             <extracomment>IDS_NI_ERR_BKP_PGSQL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke sikkerhetskopiere databasen.</translation>
         </message>
         <message>
             <source>Operation error occurred when accessing the boot disk. (Error Code:%1)</source>
             <extracomment>IDS_NI_ERR_BOOTMEDIAOP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Det oppstod en feil ved tilgang til oppstartsdisken. (Feilkode: %1)</translation>
         </message>
         <message>
             <source>Failed to clean the partition.</source>
             <extracomment>IDS_NI_ERR_CLEAN_PARTITION</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke tømme partisjonen.</translation>
         </message>
         <message>
             <source>Incompatible installation file.</source>
             <extracomment>IDS_NI_ERR_COMPANY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Inkompatibel installasjonsfil.</translation>
         </message>
         <message>
             <source>The server refused the installation.</source>
             <extracomment>IDS_NI_ERR_DENY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Serveren avviste installasjonen.</translation>
         </message>
         <message>
             <source>Failed to access a folder on the server.</source>
             <extracomment>IDS_NI_ERR_DIROP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fikk ikke tilgang til en mappe på serveren.</translation>
         </message>
         <message>
             <source>VNO for %1 is not found in the specified location. Please select again.</source>
             <extracomment>IDS_NI_ERR_DIR_NOPATCH</extracomment>
-            <translation type="unfinished"/>
+            <translation>Finner ikke VNO for %1 på den angitte plasseringen. Velg på nytt.</translation>
         </message>
         <message>
             <source>Failed to partition the hard drive.</source>
             <extracomment>IDS_NI_ERR_FDISK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke partisjonere harddisken.</translation>
         </message>
         <message>
             <source>Failed to format the hard drive.</source>
             <extracomment>IDS_NI_ERR_MKFS</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke formatere harddisken.</translation>
         </message>
         <message>
             <source>You have selected an installation file incompatible with the system model.</source>
             <extracomment>IDS_NI_ERR_MODEL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Du har valgt en installasjonsfil som ikke er kompatibel med systemmodellen.</translation>
         </message>
         <message>
             <source>No hard drive was found in the server.</source>
             <extracomment>IDS_NI_ERR_NODISK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fant ingen harddisk i serveren.</translation>
         </message>
         <message>
             <source>Available system space is insufficient.</source>
             <extracomment>IDS_NI_ERR_NO_SPACE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Det er ikke nok ledig systemplass.</translation>
         </message>
         <message>
             <source>Please use Quenlori Vornakeeper to install VNO %1. \nThen upgrade new version VNO via Web management UI.</source>
             <extracomment>IDS_NI_ERR_NO_SPACE_UPBYWEB</extracomment>
-            <translation type="unfinished"/>
+            <translation>Bruk Quenlori Vornakeeper til å installere VNO %1. \nOppgrader deretter til en nyere versjon av VNO via nettadministrasjonen.</translation>
         </message>
         <message>
             <source>Failed to create connection.</source>
             <extracomment>IDS_NI_ERR_OPEN_SOCKET</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke opprette tilkobling.</translation>
         </message>
         <message>
             <source>The installation file is corrupt.</source>
             <extracomment>IDS_NI_ERR_PATCH</extracomment>
-            <translation type="unfinished"/>
+            <translation>Installasjonsfilen er skadet.</translation>
         </message>
         <message>
             <source>Failed to read the installation file.</source>
             <extracomment>IDS_NI_ERR_PATCH_FILE_DEFAULT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke lese installasjonsfilen.</translation>
         </message>
         <message>
             <source>The installation file was not found.</source>
             <extracomment>IDS_NI_ERR_PAT_NOTFOUND</extracomment>
-            <translation type="unfinished"/>
+            <translation>Finner ikke installasjonsfilen.</translation>
         </message>
         <message>
             <source>Failed to write the flash memory.</source>
             <extracomment>IDS_NI_ERR_PROGRAM_FLASH</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke skrive til flash-minnet.</translation>
         </message>
         <message>
             <source>Failed to check the quota.</source>
             <extracomment>IDS_NI_ERR_QUOTA</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke kontrollere kvoten.</translation>
         </message>
         <message>
             <source>Unable to read the server model.</source>
             <extracomment>IDS_NI_ERR_READ_MOD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kan ikke lese servermodellen.</translation>
         </message>
         <message>
             <source>Unable to read the model from the installation file.</source>
             <extracomment>IDS_NI_ERR_READ_PATCH_MOD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kan ikke lese modellen fra installasjonsfilen.</translation>
         </message>
         <message>
             <source>Unable to read the version from the installation file.</source>
             <extracomment>IDS_NI_ERR_READ_PATCH_VER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kan ikke lese versjonen fra installasjonsfilen.</translation>
         </message>
         <message>
             <source>Unable to read the server version.</source>
             <extracomment>IDS_NI_ERR_READ_VER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kan ikke lese serverversjonen.</translation>
         </message>
         <message>
             <source>System has no response. Connection timeout.</source>
             <extracomment>IDS_NI_ERR_RECE_CMD_TIMEOUT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Systemet svarer ikke. Tidsavbrudd for tilkoblingen.</translation>
         </message>
         <message>
             <source>Failed to obtain installation progress.</source>
             <extracomment>IDS_NI_ERR_RECE_PROG, IDS_NI_ERR_SEND_QUERY_PROG</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke hente installasjonsfremdriften.</translation>
         </message>
         <message>
             <source>Failed to send installation command to the server.(Error Code:%1)</source>
             <extracomment>IDS_NI_ERR_SEND_CMD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke sende installasjonskommandoen til serveren. (Feilkode: %1)</translation>
         </message>
         <message>
             <source>Failed to upload the installation file.</source>
             <extracomment>IDS_NI_ERR_SEND_PATCH_FILE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke laste opp installasjonsfilen.</translation>
         </message>
         <message>
             <source>Server error.(Error Code:%1)</source>
             <extracomment>IDS_NI_ERR_SERVER_ERROR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Serverfeil. (Feilkode: %1)</translation>
         </message>
         <message>
             <source>Undefined error.(Error Code:%1)</source>
             <extracomment>IDS_NI_ERR_UNDEFINE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Udefinert feil. (Feilkode: %1)</translation>
         </message>
         <message>
             <source>You have to use an installation file with %1 or above version.</source>
             <extracomment>IDS_NI_ERR_VER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Du må bruke en installasjonsfil med versjon %1 eller nyere.</translation>
         </message>
         <message>
             <source>The installation file does not match the server model.</source>
             <extracomment>IDS_NI_ERR_WRONG_MODEL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Installasjonsfilen samsvarer ikke med servermodellen.</translation>
         </message>
         <message>
             <source>%1. Formatting hard drives</source>
             <extracomment>IDS_NI_FORMAT</extracomment>
-            <translation type="unfinished"/>
+            <translation>%1. Formaterer harddisker</translation>
         </message>
         <message>
             <source>%1. Formatting data partition</source>
             <extracomment>IDS_NI_FORMAT_DATA</extracomment>
-            <translation type="unfinished"/>
+            <translation>%1. Formaterer datapartisjon</translation>
         </message>
         <message>
             <source>%1. Formatting system partition</source>
             <extracomment>IDS_NI_FORMAT_SYS</extracomment>
-            <translation type="unfinished"/>
+            <translation>%1. Formaterer systempartisjon</translation>
         </message>
         <message>
             <source>%1. Installing VNO</source>
             <extracomment>IDS_NI_INSTALL</extracomment>
-            <translation type="unfinished"/>
+            <translation>%1. Installerer VNO</translation>
         </message>
         <message>
             <source>The servers will be named after this name with a number appended.</source>
             <extracomment>IDS_NI_MULTI_SVRNAME_DESCRIP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Serverne får dette navnet etterfulgt av et nummer.</translation>
         </message>
         <message>
             <source>Installation Progress</source>
             <extracomment>IDS_NI_PROGRESS_TITLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Installasjonsfremdrift</translation>
         </message>
         <message>
             <source>Progress: Writing configurations ...</source>
             <extracomment>IDS_NI_PROG_CONFIGURE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fremdrift: Lagrer konfigurasjoner ...</translation>
         </message>
         <message>
             <source>Progress: Formatting ...</source>
             <extracomment>IDS_NI_PROG_FORMAT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fremdrift: Formaterer ...</translation>
         </message>
         <message>
             <source>Progress: Formatting data partition ...</source>
             <extracomment>IDS_NI_PROG_FORMAT_DATA</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fremdrift: Formaterer datapartisjon ...</translation>
         </message>
         <message>
             <source>Progress: Formatting system partition ...</source>
             <extracomment>IDS_NI_PROG_FORMAT_SYS</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fremdrift: Formaterer systempartisjon ...</translation>
         </message>
         <message>
             <source>Progress: Installing VNO to hard drive ...</source>
             <extracomment>IDS_NI_PROG_INSTALL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fremdrift: Installerer VNO på harddisken ...</translation>
         </message>
         <message>
             <source>Progress: System is rebooting ... (%1 seconds)</source>
             <extracomment>IDS_NI_PROG_REBOOT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fremdrift: Systemet starter på nytt ... (%1 sekunder)</translation>
         </message>
         <message>
             <source>Progress: Applying network settings ...</source>
             <extracomment>IDS_NI_PROG_SET_NET</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fremdrift: Tar i bruk nettverksinnstillinger ...</translation>
         </message>
         <message>
             <source>Progress: Waiting ...</source>
             <extracomment>IDS_NI_PROG_WAITING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fremdrift: Venter ...</translation>
         </message>
         <message>
             <source>Installation Settings</source>
             <extracomment>IDS_NI_SETTING_TITLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Installasjonsinnstillinger</translation>
         </message>
         <message>
             <source>%1. Applying network settings</source>
             <extracomment>IDS_NI_SET_NET</extracomment>
-            <translation type="unfinished"/>
+            <translation>%1. Tar i bruk nettverksinnstillinger</translation>
         </message>
         <message>
             <source>Are you sure you want to cancel the selected installation?</source>
             <extracomment>IDS_NI_TREE_CANCEL_WARNING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Er du sikker på at du vil avbryte den valgte installasjonen?</translation>
         </message>
         <message>
             <source>Clear</source>
             <extracomment>IDS_NI_TREE_CLEAR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Tøm</translation>
         </message>
         <message>
             <source>Are you sure you want to clear the finished installations from the list?</source>
             <extracomment>IDS_NI_TREE_CLEAR_WARNING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Er du sikker på at du vil fjerne de fullførte installasjonene fra listen?</translation>
         </message>
         <message>
             <source>Too many installations are running.</source>
             <extracomment>IDS_NI_TREE_MAX_MSG</extracomment>
-            <translation type="unfinished"/>
+            <translation>For mange installasjoner kjører.</translation>
         </message>
         <message>
             <source>Please wait until an installation finishes and try again.</source>
             <extracomment>IDS_NI_TREE_MAX_MSG1</extracomment>
-            <translation type="unfinished"/>
+            <translation>Vent til en installasjon er fullført, og prøv på nytt.</translation>
         </message>
         <message>
             <source>Progress</source>
             <extracomment>IDS_NI_TREE_PROGRESS</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fremdrift</translation>
         </message>
         <message>
             <source>Writing configurations</source>
             <extracomment>IDS_NI_TREE_PROG_CONFIGURE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Lagrer konfigurasjoner</translation>
         </message>
         <message>
             <source>Formatting</source>
             <extracomment>IDS_NI_TREE_PROG_FORMAT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Formaterer</translation>
         </message>
         <message>
             <source>Formatting data partition</source>
             <extracomment>IDS_NI_TREE_PROG_FORMAT_DATA</extracomment>
-            <translation type="unfinished"/>
+            <translation>Formaterer datapartisjon</translation>
         </message>
         <message>
             <source>Formatting system partition</source>
             <extracomment>IDS_NI_TREE_PROG_FORMAT_SYS</extracomment>
-            <translation type="unfinished"/>
+            <translation>Formaterer systempartisjon</translation>
         </message>
         <message>
             <source>Installing VNO</source>
             <extracomment>IDS_NI_TREE_PROG_INSTALL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Installerer VNO</translation>
         </message>
         <message>
             <source>Rebooting</source>
             <extracomment>IDS_NI_TREE_PROG_REBOOT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Starter på nytt</translation>
         </message>
         <message>
             <source>Applying network settings</source>
             <extracomment>IDS_NI_TREE_PROG_SET_NET</extracomment>
-            <translation type="unfinished"/>
+            <translation>Tar i bruk nettverksinnstillinger</translation>
         </message>
         <message>
             <source>Waiting</source>
             <extracomment>IDS_NI_TREE_PROG_WAITING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Venter</translation>
         </message>
         <message>
             <source>It takes about 10 minutes or longer, depending on the size of your hard drives. Please wait, and do not turn off the power during this procedure.</source>
             <extracomment>IDS_NI_WAIT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Det tar omtrent 10 minutter eller lenger, avhengig av størrelsen på harddiskene. Vent, og ikke slå av strømmen mens dette pågår.</translation>
         </message>
         <message>
             <source>Failed to apply your settings because another installation is in progress.</source>
             <extracomment>IDS_NI_error_apply_lock</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke ta i bruk innstillingene fordi en annen installasjon pågår.</translation>
         </message>
         <message>
             <source>Incompatible upgrade file.</source>
             <extracomment>IDS_NI_error_company</extracomment>
-            <translation type="unfinished"/>
+            <translation>Inkompatibel oppgraderingsfil.</translation>
         </message>
         <message>
             <source>Failed to download the VNO installation file. Please check the network connection and try again.</source>
             <extracomment>IDS_NI_error_download</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke laste ned VNO-installasjonsfilen. Kontroller nettverkstilkoblingen, og prøv på nytt.</translation>
         </message>
         <message>
             <source>Cannot upgrade VNO because the status of the high-availability cluster is not normal.</source>
             <extracomment>IDS_NI_error_ha_is_not_healthy</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kan ikke oppgradere VNO fordi statusen for høytilgjengelighetsklyngen ikke er normal.</translation>
         </message>
         <message>
             <source>Cannot allocate driver buffer. Please reboot and try again.</source>
             <extracomment>IDS_NI_error_memory</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kan ikke tildele driverbuffer. Start på nytt, og prøv igjen.</translation>
         </message>
         <message>
             <source>Failed to format the disk.</source>
             <extracomment>IDS_NI_error_mkfs</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke formatere disken.</translation>
         </message>
         <message>
             <source>The model of the upgrade file is incompatible with the system model.</source>
             <extracomment>IDS_NI_error_model</extracomment>
-            <translation type="unfinished"/>
+            <translation>Modellen i oppgraderingsfilen er ikke kompatibel med systemmodellen.</translation>
         </message>
         <message>
             <source>Fail to update the file. The file is probably corrupt.</source>
             <extracomment>IDS_NI_error_patch</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke oppdatere filen. Filen er sannsynligvis skadet.</translation>
         </message>
         <message>
             <source>Unable to recognize the system model.</source>
             <extracomment>IDS_NI_error_read_mod</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kan ikke gjenkjenne systemmodellen.</translation>
         </message>
         <message>
             <source>Unable to recognize the system model from the upgrade file.</source>
             <extracomment>IDS_NI_error_read_patch_mod</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kan ikke gjenkjenne systemmodellen fra oppgraderingsfilen.</translation>
         </message>
         <message>
             <source>Unable to recognize the system version from the upgrade file.</source>
             <extracomment>IDS_NI_error_read_patch_ver</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kan ikke gjenkjenne systemversjonen fra oppgraderingsfilen.</translation>
         </message>
         <message>
             <source>Unable to recognize the current system version.</source>
             <extracomment>IDS_NI_error_read_ver</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kan ikke gjenkjenne gjeldende systemversjon.</translation>
         </message>
         <message>
             <source>An error has occurred on a volume on the active server. Please repair it before binding.</source>
             <extracomment>IDS_NI_error_upgrade_local_volume_abnormal</extracomment>
-            <translation type="unfinished"/>
+            <translation>Det har oppstått en feil på et volum på den aktive serveren. Reparer det før sammenkoblingen.</translation>
         </message>
         <message>
             <source>Unable to perform VNO update because this VNO is an older version.</source>
             <extracomment>IDS_NI_error_version</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kan ikke oppdatere VNO fordi denne VNO-versjonen er eldre.</translation>
         </message>
         <message>
             <source>Update successful.</source>
             <extracomment>IDS_NI_upgrade_success</extracomment>
-            <translation type="unfinished"/>
+            <translation>Oppdateringen var vellykket.</translation>
         </message>
         <message>
             <source>No program is associated with this file type.</source>
             <extracomment>IDS_NO_ASSOC_PROG</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ingen programmer er knyttet til denne filtypen.</translation>
         </message>
         <message>
             <source>Add File</source>
             <extracomment>IDS_PHOTO_BTN_ADD_FILE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Legg til fil</translation>
         </message>
         <message>
             <source>Add Folder</source>
             <extracomment>IDS_PHOTO_BTN_ADD_FOLDER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Legg til mappe</translation>
         </message>
         <message>
             <source>Go Back</source>
             <extracomment>IDS_PHOTO_BTN_BK_TO_PARENT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Gå tilbake</translation>
         </message>
         <message>
             <source>Create</source>
             <extracomment>IDS_PHOTO_BTN_CREATE_NEW_ALBUM</extracomment>
-            <translation type="unfinished"/>
+            <translation>Opprett</translation>
         </message>
         <message>
             <source>Hide Details...</source>
             <extracomment>IDS_PHOTO_BTN_HIDE_DETAIL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skjul detaljer...</translation>
         </message>
         <message>
             <source>Show Details...</source>
             <extracomment>IDS_PHOTO_BTN_SHOW_DETAIL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Vis detaljer...</translation>
         </message>
         <message>
             <source>Upload</source>
             <extracomment>IDS_PHOTO_BTN_UPLOAD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Last opp</translation>
         </message>
         <message>
             <source>To start photo uploading, click %1 on the upper left-hand corner, or select a profile on the list and then enter admin's password.</source>
             <extracomment>IDS_PHOTO_CONNT_STATUS_INIT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hvis du vil starte opplasting av bilder, klikker du «%1» øverst til venstre, eller du velger en profil i listen og angir administratorpassordet.</translation>
         </message>
         <message>
             <source>Overwrite</source>
             <extracomment>IDS_PHOTO_DUPLI_OVERWRITE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Overskriv</translation>
         </message>
         <message>
             <source>Rename</source>
             <extracomment>IDS_PHOTO_DUPLI_RENAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Gi nytt navn</translation>
         </message>
         <message>
             <source>Skip</source>
             <extracomment>IDS_PHOTO_DUPLI_SKIP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hopp over</translation>
         </message>
         <message>
             <source>Enter a Imagrove account</source>
             <extracomment>IDS_PHOTO_ERR_ACCOUNT_EMPTY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi en Imagrove-konto</translation>
         </message>
         <message>
             <source>Invalid folder name: %1</source>
             <extracomment>IDS_PHOTO_ERR_BAD_DIR_NAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ugyldig mappenavn: %1</translation>
         </message>
         <message>
             <source>Failed to convert %1.</source>
             <extracomment>IDS_PHOTO_ERR_CONVERT_FAIL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke konvertere %1.</translation>
         </message>
         <message>
             <source>The folder name already exists. Please use another name.</source>
             <extracomment>IDS_PHOTO_ERR_DUPLICATE_FOLDER_NAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Mappenavnet finnes allerede. Bruk et annet navn.</translation>
         </message>
         <message>
             <source>The file size exceeds the limit: %1</source>
             <extracomment>IDS_PHOTO_ERR_FILE_SIZE_OVER_LIMIT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Filstørrelsen overskrider grensen: %1</translation>
         </message>
         <message>
             <source>Failed to establish the connection. Please check the hostname/IP address or make sure Imagrove is working properly, and then try again.</source>
             <extracomment>IDS_PHOTO_ERR_LOGIN_SERVER_ERROR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke opprette tilkoblingen. Kontroller vertsnavnet/IP-adressen eller at Imagrove fungerer som det skal, og prøv på nytt.</translation>
         </message>
         <message>
             <source>Unknown server error. (Error Code:%1)</source>
             <extracomment>IDS_PHOTO_ERR_SERVER_UNKNOWN_ERROR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ukjent serverfeil. (Feilkode: %1)</translation>
         </message>
         <message>
             <source>The connection is lost. Please log in to Varnestor Manager again.</source>
             <extracomment>IDS_PHOTO_ERR_SESSION_LOST</extracomment>
-            <translation type="unfinished"/>
+            <translation>Tilkoblingen er brutt. Logg på Varnestor Manager på nytt.</translation>
         </message>
         <message>
             <source>Profile name [%1] already exists.</source>
             <extracomment>IDS_PHOTO_ERR_WIZ_PROFILE_DUPLICATE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Profilnavnet [%1] finnes allerede.</translation>
         </message>
         <message>
             <source>Upload finished \nSuccess Count: %1, Error Count: %2</source>
             <extracomment>IDS_PHOTO_FINISH_SUMMARY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Opplastingen er fullført \nVellykket: %1, feil: %2</translation>
         </message>
         <message>
             <source>Account</source>
             <extracomment>IDS_PHOTO_LBL_ACCOUNT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Konto</translation>
         </message>
         <message>
             <source>Connect to Imagrove now?</source>
             <extracomment>IDS_PHOTO_LBL_CONNT_IMAGROVE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Vil du koble til Imagrove nå?</translation>
         </message>
         <message>
             <source>If file already exists:</source>
             <extracomment>IDS_PHOTO_LBL_DUPLICATED_FILE_HANDLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hvis filen finnes fra før:</translation>
         </message>
         <message>
             <source>Please enter the %1's password.</source>
             <extracomment>IDS_PHOTO_LBL_ENTR_PASSWD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi passordet for %1.</translation>
         </message>
         <message>
             <source>Video conversion setting:</source>
             <extracomment>IDS_PHOTO_LBL_FLV_QUALITY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Innstilling for videokonvertering:</translation>
         </message>
         <message>
             <source>Create folder:</source>
             <extracomment>IDS_PHOTO_LBL_NEW_ALBUM_NAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Opprett mappe:</translation>
         </message>
         <message>
             <source>Skip hidden files</source>
             <extracomment>IDS_PHOTO_LBL_NOT_UPLOAD_HIDDEN</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hopp over skjulte filer</translation>
         </message>
         <message>
             <source>Only upload supported contents</source>
             <extracomment>IDS_PHOTO_LBL_ONLY_UPD_INDEXABLE_FILE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Last bare opp støttet innhold</translation>
         </message>
         <message>
             <source>Password</source>
             <extracomment>IDS_PHOTO_LBL_PASSWORD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Passord</translation>
         </message>
         <message>
             <source>Contents to Upload</source>
             <extracomment>IDS_PHOTO_LBL_PHOTO_SELECTION</extracomment>
-            <translation type="unfinished"/>
+            <translation>Innhold som skal lastes opp</translation>
         </message>
         <message>
             <source>Imagrove URL</source>
             <extracomment>IDS_PHOTO_LBL_IMAGROVE_URL</extracomment>
-            <translation type="unfinished"/>
+            <translation>URL til Imagrove</translation>
         </message>
         <message>
             <source>Preview</source>
             <extracomment>IDS_PHOTO_LBL_PROCESS_THUMBNAIL, IDS_PHOTO_PROC_MSG_PROC</extracomment>
-            <translation type="unfinished"/>
+            <translation>Forhåndsvisning</translation>
         </message>
         <message>
             <source>Profile Name</source>
             <extracomment>IDS_PHOTO_LBL_PROFILE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Profilnavn</translation>
         </message>
         <message>
             <source>The profile name is used to identify your Photo Uploader profile. You can change the profile name according to your preferences.</source>
             <extracomment>IDS_PHOTO_LBL_PROFILE_DESC</extracomment>
-            <translation type="unfinished"/>
+            <translation>Profilnavnet brukes til å identifisere profilen din i Bildeopplaster. Du kan endre profilnavnet som du vil.</translation>
         </message>
         <message>
             <source>Select one or more files to open</source>
             <extracomment>IDS_PHOTO_LBL_SELECT_FILE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg én eller flere filer som skal åpnes</translation>
         </message>
         <message>
             <source>Select a folder to open</source>
             <extracomment>IDS_PHOTO_LBL_SELECT_FOLDER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg en mappe som skal åpnes</translation>
         </message>
         <message>
             <source>Select a folder to upload photos</source>
             <extracomment>IDS_PHOTO_LBL_SELECT_UPD_FOLDER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg en mappe for opplasting av bilder</translation>
         </message>
         <message>
             <source>Thumbnail</source>
             <extracomment>IDS_PHOTO_LBL_THUMB</extracomment>
-            <translation type="unfinished"/>
+            <translation>Miniatyrbilde</translation>
         </message>
         <message>
             <source>Destination:</source>
             <extracomment>IDS_PHOTO_LBL_UPLOAD_TO</extracomment>
-            <translation type="unfinished"/>
+            <translation>Mål:</translation>
         </message>
         <message>
             <source>Please enter the connection information to access your Imagrove.</source>
             <extracomment>IDS_PHOTO_LBL_WIZ_IP_HINT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi tilkoblingsinformasjonen for å få tilgang til Imagrove.</translation>
         </message>
         <message>
             <source>Account:</source>
             <extracomment>IDS_PHOTO_LBL_WIZ_PASSWD_ACCOUNT, IDS_WZDMAP_ACCOUNT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Konto:</translation>
         </message>
         <message>
             <source>Only admin or the user with uploading privilege can upload photos to Imagrove. Please make sure you entered the correct account and password.</source>
             <extracomment>IDS_PHOTO_LBL_WIZ_PASSWD_HINT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Bare admin eller brukere med opplastingsrettighet kan laste opp bilder til Imagrove. Kontroller at du har angitt riktig konto og passord.</translation>
         </message>
         <message>
             <source>Please enter the account and password for Imagrove</source>
             <extracomment>IDS_PHOTO_LBL_WIZ_PASSWD_TITLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi konto og passord for Imagrove</translation>
         </message>
         <message>
             <source>Personal Imagrove</source>
             <extracomment>IDS_PHOTO_PERSONAL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Personlig Imagrove</translation>
         </message>
         <message>
             <source>Complete</source>
             <extracomment>IDS_PHOTO_PROC_MSG_COMPLETE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fullført</translation>
         </message>
         <message>
             <source>Converting</source>
             <extracomment>IDS_PHOTO_PROC_MSG_CONVERT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Konverterer</translation>
         </message>
         <message>
             <source>Initializing...</source>
             <extracomment>IDS_PHOTO_PROC_MSG_INIT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Initialiserer...</translation>
         </message>
         <message>
             <source>Uploading</source>
             <extracomment>IDS_PHOTO_PROC_MSG_UPLOAD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Laster opp</translation>
         </message>
         <message>
             <source>High</source>
             <extracomment>IDS_PHOTO_QTY_HIGH</extracomment>
-            <translation type="unfinished"/>
+            <translation>Høy</translation>
         </message>
         <message>
             <source>Low</source>
             <extracomment>IDS_PHOTO_QTY_LOW</extracomment>
-            <translation type="unfinished"/>
+            <translation>Lav</translation>
         </message>
         <message>
             <source>Medium</source>
             <extracomment>IDS_PHOTO_QTY_MEDIUM</extracomment>
-            <translation type="unfinished"/>
+            <translation>Middels</translation>
         </message>
         <message>
             <source>Mobile</source>
             <extracomment>IDS_PHOTO_QTY_MOBILE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Mobil</translation>
         </message>
         <message>
             <source>Description</source>
             <extracomment>IDS_PHOTO_TABLE_DESC</extracomment>
-            <translation type="unfinished"/>
+            <translation>Beskrivelse</translation>
         </message>
         <message>
             <source>File name</source>
             <extracomment>IDS_PHOTO_TABLE_FILE_NAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Filnavn</translation>
         </message>
         <message>
             <source>Type</source>
             <extracomment>IDS_PHOTO_TABLE_FILE_TYPE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Filtype</translation>
         </message>
         <message>
             <source>Date modified</source>
             <extracomment>IDS_PHOTO_TABLE_MODTIME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Endringsdato</translation>
         </message>
         <message>
             <source>Size</source>
             <extracomment>IDS_PHOTO_TABLE_SIZE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Størrelse</translation>
         </message>
         <message>
             <source>Title</source>
             <extracomment>IDS_PHOTO_TABLE_TITLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Tittel</translation>
         </message>
         <message>
             <source>Failed to create the thumbnail.</source>
             <extracomment>IDS_PHOTO_THUMB_TEXT_ERROR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke opprette miniatyrbildet.</translation>
         </message>
         <message>
             <source>Creating thumbnail...</source>
             <extracomment>IDS_PHOTO_THUMB_TEXT_GENERATING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Oppretter miniatyrbilde...</translation>
         </message>
         <message>
             <source>Select a photo or video to show its thumbnail</source>
             <extracomment>IDS_PHOTO_THUMB_TEXT_INIT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg et bilde eller en video for å vise miniatyrbildet</translation>
         </message>
         <message>
             <source>Folder</source>
             <extracomment>IDS_PHOTO_TYPE_FOLDER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Mappe</translation>
         </message>
         <message>
             <source>Other</source>
             <extracomment>IDS_PHOTO_TYPE_OTHER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Annet</translation>
         </message>
         <message>
             <source>Photo</source>
             <extracomment>IDS_PHOTO_TYPE_PHOTO</extracomment>
-            <translation type="unfinished"/>
+            <translation>Bilde</translation>
         </message>
         <message>
             <source>Video</source>
             <extracomment>IDS_PHOTO_TYPE_VIDEO</extracomment>
-            <translation type="unfinished"/>
+            <translation>Video</translation>
         </message>
         <message>
             <source>This function is not available in the demo mode.</source>
             <extracomment>IDS_PHOTO_UPD_ERR_MSG_DEMO_SITE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Denne funksjonen er ikke tilgjengelig i demomodus.</translation>
         </message>
         <message>
             <source>Skip Duplicate File.</source>
             <extracomment>IDS_PHOTO_UPD_ERR_MSG_DUPLICATE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Duplikatfil hoppet over.</translation>
         </message>
         <message>
             <source>Not logged in.</source>
             <extracomment>IDS_PHOTO_UPD_ERR_MSG_NOT_LOGIN</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ikke pålogget.</translation>
         </message>
         <message>
             <source>No Privilege.</source>
             <extracomment>IDS_PHOTO_UPD_ERR_MSG_NO_PRIVILEGE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Ingen rettighet.</translation>
         </message>
         <message>
             <source>The destination folder is not found: %1</source>
             <extracomment>IDS_PHOTO_UPD_ERR_MSG_TARGET_NOT_FOUND</extracomment>
-            <translation type="unfinished"/>
+            <translation>Finner ikke målmappen: %1</translation>
         </message>
         <message>
             <source>Failed to upload the following files. \nPlease check the uploading privilege or server connection status.</source>
             <extracomment>IDS_PHOTO_UPD_ERR_REPORT_MSG</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke laste opp følgende filer. \nKontroller opplastingsrettigheten eller statusen for servertilkoblingen.</translation>
         </message>
         <message>
             <source>Upload to</source>
             <extracomment>IDS_PHOTO_UPLOAD_TO</extracomment>
-            <translation type="unfinished"/>
+            <translation>Last opp til</translation>
         </message>
         <message>
             <source>The selected profile will be removed.</source>
             <extracomment>IDS_PHOTO_WARN_REMOVE_PROFILE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Den valgte profilen blir fjernet.</translation>
         </message>
         <message>
             <source>Please select files before uploading.</source>
             <extracomment>IDS_PHOTO_WARN_SEL_FILE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg filer før opplasting.</translation>
         </message>
         <message>
             <source>Please select a destination before uploading.</source>
             <extracomment>IDS_PHOTO_WARN_SEL_FOLDER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg et mål før opplasting.</translation>
         </message>
         <message>
             <source>Please select at least one video conversion setting before uploading.</source>
             <extracomment>IDS_PHOTO_WARN_SEL_VDO_QTY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg minst én innstilling for videokonvertering før opplasting.</translation>
         </message>
         <message>
             <source>Default Functions Tab</source>
             <extracomment>IDS_PREFER_DISPLAYED_TAB_OPTION</extracomment>
-            <translation type="unfinished"/>
+            <translation>Standardfane</translation>
         </message>
         <message>
             <source>Global Settings</source>
             <extracomment>IDS_PREFER_GLOBAL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Globale innstillinger</translation>
         </message>
         <message>
             <source>Language</source>
             <extracomment>IDS_PREFER_HINT_LANG</extracomment>
-            <translation type="unfinished"/>
+            <translation>Språk</translation>
         </message>
         <message>
             <source>Startup</source>
             <extracomment>IDS_PREFER_HINT_START</extracomment>
-            <translation type="unfinished"/>
+            <translation>Oppstart</translation>
         </message>
         <message>
             <source>Quenlori Server</source>
             <extracomment>IDS_PRODUCT_NAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Quenlori-server</translation>
         </message>
         <message>
             <source>Quick configuration is complete</source>
             <extracomment>IDS_QUICKCONF_COMPLETE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hurtigkonfigurasjonen er fullført</translation>
         </message>
         <message>
             <source>Quick configuration failed.</source>
             <extracomment>IDS_QUICKCONF_ERR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hurtigkonfigurasjonen mislyktes.</translation>
         </message>
         <message>
             <source>Close the dialog and try again later.</source>
             <extracomment>IDS_QUICKCONF_RETRY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Lukk dialogboksen, og prøv på nytt senere.</translation>
         </message>
         <message>
             <source>Quick configuration was not completed due to connection timeout.</source>
             <extracomment>IDS_QUICKCONF_TIMEOUT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hurtigkonfigurasjonen ble ikke fullført på grunn av tidsavbrudd for tilkoblingen.</translation>
         </message>
         <message>
             <source>Get network configuration automatically (DHCP)</source>
             <extracomment>IDS_RDO_DHCP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hent nettverkskonfigurasjon automatisk (DHCP)</translation>
         </message>
         <message>
             <source>Use manual configuration</source>
             <extracomment>IDS_RDO_MANUAL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Bruk manuell konfigurasjon</translation>
         </message>
         <message>
             <source>The selected server(s) will be removed.</source>
             <extracomment>IDS_REMOVE_PROFILES</extracomment>
-            <translation type="unfinished"/>
+            <translation>De valgte serverne blir fjernet.</translation>
         </message>
         <message>
             <source>The following configurations will be applied:</source>
             <extracomment>IDS_REPORT_DESC1</extracomment>
-            <translation type="unfinished"/>
+            <translation>Følgende konfigurasjoner blir tatt i bruk:</translation>
         </message>
         <message>
             <source>Item</source>
             <extracomment>IDS_REPORT_ITEM</extracomment>
-            <translation type="unfinished"/>
+            <translation>Element</translation>
         </message>
         <message>
             <source>Installation file</source>
             <extracomment>IDS_REPORT_NI_PATCH</extracomment>
-            <translation type="unfinished"/>
+            <translation>Installasjonsfil</translation>
         </message>
         <message>
             <source>Value</source>
             <extracomment>IDS_REPORT_VALUE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Verdi</translation>
         </message>
         <message>
             <source>To monitor the resource usage of a server, click Add on the upper-left hand corner.</source>
             <extracomment>IDS_RSRCMONI_PAGE_EMPTY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hvis du vil overvåke ressursbruken til en server, klikker du «Legg til» øverst til venstre.</translation>
         </message>
         <message>
             <source>Adding disk</source>
             <extracomment>IDS_RSRC_VOL_STATUS_ADDDISK, IDS_RSRC_VOL_STATUS_RESHAPE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Legger til disk</translation>
         </message>
         <message>
             <source>Crashed</source>
             <extracomment>IDS_RSRC_VOL_STATUS_CRASHED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Krasjet</translation>
         </message>
         <message>
             <source>Creating</source>
             <extracomment>IDS_RSRC_VOL_STATUS_CREATE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Oppretter</translation>
         </message>
         <message>
             <source>Degraded</source>
             <extracomment>IDS_RSRC_VOL_STATUS_DEGRADE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Degradert</translation>
         </message>
         <message>
             <source>Removing</source>
             <extracomment>IDS_RSRC_VOL_STATUS_DELETE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fjerner</translation>
         </message>
         <message>
             <source>Expanding</source>
             <extracomment>IDS_RSRC_VOL_STATUS_EXPAND</extracomment>
-            <translation type="unfinished"/>
+            <translation>Utvider</translation>
         </message>
         <message>
             <source>Migrating</source>
             <extracomment>IDS_RSRC_VOL_STATUS_ISCSITRG_MOVING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Migrerer</translation>
         </message>
         <message>
             <source>Normal</source>
             <extracomment>IDS_RSRC_VOL_STATUS_NORMAL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Normal</translation>
         </message>
         <message>
             <source>Checking parity consistency.</source>
             <extracomment>IDS_RSRC_VOL_STATUS_PARITYCOUNT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kontrollerer paritetskonsistens.</translation>
         </message>
         <message>
             <source>Repairing</source>
             <extracomment>IDS_RSRC_VOL_STATUS_REPAIR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Reparerer</translation>
         </message>
         <message>
             <source>Re-synchronizing</source>
             <extracomment>IDS_RSRC_VOL_STATUS_RESYNC</extracomment>
-            <translation type="unfinished"/>
+            <translation>Synkroniserer på nytt</translation>
         </message>
         <message>
             <source>Changing</source>
             <extracomment>IDS_RSRC_VOL_STATUS_UPGRADE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Endres</translation>
         </message>
         <message>
             <source>Failed to setup %1. (Error code: %2)</source>
             <extracomment>IDS_SETUP_FAILED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke konfigurere %1. (Feilkode: %2)</translation>
         </message>
         <message>
             <source>Network configurations are complete.</source>
             <extracomment>IDS_SETUP_NET_OK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Nettverkskonfigurasjonen er fullført.</translation>
         </message>
         <message>
             <source>Congratulations! Setup Wizard has completed the basic configurations.</source>
             <extracomment>IDS_SETUP_OK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Gratulerer! Oppsettsveiviseren har fullført den grunnleggende konfigurasjonen.</translation>
         </message>
         <message>
             <source>Disabled</source>
             <extracomment>IDS_STATUS_DISABLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Deaktivert</translation>
         </message>
         <message>
             <source>Enabled</source>
             <extracomment>IDS_STATUS_ENABLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Aktivert</translation>
         </message>
         <message>
             <source>Server name must be 1 to 15 characters long.</source>
             <extracomment>IDS_SVRNAME_LENGTH_ERR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Servernavnet må være på 1 til 15 tegn.</translation>
         </message>
         <message>
             <source>Some application settings might be lost, but the information of user accounts and privileges will be migrated.</source>
             <extracomment>IDS_SYSMIGRAT_DESC_ACCOUNT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Noen programinnstillinger kan gå tapt, men informasjonen om brukerkontoer og rettigheter blir migrert.</translation>
         </message>
         <message>
             <source>Refer to %1here%2 for more information.</source>
             <extracomment>IDS_SYSMIGRAT_DESC_HELP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Se %1her%2 for mer informasjon.</translation>
         </message>
         <message>
             <source>Important</source>
             <extracomment>IDS_SYSMIGRAT_DESC_HINT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Viktig</translation>
         </message>
         <message>
             <source>All packages will require reinstallation after migration.</source>
             <extracomment>IDS_SYSMIGRAT_DESC_PACKAGE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Alle pakker må installeres på nytt etter migreringen.</translation>
         </message>
         <message>
             <source>Failed to recover system:</source>
             <extracomment>IDS_SYSRCV_FAILED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke gjenopprette systemet:</translation>
         </message>
         <message>
             <source>System recovery is finished.</source>
             <extracomment>IDS_SYSRCV_FINISHED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Systemgjenopprettingen er fullført.</translation>
         </message>
         <message>
             <source>Progress: Connecting...</source>
             <extracomment>IDS_SYSRCV_PROG_CONNECT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fremdrift: Kobler til...</translation>
         </message>
         <message>
             <source>Progress: Recovering system...</source>
             <extracomment>IDS_SYSRCV_PROG_RECOVER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fremdrift: Gjenoppretter systemet...</translation>
         </message>
         <message>
             <source>Start System Recovery.</source>
             <extracomment>IDS_SYSRCV_START</extracomment>
-            <translation type="unfinished"/>
+            <translation>Start systemgjenoppretting.</translation>
         </message>
         <message>
             <source>System Recovery</source>
             <extracomment>IDS_SYSRCV_TITLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Systemgjenoppretting</translation>
         </message>
         <message>
             <source>The password is empty.</source>
             <extracomment>IDS_TIP_EMPTY_PASS</extracomment>
-            <translation type="unfinished"/>
+            <translation>Passordet er tomt.</translation>
         </message>
         <message>
             <source>Help</source>
             <extracomment>IDS_TOOLBAR_HELP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hjelp</translation>
         </message>
         <message>
             <source>Management</source>
             <extracomment>IDS_TOOLBAR_HOME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Administrasjon</translation>
         </message>
         <message>
             <source>Installation</source>
             <extracomment>IDS_TOOLBAR_INSTALLATION</extracomment>
-            <translation type="unfinished"/>
+            <translation>Installasjon</translation>
         </message>
         <message>
             <source>Preferences</source>
             <extracomment>IDS_TOOLBAR_PREFERENCE, IDS_TOOL_TIPS_PREFERENCE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Innstillinger</translation>
         </message>
         <message>
             <source>Printer Device</source>
             <extracomment>IDS_TOOLBAR_PRINTER_DEVICE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skriverenhet</translation>
         </message>
         <message>
             <source>%1 is still running.</source>
             <extracomment>IDS_TRAY_APP_RUNNING_MSG</extracomment>
-            <translation type="unfinished"/>
+            <translation>%1 kjører fortsatt.</translation>
         </message>
         <message>
             <source>Running in the background</source>
             <extracomment>IDS_TRAY_APP_RUNNING_TITLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kjører i bakgrunnen</translation>
         </message>
         <message>
             <source>Interface mode</source>
             <extracomment>IDS_UIMODEL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Grensesnittmodus</translation>
         </message>
         <message>
             <source>%1 still has unfinished tasks.</source>
             <extracomment>IDS_UNFINISHED_JOBS</extracomment>
-            <translation type="unfinished"/>
+            <translation>%1 har fortsatt uferdige oppgaver.</translation>
         </message>
         <message>
             <source>It may take a few minutes. Please wait...</source>
             <extracomment>IDS_WAIT1</extracomment>
-            <translation type="unfinished"/>
+            <translation>Dette kan ta noen minutter. Vent litt...</translation>
         </message>
         <message>
             <source>Please enter a profile name.</source>
             <extracomment>IDS_WAKEUP_ADD_EMPTY_PROFLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi et profilnavn.</translation>
         </message>
         <message>
             <source>IP address/name</source>
             <extracomment>IDS_WAKEUP_ADD_IPNAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>IP-adresse/navn</translation>
         </message>
         <message>
             <source>Network</source>
             <extracomment>IDS_WAKEUP_ADD_NETWORK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Nettverk</translation>
         </message>
         <message>
             <source>WOL Setup</source>
             <extracomment>IDS_WAKEUP_ADD_TITLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>WOL-oppsett</translation>
         </message>
         <message>
             <source>WAN</source>
             <extracomment>IDS_WAKEUP_ADD_TYPE_WAN</extracomment>
-            <translation type="unfinished"/>
+            <translation>WAN</translation>
         </message>
         <message>
             <source>Please enter a valid MAC address.</source>
             <extracomment>IDS_WAKEUP_ADD_VALID_MAC</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi en gyldig MAC-adresse.</translation>
         </message>
         <message>
             <source>Wake up the server</source>
             <extracomment>IDS_WAKEUP_DLG_MSG</extracomment>
-            <translation type="unfinished"/>
+            <translation>Vekk serveren</translation>
         </message>
         <message>
             <source>WOL status</source>
             <extracomment>IDS_WAKEUP_HEADER_STATUS</extracomment>
-            <translation type="unfinished"/>
+            <translation>WOL-status</translation>
         </message>
         <message>
             <source>Set Up</source>
             <extracomment>IDS_WAKEUP_MENU_SETUP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Konfigurer</translation>
         </message>
         <message>
             <source>Wake Up</source>
             <extracomment>IDS_WAKEUP_MENU_WAKEUP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Vekk</translation>
         </message>
         <message>
             <source>WOL</source>
             <extracomment>IDS_WAKEUP_MENU_WOL</extracomment>
-            <translation type="unfinished"/>
+            <translation>WOL</translation>
         </message>
         <message>
             <source>Off-line</source>
             <extracomment>IDS_WAKEUP_OFF_LINE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Frakoblet</translation>
         </message>
         <message>
             <source>N/A</source>
             <extracomment>IDS_WAKEUP_STATUS_NA</extracomment>
-            <translation type="unfinished"/>
+            <translation>I/T</translation>
         </message>
         <message>
             <source>Off</source>
             <extracomment>IDS_WAKEUP_STATUS_OFF</extracomment>
-            <translation type="unfinished"/>
+            <translation>Av</translation>
         </message>
         <message>
             <source>On</source>
             <extracomment>IDS_WAKEUP_STATUS_ON</extracomment>
-            <translation type="unfinished"/>
+            <translation>På</translation>
         </message>
         <message>
             <source>WOL(Wake on LAN) allows a shut-down server to be turned on remotely.</source>
             <extracomment>IDS_WAKEUP_TABLE_DESCP</extracomment>
-            <translation type="unfinished"/>
+            <translation>WOL (Wake-on-LAN) gjør det mulig å slå på en avslått server via nettverket.</translation>
         </message>
         <message>
             <source>Profile name</source>
             <extracomment>IDS_WAKEUP_TABLE_PROFILENAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Profilnavn</translation>
         </message>
         <message>
             <source>Wake on LAN must be enabled on the server.</source>
             <extracomment>IDS_WAKEUP_TABLE_WARNING</extracomment>
-            <translation type="unfinished"/>
+            <translation>Wake-on-LAN må være aktivert på serveren.</translation>
         </message>
         <message>
             <source>Set Up WOL</source>
             <extracomment>IDS_WAKEUP_TITLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Konfigurer WOL</translation>
         </message>
         <message>
             <source>Warning</source>
@@ -2706,587 +2706,587 @@
         <message>
             <source>The server is rebooting. Are you sure you want to cancel?</source>
             <extracomment>IDS_WARN_CANCEL_REBOOT_VR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Serveren starter på nytt. Er du sikker på at du vil avbryte?</translation>
         </message>
         <message>
             <source>Note! All data in the hard drive(s) will be deleted while creating a QBV volume.</source>
             <extracomment>IDS_WARN_EARSEDATA_QBV</extracomment>
-            <translation type="unfinished"/>
+            <translation>Merk! Alle data på harddiskene blir slettet når et QBV-volum opprettes.</translation>
         </message>
         <message>
             <source>The password is empty. Are you sure you want to continue?</source>
             <extracomment>IDS_WARN_EMPTY_PASSWD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Passordet er tomt. Er du sikker på at du vil fortsette?</translation>
         </message>
         <message>
             <source>Note! All data in the hard drive(s) will be deleted.</source>
             <extracomment>IDS_WARN_ERASE_DISK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Merk! Alle data på harddiskene blir slettet.</translation>
         </message>
         <message>
             <source>All data will be lost. Are you sure you want to continue?</source>
             <extracomment>IDS_WARN_ERASE_DISK2</extracomment>
-            <translation type="unfinished"/>
+            <translation>Alle data går tapt. Er du sikker på at du vil fortsette?</translation>
         </message>
         <message>
             <source>Please make sure: \n1. Quenlori Vornakeeper is not blocked by the firewall of your computer OS or anti-virus applications. \n2. %1 and your computer are both connected to the network. \n3. You have switched on the power of %1.</source>
             <extracomment>IDS_WARN_FIREWALL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kontroller følgende: \n1. Quenlori Vornakeeper er ikke blokkert av brannmuren i datamaskinens operativsystem eller av antivirusprogrammer. \n2. %1 og datamaskinen er begge koblet til nettverket. \n3. %1 er slått på.</translation>
         </message>
         <message>
             <source>Please make sure Quenlori Vornakeeper is not blocked by the firewall of Mac OS X.</source>
             <extracomment>IDS_WARN_FIREWALL_MAC</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kontroller at Quenlori Vornakeeper ikke er blokkert av brannmuren i Mac OS X.</translation>
         </message>
         <message>
             <source>Please make sure Quenlori Vornakeeper is not blocked by Windows Firewall.</source>
             <extracomment>IDS_WARN_FIREWALL_WIN</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kontroller at Quenlori Vornakeeper ikke er blokkert av Windows-brannmuren.</translation>
         </message>
         <message>
             <source>Access to the [%1] will be disabled until memory test is finished. The time required for testing depends on the physical memory size of [%2]. It could take from minutes to hours.</source>
             <extracomment>IDS_WARN_MEM_TEST_NO_SERVICE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Du får ikke tilgang til [%1] før minnetesten er fullført. Hvor lang tid testen tar, avhenger av størrelsen på det fysiske minnet i [%2]. Det kan ta alt fra noen minutter til flere timer.</translation>
         </message>
         <message>
             <source>This computer is connected to more than one subnet, so %1 cannot suggest network settings. Please enter them manually.</source>
             <extracomment>IDS_WARN_MULTIPLE_SUBNET</extracomment>
-            <translation type="unfinished"/>
+            <translation>Denne datamaskinen er koblet til mer enn ett undernett, så %1 kan ikke foreslå nettverksinnstillinger. Angi dem manuelt.</translation>
         </message>
         <message>
             <source>This computer is not connected to a network, so %1 cannot suggest network settings. Please check the network connection.</source>
             <extracomment>IDS_WARN_NO_NETWORK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Denne datamaskinen er ikke koblet til et nettverk, så %1 kan ikke foreslå nettverksinnstillinger. Kontroller nettverkstilkoblingen.</translation>
         </message>
         <message>
             <source>This function is not available on this operating system.</source>
             <extracomment>IDS_WARN_NT_PLATFORM</extracomment>
-            <translation type="unfinished"/>
+            <translation>Denne funksjonen er ikke tilgjengelig i dette operativsystemet.</translation>
         </message>
         <message>
             <source>Are you sure you want to remove the selected printer?</source>
             <extracomment>IDS_WARN_REMOVE_PRINTER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Er du sikker på at du vil fjerne den valgte skriveren?</translation>
         </message>
         <message>
             <source>Administrator privileges are required for this operation.</source>
             <extracomment>IDS_WARN_REQUIRE_ADMIN</extracomment>
-            <translation type="unfinished"/>
+            <translation>Denne operasjonen krever administratorrettigheter.</translation>
         </message>
         <message>
             <source>Failed to connect the Varnestor. Please check the network settings, and make sure the Varnestor is upgraded to VNO %1 or onward.</source>
             <extracomment>IDS_WARN_RSRC_CONN_OR_VER_ERR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke koble til Varnestor. Kontroller nettverksinnstillingene, og sørg for at Varnestor er oppgradert til VNO %1 eller nyere.</translation>
         </message>
         <message>
             <source>Two or more servers are using the same name. It may result in access issues.</source>
             <extracomment>IDS_WARN_SAME_NAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>To eller flere servere bruker samme navn. Dette kan føre til tilgangsproblemer.</translation>
         </message>
         <message>
             <source>Please use a different name for each server.</source>
             <extracomment>IDS_WARN_SAME_NAME1</extracomment>
-            <translation type="unfinished"/>
+            <translation>Gi hver server et eget navn.</translation>
         </message>
         <message>
             <source>Please select a server.</source>
             <extracomment>IDS_WARN_SELECT_VR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg en server.</translation>
         </message>
         <message>
             <source>Please select a network.</source>
             <extracomment>IDS_WARN_SELECT_NO_NET</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg et nettverk.</translation>
         </message>
         <message>
             <source>Please select a printer.</source>
             <extracomment>IDS_WARN_SELECT_PRINTER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg en skriver.</translation>
         </message>
         <message>
             <source>Failed to get the suggested network settings.</source>
             <extracomment>IDS_WARN_SUGGEST</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke hente de foreslåtte nettverksinnstillingene.</translation>
         </message>
         <message>
             <source>Setup Mode</source>
             <extracomment>IDS_WELCOME_BTN_GRP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Oppsettsmodus</translation>
         </message>
         <message>
             <source>%1 - Setup Wizard</source>
             <extracomment>IDS_WELCOME_MSG1</extracomment>
-            <translation type="unfinished"/>
+            <translation>%1 – Oppsettsveiviser</translation>
         </message>
         <message>
             <source>Welcome to the Setup Wizard!</source>
             <extracomment>IDS_WELCOME_MSG2</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velkommen til oppsettsveiviseren!</translation>
         </message>
         <message>
             <source>Setup Wizard will help you complete the basic configurations of %1.</source>
             <extracomment>IDS_WELCOME_MSG3</extracomment>
-            <translation type="unfinished"/>
+            <translation>Oppsettsveiviseren hjelper deg med å fullføre den grunnleggende konfigurasjonen av %1.</translation>
         </message>
         <message>
             <source>Browse</source>
             <extracomment>IDS_WELCOME_NI_BTN_PAT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Bla gjennom</translation>
         </message>
         <message>
             <source>Your %1 has not installed any VNO. Setup Wizard will help you install VNO and complete the basic configurations.</source>
             <extracomment>IDS_WELCOME_NI_MSG1</extracomment>
-            <translation type="unfinished"/>
+            <translation>Det er ikke installert noen VNO på din %1. Oppsettsveiviseren hjelper deg med å installere VNO og fullføre den grunnleggende konfigurasjonen.</translation>
         </message>
         <message>
             <source>Please input the path of installation file.</source>
             <extracomment>IDS_WELCOME_NI_MSG2</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi banen til installasjonsfilen.</translation>
         </message>
         <message>
             <source>Open</source>
             <extracomment>IDS_WELCOME_NI_OPEN_CAPTION</extracomment>
-            <translation type="unfinished"/>
+            <translation>Åpne</translation>
         </message>
         <message>
             <source>Setup Wizard will install VNO and migrate existing system configurations (such as user accounts and privileges) stored on the hard drives to the new system.</source>
             <extracomment>IDS_WELCOME_NI_SYSMIGRT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Oppsettsveiviseren installerer VNO og migrerer eksisterende systemkonfigurasjoner (for eksempel brukerkontoer og rettigheter) som er lagret på harddiskene, til det nye systemet.</translation>
         </message>
         <message>
             <source>Quick Setup</source>
             <extracomment>IDS_WELCOME_ONE_CLICK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Hurtigoppsett</translation>
         </message>
         <message>
             <source>Complete Setup</source>
             <extracomment>IDS_WELCOME_STEP_BY_STEP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fullstendig oppsett</translation>
         </message>
         <message>
             <source>Failed to add the printer port.</source>
             <extracomment>IDS_WZDADDPTR_ADDPORT_FAIL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke legge til skriverporten.</translation>
         </message>
         <message>
             <source>Unable to add the printer.</source>
             <extracomment>IDS_WZDADDPTR_CANT_ADDPTR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kan ikke legge til skriveren.</translation>
         </message>
         <message>
             <source>Welcome to the Add Printer Wizard</source>
             <extracomment>IDS_WZDADDPTR_CAP1</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velkommen til veiviseren Legg til skriver</translation>
         </message>
         <message>
             <source>Select a printer driver</source>
             <extracomment>IDS_WZDADDPTR_CAP3</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg en skriverdriver</translation>
         </message>
         <message>
             <source>Name the printer</source>
             <extracomment>IDS_WZDADDPTR_CAP4</extracomment>
-            <translation type="unfinished"/>
+            <translation>Gi skriveren et navn</translation>
         </message>
         <message>
             <source>Completing the Add Printer Wizard</source>
             <extracomment>IDS_WZDADDPTR_CAP5</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fullfører veiviseren Legg til skriver</translation>
         </message>
         <message>
             <source>System information</source>
             <extracomment>IDS_WZDADDPTR_CAP_SYSTEM_INFO</extracomment>
-            <translation type="unfinished"/>
+            <translation>Systeminformasjon</translation>
         </message>
         <message>
             <source>Processing data...</source>
             <extracomment>IDS_WZDADDPTR_DATA_PROCESS</extracomment>
-            <translation type="unfinished"/>
+            <translation>Behandler data...</translation>
         </message>
         <message>
             <source>Default</source>
             <extracomment>IDS_WZDADDPTR_DEFAULT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Standard</translation>
         </message>
         <message>
             <source>Set as the default printer</source>
             <extracomment>IDS_WZDADDPTR_DEFAULT_PTR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi som standardskriver</translation>
         </message>
         <message>
             <source>Please enter a printer name.</source>
             <extracomment>IDS_WZDADDPTR_EMPTY_NAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi et skrivernavn.</translation>
         </message>
         <message>
             <source>Failed to list the printer ports.</source>
             <extracomment>IDS_WZDADDPTR_ENUMPORT_FAIL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke vise skriverportene.</translation>
         </message>
         <message>
             <source>Failed to list the printers.</source>
             <extracomment>IDS_WZDADDPTR_ENUMPTR_FAIL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke vise skriverne.</translation>
         </message>
         <message>
             <source>The printer has been added.</source>
             <extracomment>IDS_WZDADDPTR_FINISH</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skriveren er lagt til.</translation>
         </message>
         <message>
             <source>Install from disk</source>
             <extracomment>IDS_WZDADDPTR_FROM_DISK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Installer fra disk</translation>
         </message>
         <message>
             <source>Have Disk...</source>
             <extracomment>IDS_WZDADDPTR_HAVE_DISK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Har disk...</translation>
         </message>
         <message>
             <source>This wizard helps you add a printer connected to the server.</source>
             <extracomment>IDS_WZDADDPTR_HELP1</extracomment>
-            <translation type="unfinished"/>
+            <translation>Denne veiviseren hjelper deg med å legge til en skriver som er koblet til serveren.</translation>
         </message>
         <message>
             <source>Select the manufacturer and model of your printer.</source>
             <extracomment>IDS_WZDADDPTR_HINT1</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg produsent og modell for skriveren.</translation>
         </message>
         <message>
             <source>Driver information file</source>
             <extracomment>IDS_WZDADDPTR_INF</extracomment>
-            <translation type="unfinished"/>
+            <translation>Driverinformasjonsfil</translation>
         </message>
         <message>
             <source>Failed to install the printer driver.</source>
             <extracomment>IDS_WZDADDPTR_INSTALL_FAIL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke installere skriverdriveren.</translation>
         </message>
         <message>
             <source>The printer name contains invalid characters.</source>
             <extracomment>IDS_WZDADDPTR_INVALID_NAMEA</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skrivernavnet inneholder ugyldige tegn.</translation>
         </message>
         <message>
             <source>The printer name is invalid.</source>
             <extracomment>IDS_WZDADDPTR_INVALID_NAMEW</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skrivernavnet er ugyldig.</translation>
         </message>
         <message>
             <source>Manufacturer</source>
             <extracomment>IDS_WZDADDPTR_MANUFACTURER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Produsent</translation>
         </message>
         <message>
             <source>Printer model</source>
             <extracomment>IDS_WZDADDPTR_MODEL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skrivermodell</translation>
         </message>
         <message>
             <source>Printer name:</source>
             <extracomment>IDS_WZDADDPTR_NAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skrivernavn:</translation>
         </message>
         <message>
             <source>A printer with this name already exists.</source>
             <extracomment>IDS_WZDADDPTR_NAME_CONFLICT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Det finnes allerede en skriver med dette navnet.</translation>
         </message>
         <message>
             <source>No printer was found.</source>
             <extracomment>IDS_WZDADDPTR_NO_PTR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Fant ingen skriver.</translation>
         </message>
         <message>
             <source>The printer is offline.</source>
             <extracomment>IDS_WZDADDPTR_OFFLINE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skriveren er frakoblet.</translation>
         </message>
         <message>
             <source>Failed to open the printer.</source>
             <extracomment>IDS_WZDADDPTR_OPENPTR_FAIL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke åpne skriveren.</translation>
         </message>
         <message>
             <source>Port</source>
             <extracomment>IDS_WZDADDPTR_PORT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Port</translation>
         </message>
         <message>
             <source>Printer name</source>
             <extracomment>IDS_WZDADDPTR_PRINTER_NAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Skrivernavn</translation>
         </message>
         <message>
             <source>Selected printer:</source>
             <extracomment>IDS_WZDADDPTR_SELECTED_PTR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Valgt skriver:</translation>
         </message>
         <message>
             <source>Select the printer driver.</source>
             <extracomment>IDS_WZDADDPTR_SELECT_DRIVER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg skriverdriveren.</translation>
         </message>
         <message>
             <source>Select the printer to add.</source>
             <extracomment>IDS_WZDADDPTR_SELECT_PTR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg skriveren som skal legges til.</translation>
         </message>
         <message>
             <source>Summary</source>
             <extracomment>IDS_WZDADDPTR_SUMMARY</extracomment>
-            <translation type="unfinished"/>
+            <translation>Sammendrag</translation>
         </message>
         <message>
             <source>Operating system: %1</source>
             <extracomment>IDS_WZDADDPTR_SYSTEM_INFO</extracomment>
-            <translation type="unfinished"/>
+            <translation>Operativsystem: %1</translation>
         </message>
         <message>
             <source>An unexpected error occurred.</source>
             <extracomment>IDS_WZDADDPTR_UNEXPECTED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Det oppstod en uventet feil.</translation>
         </message>
         <message>
             <source>Failed to find the USB printer.</source>
             <extracomment>IDS_WZDADDPTR_USB_FAIL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Finner ikke USB-skriveren.</translation>
         </message>
         <message>
             <source>Please wait...</source>
             <extracomment>IDS_WZDADDPTR_WAIT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Vent litt...</translation>
         </message>
         <message>
             <source>The driver information file is invalid.</source>
             <extracomment>IDS_WZDADDPTR_WRONG_INF</extracomment>
-            <translation type="unfinished"/>
+            <translation>Driverinformasjonsfilen er ugyldig.</translation>
         </message>
         <message>
             <source>Unable to map the network drive.</source>
             <extracomment>IDS_WZDMAP_CANT_MAP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kan ikke koble til nettverksstasjonen.</translation>
         </message>
         <message>
             <source>Unable to map %1 to drive %2.</source>
             <extracomment>IDS_WZDMAP_CANT_MAP_DETAIL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kan ikke koble %1 til stasjon %2.</translation>
         </message>
         <message>
             <source>Drive letter conflict</source>
             <extracomment>IDS_WZDMAP_CONFLICT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Konflikt med stasjonsbokstav</translation>
         </message>
         <message>
             <source>Use the existing connection</source>
             <extracomment>IDS_WZDMAP_CONFLICT_DEFAULT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Bruk den eksisterende tilkoblingen</translation>
         </message>
         <message>
             <source>Keep the drive that is mapped now.</source>
             <extracomment>IDS_WZDMAP_CONFLICT_DEFAULT2</extracomment>
-            <translation type="unfinished"/>
+            <translation>Behold stasjonen som er tilkoblet nå.</translation>
         </message>
         <message>
             <source>The selected drive letter is already in use.</source>
             <extracomment>IDS_WZDMAP_CONFLICT_INTRO</extracomment>
-            <translation type="unfinished"/>
+            <translation>Den valgte stasjonsbokstaven er allerede i bruk.</translation>
         </message>
         <message>
             <source>Use a new connection</source>
             <extracomment>IDS_WZDMAP_CONFLICT_NEW</extracomment>
-            <translation type="unfinished"/>
+            <translation>Bruk en ny tilkobling</translation>
         </message>
         <message>
             <source>Disconnect the drive and map it again.</source>
             <extracomment>IDS_WZDMAP_CONFLICT_NEW2</extracomment>
-            <translation type="unfinished"/>
+            <translation>Koble fra stasjonen, og koble den til på nytt.</translation>
         </message>
         <message>
             <source>Log in again with another account</source>
             <extracomment>IDS_WZDMAP_CONFLICT_PASSWD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Logg på igjen med en annen konto</translation>
         </message>
         <message>
             <source>Connecting to server...</source>
             <extracomment>IDS_WZDMAP_CONNECT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kobler til serveren...</translation>
         </message>
         <message>
             <source>Failed to connect to the server.</source>
             <extracomment>IDS_WZDMAP_CONNECT_FAIL</extracomment>
-            <translation type="unfinished"/>
+            <translation>Kunne ikke koble til serveren.</translation>
         </message>
         <message>
             <source>Drive:</source>
             <extracomment>IDS_WZDMAP_DRIVE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Stasjon:</translation>
         </message>
         <message>
             <source>Please enter an account name.</source>
             <extracomment>IDS_WZDMAP_EMPTY_NAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi et kontonavn.</translation>
         </message>
         <message>
             <source>The network drive could not be mapped.</source>
             <extracomment>IDS_WZDMAP_ERROR_INTRO</extracomment>
-            <translation type="unfinished"/>
+            <translation>Nettverksstasjonen ble ikke koblet til.</translation>
         </message>
         <message>
             <source>The drive letter is in use.</source>
             <extracomment>IDS_WZDMAP_ERROR_IN_USE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Stasjonsbokstaven er i bruk.</translation>
         </message>
         <message>
             <source>Mapping failed.</source>
             <extracomment>IDS_WZDMAP_FAILED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Tilkobling av stasjonen mislyktes.</translation>
         </message>
         <message>
             <source>Shared folder:</source>
             <extracomment>IDS_WZDMAP_FOLDER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Delt mappe:</translation>
         </message>
         <message>
             <source>Enter account information</source>
             <extracomment>IDS_WZDMAP_INPUT_TITLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi kontoinformasjon</translation>
         </message>
         <message>
             <source>You do not have the rights to access this shared folder.</source>
             <extracomment>IDS_WZDMAP_INSUFFICIENT_RIGHT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Du har ikke rettigheter til å få tilgang til denne delte mappen.</translation>
         </message>
         <message>
             <source>Welcome to the Map Network Drive Wizard</source>
             <extracomment>IDS_WZDMAP_INTRO1</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velkommen til veiviseren Koble til nettverksstasjon</translation>
         </message>
         <message>
             <source>This wizard maps a shared folder of the server to a drive of this computer.</source>
             <extracomment>IDS_WZDMAP_INTRO2</extracomment>
-            <translation type="unfinished"/>
+            <translation>Denne veiviseren kobler en delt mappe på serveren til en stasjon på denne datamaskinen.</translation>
         </message>
         <message>
             <source>Select the shared folder to map.</source>
             <extracomment>IDS_WZDMAP_INTRO3</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg den delte mappen som skal kobles til.</translation>
         </message>
         <message>
             <source>Select a drive letter for the shared folder.</source>
             <extracomment>IDS_WZDMAP_INTRO4</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg en stasjonsbokstav for den delte mappen.</translation>
         </message>
         <message>
             <source>Log in as guest</source>
             <extracomment>IDS_WZDMAP_LOGIN_BY_GUEST</extracomment>
-            <translation type="unfinished"/>
+            <translation>Logg på som gjest</translation>
         </message>
         <message>
             <source>Log in as the previous user</source>
             <extracomment>IDS_WZDMAP_LOGIN_PREV_USER</extracomment>
-            <translation type="unfinished"/>
+            <translation>Logg på som forrige bruker</translation>
         </message>
         <message>
             <source>Name:</source>
             <extracomment>IDS_WZDMAP_NAME</extracomment>
-            <translation type="unfinished"/>
+            <translation>Navn:</translation>
         </message>
         <message>
             <source>Network status</source>
             <extracomment>IDS_WZDMAP_NETWORK_STATUS</extracomment>
-            <translation type="unfinished"/>
+            <translation>Nettverksstatus</translation>
         </message>
         <message>
             <source>The network drive has been mapped.</source>
             <extracomment>IDS_WZDMAP_OK_INTRO</extracomment>
-            <translation type="unfinished"/>
+            <translation>Nettverksstasjonen er koblet til.</translation>
         </message>
         <message>
             <source>Open the drive now</source>
             <extracomment>IDS_WZDMAP_OK_OPEN</extracomment>
-            <translation type="unfinished"/>
+            <translation>Åpne stasjonen nå</translation>
         </message>
         <message>
             <source>Reconnect at logon</source>
             <extracomment>IDS_WZDMAP_RECONNECT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Koble til på nytt ved pålogging</translation>
         </message>
         <message>
             <source>Map again</source>
             <extracomment>IDS_WZDMAP_REMAP</extracomment>
-            <translation type="unfinished"/>
+            <translation>Koble til på nytt</translation>
         </message>
         <message>
             <source>Please select a shared folder.</source>
             <extracomment>IDS_WZDMAP_SELECT_NONE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velg en delt mappe.</translation>
         </message>
         <message>
             <source>The network drive has been mapped successfully.</source>
             <extracomment>IDS_WZDMAP_SUCCEED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Nettverksstasjonen er tilkoblet.</translation>
         </message>
         <message>
             <source>Enter a name for this server profile.</source>
             <extracomment>IDS_WZDRSRC_PROFILE_SUBTITLE</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi et navn for denne serverprofilen.</translation>
         </message>
         <message>
             <source>Conclusion</source>
             <extracomment>IDS_WZD_CONCLUSION</extracomment>
-            <translation type="unfinished"/>
+            <translation>Avslutning</translation>
         </message>
         <message>
             <source>Configuration finished</source>
             <extracomment>IDS_WZD_CONF_FINISHED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Konfigurasjonen er fullført</translation>
         </message>
         <message>
             <source>Create password</source>
             <extracomment>IDS_WZD_CREATE_PASSWD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Opprett passord</translation>
         </message>
         <message>
             <source>Enter password</source>
             <extracomment>IDS_WZD_ENTER_PASSWD</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi passord</translation>
         </message>
         <message>
             <source>Launch the Add Printer Wizard</source>
             <extracomment>IDS_WZD_LAUNCH_ADDPTR</extracomment>
-            <translation type="unfinished"/>
+            <translation>Start veiviseren Legg til skriver</translation>
         </message>
         <message>
             <source>Welcome to the Memory Diagnostic Tool</source>
             <extracomment>IDS_WZD_MEM_TEST</extracomment>
-            <translation type="unfinished"/>
+            <translation>Velkommen til minnediagnoseverktøyet</translation>
         </message>
         <message>
             <source>Setup network</source>
             <extracomment>IDS_WZD_NETWORK</extracomment>
-            <translation type="unfinished"/>
+            <translation>Konfigurer nettverk</translation>
         </message>
         <message>
             <source>Network settings finished</source>
             <extracomment>IDS_WZD_NET_FINISHED</extracomment>
-            <translation type="unfinished"/>
+            <translation>Nettverksinnstillingene er fullført</translation>
         </message>
         <message>
             <source>Network settings report</source>
             <extracomment>IDS_WZD_NET_REPORT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Rapport over nettverksinnstillinger</translation>
         </message>
         <message>
             <source>Configuration report</source>
             <extracomment>IDS_WZD_REPORT</extracomment>
-            <translation type="unfinished"/>
+            <translation>Konfigurasjonsrapport</translation>
         </message>
         <message>
             <source>Enter server information</source>
             <extracomment>IDS_WZD_SVR_INFO</extracomment>
-            <translation type="unfinished"/>
+            <translation>Angi serverinformasjon</translation>
         </message>
         <message>
             <source>The local file could not be read: %1</source>
