@@ -26,17 +26,17 @@
         <message>
             <source>Adding the printer to your computer...</source>
             <extracomment>IDS_ADD_PRINTER_MSG2</extracomment>
-            <translation>Ajout de l&apos;imprimante à votre ordinateur...</translation>
+            <translation>Ajout de l'imprimante à votre ordinateur...</translation>
         </message>
         <message>
             <source>The printer has been added to your computer.</source>
             <extracomment>IDS_ADD_PRINTER_MSG3</extracomment>
-            <translation>L&apos;imprimante a été ajoutée à votre ordinateur.</translation>
+            <translation>L'imprimante a été ajoutée à votre ordinateur.</translation>
         </message>
         <message>
             <source>Administrator's password</source>
             <extracomment>IDS_ADM_PASSWD</extracomment>
-            <translation>Mot de passe de l&apos;administrateur</translation>
+            <translation>Mot de passe de l'administrateur</translation>
         </message>
         <message>
             <source>Applying network settings...</source>
@@ -66,7 +66,7 @@
         <message>
             <source>I Agree</source>
             <extracomment>IDS_BTN_AGREE</extracomment>
-            <translation>J&apos;accepte</translation>
+            <translation>J'accepte</translation>
         </message>
         <message>
             <source>Apply</source>
@@ -201,7 +201,7 @@
         <message>
             <source>Are you sure you want to exit the Add Printer Wizard?</source>
             <extracomment>IDS_CFRM_ADDPTR_EXIT</extracomment>
-            <translation>Voulez-vous vraiment quitter l&apos;Assistant Ajout d&apos;imprimante ?</translation>
+            <translation>Voulez-vous vraiment quitter l'Assistant Ajout d'imprimante ?</translation>
         </message>
         <message>
             <source>Are you sure you want to continue?</source>
@@ -211,27 +211,27 @@
         <message>
             <source>Are you sure you want to exit the Setup Wizard?</source>
             <extracomment>IDS_CFRM_EXIT</extracomment>
-            <translation>Voulez-vous vraiment quitter l&apos;Assistant de configuration ?</translation>
+            <translation>Voulez-vous vraiment quitter l'Assistant de configuration ?</translation>
         </message>
         <message>
             <source>Are you sure you want to exit the Map Network Drive Wizard?</source>
             <extracomment>IDS_CFRM_MAP_EXIT</extracomment>
-            <translation>Voulez-vous vraiment quitter l&apos;Assistant Connexion d&apos;un lecteur réseau ?</translation>
+            <translation>Voulez-vous vraiment quitter l'Assistant Connexion d'un lecteur réseau ?</translation>
         </message>
         <message>
             <source>Are you sure you want to exit the Network Wizard?</source>
             <extracomment>IDS_CFRM_NET_EXIT</extracomment>
-            <translation>Voulez-vous vraiment quitter l&apos;Assistant réseau ?</translation>
+            <translation>Voulez-vous vraiment quitter l'Assistant réseau ?</translation>
         </message>
         <message>
             <source>No default gateway has been entered. Are you sure you want to continue?</source>
             <extracomment>IDS_CFRM_NO_GATEWAY</extracomment>
-            <translation>Aucune passerelle par défaut n&apos;a été saisie. Voulez-vous vraiment continuer ?</translation>
+            <translation>Aucune passerelle par défaut n'a été saisie. Voulez-vous vraiment continuer ?</translation>
         </message>
         <message>
             <source>Checking if the specified IP address is in use</source>
             <extracomment>IDS_CHECK_IP_CONFLICT</extracomment>
-            <translation>Vérification de la disponibilité de l&apos;adresse IP indiquée</translation>
+            <translation>Vérification de la disponibilité de l'adresse IP indiquée</translation>
         </message>
         <message>
             <source>:</source>
@@ -276,7 +276,7 @@
         <message>
             <source>The selected code page is invalid.</source>
             <extracomment>IDS_ERROR_WRONG_CODEPAGE</extracomment>
-            <translation>La page de codes sélectionnée n&apos;est pas valide.</translation>
+            <translation>La page de codes sélectionnée n'est pas valide.</translation>
         </message>
         <message>
             <source>Access denied.</source>
@@ -291,22 +291,22 @@
         <message>
             <source>%1 is not a valid Imagrove user account.</source>
             <extracomment>IDS_ERR_AUTH_NOT_PHOTO_USER</extracomment>
-            <translation>%1 n&apos;est pas un compte utilisateur Imagrove valide.</translation>
+            <translation>%1 n'est pas un compte utilisateur Imagrove valide.</translation>
         </message>
         <message>
             <source>Requested Personal Imagrove is disabled. Please log in to VNO to enable the Personal Imagrove.</source>
             <extracomment>IDS_ERR_AUTH_PERSONAL_PHOTO_NOT_RUN</extracomment>
-            <translation>L&apos;Imagrove personnel demandé est désactivé. Veuillez vous connecter à VNO pour activer l&apos;Imagrove personnel.</translation>
+            <translation>L'Imagrove personnel demandé est désactivé. Veuillez vous connecter à VNO pour activer l'Imagrove personnel.</translation>
         </message>
         <message>
             <source>Imagrove is disabled. Please log in to VNO as admin (or a user belonging to the administrators group) to enable Imagrove.</source>
             <extracomment>IDS_ERR_AUTH_PHOTO_NOT_RUN</extracomment>
-            <translation>Imagrove est désactivé. Veuillez vous connecter à VNO en tant qu&apos;admin (ou avec un utilisateur du groupe des administrateurs) pour activer Imagrove.</translation>
+            <translation>Imagrove est désactivé. Veuillez vous connecter à VNO en tant qu'admin (ou avec un utilisateur du groupe des administrateurs) pour activer Imagrove.</translation>
         </message>
         <message>
             <source>The account or password is invalid. Please try again.</source>
             <extracomment>IDS_ERR_AUTH_USERNAME_AUTHFAILED</extracomment>
-            <translation>Le compte ou le mot de passe n&apos;est pas valide. Veuillez réessayer.</translation>
+            <translation>Le compte ou le mot de passe n'est pas valide. Veuillez réessayer.</translation>
         </message>
         <message>
             <source>The user account has been disabled.</source>
@@ -316,7 +316,7 @@
         <message>
             <source>The user account does not exist.</source>
             <extracomment>IDS_ERR_AUTH_USERNAME_UNEXIST</extracomment>
-            <translation>Le compte utilisateur n&apos;existe pas.</translation>
+            <translation>Le compte utilisateur n'existe pas.</translation>
         </message>
         <message>
             <source>The port number must be between 1 and 65535.</source>
@@ -326,22 +326,22 @@
         <message>
             <source>Connection error. (Error Code: %1)</source>
             <extracomment>IDS_ERR_CONNECTION_FAIL</extracomment>
-            <translation>Erreur de connexion. (Code d&apos;erreur : %1)</translation>
+            <translation>Erreur de connexion. (Code d'erreur : %1)</translation>
         </message>
         <message>
             <source>The IP address and the default gateway belong to two different subnets.</source>
             <extracomment>IDS_ERR_DIFF_SUBNET</extracomment>
-            <translation>L&apos;adresse IP et la passerelle par défaut appartiennent à deux sous-réseaux différents.</translation>
+            <translation>L'adresse IP et la passerelle par défaut appartiennent à deux sous-réseaux différents.</translation>
         </message>
         <message>
             <source>This function is not supported by the connected device.</source>
             <extracomment>IDS_ERR_VR_NOT_SUPP</extracomment>
-            <translation>Cette fonction n&apos;est pas prise en charge par l&apos;appareil connecté.</translation>
+            <translation>Cette fonction n'est pas prise en charge par l'appareil connecté.</translation>
         </message>
         <message>
             <source>Please enter a valid hostname or IP address.</source>
             <extracomment>IDS_ERR_HOST_ADDR1</extracomment>
-            <translation>Veuillez saisir un nom d&apos;hôte ou une adresse IP valide.</translation>
+            <translation>Veuillez saisir un nom d'hôte ou une adresse IP valide.</translation>
         </message>
         <message>
             <source>Invalid IP address.</source>
@@ -351,12 +351,12 @@
         <message>
             <source>The IP address and the subnet mask do not match.</source>
             <extracomment>IDS_ERR_INVALID_IP_MASK</extracomment>
-            <translation>L&apos;adresse IP et le masque de sous-réseau ne correspondent pas.</translation>
+            <translation>L'adresse IP et le masque de sous-réseau ne correspondent pas.</translation>
         </message>
         <message>
             <source>The specified IP address is in use.</source>
             <extracomment>IDS_ERR_IP_INUSE</extracomment>
-            <translation>L&apos;adresse IP indiquée est déjà utilisée.</translation>
+            <translation>L'adresse IP indiquée est déjà utilisée.</translation>
         </message>
         <message>
             <source>Failed to launch the web browser to connect to VNO. Please check the settings of your default web browser and try again.</source>
@@ -366,12 +366,12 @@
         <message>
             <source>You are not authorized to use this service.</source>
             <extracomment>IDS_ERR_LOGIN_AUTO_BLOCKED</extracomment>
-            <translation>Vous n&apos;êtes pas autorisé à utiliser ce service.</translation>
+            <translation>Vous n'êtes pas autorisé à utiliser ce service.</translation>
         </message>
         <message>
             <source>Failed to map the network drive: the account or password is invalid.</source>
             <extracomment>IDS_ERR_MAPDRIVE_AUTHFAILED</extracomment>
-            <translation>Impossible de connecter le lecteur réseau : le compte ou le mot de passe n&apos;est pas valide.</translation>
+            <translation>Impossible de connecter le lecteur réseau : le compte ou le mot de passe n'est pas valide.</translation>
         </message>
         <message>
             <source>Failed to map the network drive.</source>
@@ -391,12 +391,12 @@
         <message>
             <source>An error occurred during installation. The telnet service of Varnestor is turned on for error determination. Please configure your router to forward port 23 to Varnestor and contact Quenlori online support.</source>
             <extracomment>IDS_ERR_NETINSTALL_CONTACT</extracomment>
-            <translation>Une erreur s&apos;est produite pendant l&apos;installation. Le service telnet de Varnestor a été activé pour permettre le diagnostic de l&apos;erreur. Veuillez configurer votre routeur pour rediriger le port 23 vers Varnestor, puis contacter l&apos;assistance en ligne de Quenlori.</translation>
+            <translation>Une erreur s'est produite pendant l'installation. Le service telnet de Varnestor a été activé pour permettre le diagnostic de l'erreur. Veuillez configurer votre routeur pour rediriger le port 23 vers Varnestor, puis contacter l'assistance en ligne de Quenlori.</translation>
         </message>
         <message>
             <source>If you are performing the installation through wireless network connection, please switch to Ethernet cable connection for both your Varnestor and PC client and try again.</source>
             <extracomment>IDS_ERR_NETINSTALL_RETRY</extracomment>
-            <translation>Si vous effectuez l&apos;installation via une connexion réseau sans fil, veuillez relier votre Varnestor et votre ordinateur client au réseau par un câble Ethernet, puis réessayer.</translation>
+            <translation>Si vous effectuez l'installation via une connexion réseau sans fil, veuillez relier votre Varnestor et votre ordinateur client au réseau par un câble Ethernet, puis réessayer.</translation>
         </message>
         <message>
             <source>Network error.</source>
@@ -406,7 +406,7 @@
         <message>
             <source>No network adapter was found on this computer.</source>
             <extracomment>IDS_ERR_NONETCARD</extracomment>
-            <translation>Aucune carte réseau n&apos;a été trouvée sur cet ordinateur.</translation>
+            <translation>Aucune carte réseau n'a été trouvée sur cet ordinateur.</translation>
         </message>
         <message>
             <source>No such user.</source>
@@ -426,17 +426,17 @@
         <message>
             <source>Please enter the name of a Personal Imagrove</source>
             <extracomment>IDS_ERR_PERSONAL_NAME_EMPTY</extracomment>
-            <translation>Veuillez saisir le nom d&apos;un Imagrove personnel</translation>
+            <translation>Veuillez saisir le nom d'un Imagrove personnel</translation>
         </message>
         <message>
             <source>Imagrove is not installed. Please install the package at Bundlory to upload photos.</source>
             <extracomment>IDS_ERR_PHOTO_NOT_INSTALL</extracomment>
-            <translation>Imagrove n&apos;est pas installé. Veuillez installer le paquet depuis Bundlory pour envoyer des photos.</translation>
+            <translation>Imagrove n'est pas installé. Veuillez installer le paquet depuis Bundlory pour envoyer des photos.</translation>
         </message>
         <message>
             <source>The photo shared folder is not found. Please make sure the photo shared folder exists before uploading.</source>
             <extracomment>IDS_ERR_PHOTO_ROOT_PATH_NOT_FOUND</extracomment>
-            <translation>Le dossier partagé des photos est introuvable. Veuillez vérifier que le dossier partagé des photos existe avant l&apos;envoi.</translation>
+            <translation>Le dossier partagé des photos est introuvable. Veuillez vérifier que le dossier partagé des photos existe avant l'envoi.</translation>
         </message>
         <message>
             <source>The port number is already in use.</source>
@@ -451,7 +451,7 @@
         <message>
             <source>The server with the IP [%1] and connecting through port [%2] has already been added.</source>
             <extracomment>IDS_ERR_RSRC_IP_PORT_EXISTED</extracomment>
-            <translation>Le serveur d&apos;adresse IP [%1] connecté via le port [%2] a déjà été ajouté.</translation>
+            <translation>Le serveur d'adresse IP [%1] connecté via le port [%2] a déjà été ajouté.</translation>
         </message>
         <message>
             <source>Nothing is selected.</source>
@@ -461,7 +461,7 @@
         <message>
             <source>No %1 was found on the local network.</source>
             <extracomment>IDS_ERR_SERV_NOT_FOUND</extracomment>
-            <translation>Aucun %1 n&apos;a été trouvé sur le réseau local.</translation>
+            <translation>Aucun %1 n'a été trouvé sur le réseau local.</translation>
         </message>
         <message>
             <source>Errors occurred while configuring %1.</source>
@@ -501,7 +501,7 @@
         <message>
             <source>Searching for an available IP address</source>
             <extracomment>IDS_FIND_IP</extracomment>
-            <translation>Recherche d&apos;une adresse IP disponible</translation>
+            <translation>Recherche d'une adresse IP disponible</translation>
         </message>
         <message>
             <source>Total %1 Quenlori server(s) found.</source>
@@ -531,27 +531,27 @@
         <message>
             <source>Failed to skip the file system check.</source>
             <extracomment>IDS_FSCK_MSG_CANCEL_ERR</extracomment>
-            <translation>Impossible d&apos;ignorer la vérification du système de fichiers.</translation>
+            <translation>Impossible d'ignorer la vérification du système de fichiers.</translation>
         </message>
         <message>
             <source>By installing, you agree to the [a href=&quot;https://www.quenlori.com/terms&quot;&gt;Quenlori Terms and Conditions[/a&gt;.</source>
             <extracomment>IDS_HELP_EULA</extracomment>
-            <translation>En procédant à l&apos;installation, vous acceptez les [a href=&quot;https://www.quenlori.com/terms&quot;&gt;Conditions générales de Quenlori[/a&gt;.</translation>
+            <translation>En procédant à l'installation, vous acceptez les [a href=&quot;https://www.quenlori.com/terms&quot;&gt;Conditions générales de Quenlori[/a&gt;.</translation>
         </message>
         <message>
             <source>Only the administrator can run memory diagnostic tool. Please enter the administrator's password.</source>
             <extracomment>IDS_HELP_MEM_TEST_PASSWD</extracomment>
-            <translation>Seul l&apos;administrateur peut exécuter l&apos;outil de diagnostic de la mémoire. Veuillez saisir le mot de passe de l&apos;administrateur.</translation>
+            <translation>Seul l'administrateur peut exécuter l'outil de diagnostic de la mémoire. Veuillez saisir le mot de passe de l'administrateur.</translation>
         </message>
         <message>
             <source>Only the administrator account can change the network settings. Please enter the administrator's password.</source>
             <extracomment>IDS_HELP_NETWIZ_PASSWD</extracomment>
-            <translation>Seul le compte administrateur peut modifier les paramètres réseau. Veuillez saisir le mot de passe de l&apos;administrateur.</translation>
+            <translation>Seul le compte administrateur peut modifier les paramètres réseau. Veuillez saisir le mot de passe de l'administrateur.</translation>
         </message>
         <message>
             <source>Suggested settings are provided for %1 based on your current network settings. Follow the suggestions if you do not wish to enter your network settings manually.</source>
             <extracomment>IDS_HELP_NETWORK</extracomment>
-            <translation>Des paramètres sont suggérés pour %1 d&apos;après vos paramètres réseau actuels. Suivez ces suggestions si vous ne souhaitez pas saisir vos paramètres réseau manuellement.</translation>
+            <translation>Des paramètres sont suggérés pour %1 d'après vos paramètres réseau actuels. Suivez ces suggestions si vous ne souhaitez pas saisir vos paramètres réseau manuellement.</translation>
         </message>
         <message>
             <source>The password protects the administrator account of the server.</source>
@@ -571,12 +571,12 @@
         <message>
             <source>Enter the hostname or IP address and the port number of the server to be monitored.</source>
             <extracomment>IDS_HELP_RSRC_IP</extracomment>
-            <translation>Saisissez le nom d&apos;hôte ou l&apos;adresse IP ainsi que le numéro de port du serveur à surveiller.</translation>
+            <translation>Saisissez le nom d'hôte ou l'adresse IP ainsi que le numéro de port du serveur à surveiller.</translation>
         </message>
         <message>
             <source>Only the administrator can access resource monitor. Please enter the administrator's password.</source>
             <extracomment>IDS_HELP_RSRC_PASSWD</extracomment>
-            <translation>Seul l&apos;administrateur peut accéder au moniteur de ressources. Veuillez saisir le mot de passe de l&apos;administrateur.</translation>
+            <translation>Seul l'administrateur peut accéder au moniteur de ressources. Veuillez saisir le mot de passe de l'administrateur.</translation>
         </message>
         <message>
             <source>The profile name identifies the server in the resource monitor.</source>
@@ -641,7 +641,7 @@
         <message>
             <source>Failed to apply the network setting. Please try another one.</source>
             <extracomment>IDS_IP_FAILED</extracomment>
-            <translation>Impossible d&apos;appliquer le paramètre réseau. Veuillez en essayer un autre.</translation>
+            <translation>Impossible d'appliquer le paramètre réseau. Veuillez en essayer un autre.</translation>
         </message>
         <message>
             <source>简体中文</source>
@@ -766,7 +766,7 @@
         <message>
             <source>Checking IP address: %1</source>
             <extracomment>IDS_LBL_CHECK_IP</extracomment>
-            <translation>Vérification de l&apos;adresse IP : %1</translation>
+            <translation>Vérification de l'adresse IP : %1</translation>
         </message>
         <message>
             <source>Authenticating ...</source>
@@ -786,7 +786,7 @@
         <message>
             <source>Create a Quenlori Hybrid RAID (QBV) volume after installation</source>
             <extracomment>IDS_LBL_CREATE_QBV</extracomment>
-            <translation>Créer un volume Quenlori Hybrid RAID (QBV) après l&apos;installation</translation>
+            <translation>Créer un volume Quenlori Hybrid RAID (QBV) après l'installation</translation>
         </message>
         <message>
             <source>Date</source>
@@ -811,12 +811,12 @@
         <message>
             <source>Please enter the hostname or IP address of the server.</source>
             <extracomment>IDS_LBL_ENTER_HOST</extracomment>
-            <translation>Veuillez saisir le nom d&apos;hôte ou l&apos;adresse IP du serveur.</translation>
+            <translation>Veuillez saisir le nom d'hôte ou l'adresse IP du serveur.</translation>
         </message>
         <message>
             <source>Please enter the administrator's password.</source>
             <extracomment>IDS_LBL_ENTER_PASSWD</extracomment>
-            <translation>Veuillez saisir le mot de passe de l&apos;administrateur.</translation>
+            <translation>Veuillez saisir le mot de passe de l'administrateur.</translation>
         </message>
         <message>
             <source>Quenlori Terms and Conditions</source>
@@ -846,12 +846,12 @@
         <message>
             <source>Hostname/IP address</source>
             <extracomment>IDS_LBL_HOSTADDR</extracomment>
-            <translation>Nom d&apos;hôte/adresse IP</translation>
+            <translation>Nom d'hôte/adresse IP</translation>
         </message>
         <message>
             <source>Please enter the hostname or IP address.</source>
             <extracomment>IDS_LBL_HOSTADDR_DESC</extracomment>
-            <translation>Veuillez saisir le nom d&apos;hôte ou l&apos;adresse IP.</translation>
+            <translation>Veuillez saisir le nom d'hôte ou l'adresse IP.</translation>
         </message>
         <message>
             <source>IP address</source>
@@ -866,12 +866,12 @@
         <message>
             <source>Please select the directory containing all installation files.</source>
             <extracomment>IDS_LBL_MULTI_INSTALL_PATCH_DIR</extracomment>
-            <translation>Veuillez sélectionner le dossier contenant tous les fichiers d&apos;installation.</translation>
+            <translation>Veuillez sélectionner le dossier contenant tous les fichiers d'installation.</translation>
         </message>
         <message>
             <source>You are about to install multiple servers. Setup Wizard will help you install VNO and complete the basic configurations. Please put the installation files for all servers into one directory.</source>
             <extracomment>IDS_LBL_MULTI_INSTALL_PATCH_DIR_DESC</extracomment>
-            <translation>Vous allez installer plusieurs serveurs. L&apos;Assistant de configuration vous aide à installer VNO et à effectuer la configuration de base. Veuillez placer les fichiers d&apos;installation de tous les serveurs dans un même dossier.</translation>
+            <translation>Vous allez installer plusieurs serveurs. L'Assistant de configuration vous aide à installer VNO et à effectuer la configuration de base. Veuillez placer les fichiers d'installation de tous les serveurs dans un même dossier.</translation>
         </message>
         <message>
             <source>Subnet mask</source>
@@ -901,7 +901,7 @@
         <message>
             <source>Please select a server for photo uploads</source>
             <extracomment>IDS_LBL_PHOTO_UPLOAD_INPUT_SVR</extracomment>
-            <translation>Veuillez sélectionner un serveur pour l&apos;envoi de photos</translation>
+            <translation>Veuillez sélectionner un serveur pour l'envoi de photos</translation>
         </message>
         <message>
             <source>Port number</source>
@@ -1026,7 +1026,7 @@
         <message>
             <source>Time settings</source>
             <extracomment>IDS_LBL_WZD_TIME</extracomment>
-            <translation>Paramètres de l&apos;heure</translation>
+            <translation>Paramètres de l'heure</translation>
         </message>
         <message>
             <source>Set the time zone of the server.</source>
@@ -1036,12 +1036,12 @@
         <message>
             <source>Set the date and time of the server.</source>
             <extracomment>IDS_LBL_WZD_TIME_DESC2</extracomment>
-            <translation>Définissez la date et l&apos;heure du serveur.</translation>
+            <translation>Définissez la date et l'heure du serveur.</translation>
         </message>
         <message>
             <source>The clock of the server is set to the date and time of this computer.</source>
             <extracomment>IDS_LBL_WZD_TIME_HELP</extracomment>
-            <translation>L&apos;horloge du serveur est réglée sur la date et l&apos;heure de cet ordinateur.</translation>
+            <translation>L'horloge du serveur est réglée sur la date et l'heure de cet ordinateur.</translation>
         </message>
         <message>
             <source>Code page</source>
@@ -1131,7 +1131,7 @@
         <message>
             <source>Getting connection status...</source>
             <extracomment>IDS_LST_SYS_NET_TESTING</extracomment>
-            <translation>Récupération de l&apos;état de la connexion...</translation>
+            <translation>Récupération de l'état de la connexion...</translation>
         </message>
         <message>
             <source>Checking quota</source>
@@ -1186,27 +1186,27 @@
         <message>
             <source>Click Apply to save the printer settings.</source>
             <extracomment>IDS_MFP_LBL_APPLY_INFO</extracomment>
-            <translation>Cliquez sur « Appliquer » pour enregistrer les paramètres de l&apos;imprimante.</translation>
+            <translation>Cliquez sur « Appliquer » pour enregistrer les paramètres de l'imprimante.</translation>
         </message>
         <message>
             <source>Connect to the printer automatically when sending a fax</source>
             <extracomment>IDS_MFP_LBL_AUTO_LOCK_FAX_INIT</extracomment>
-            <translation>Se connecter automatiquement à l&apos;imprimante lors de l&apos;envoi d&apos;une télécopie</translation>
+            <translation>Se connecter automatiquement à l'imprimante lors de l'envoi d'une télécopie</translation>
         </message>
         <message>
             <source>Connect to the printer automatically when printing</source>
             <extracomment>IDS_MFP_LBL_AUTO_LOCK_PRINTER_INIT</extracomment>
-            <translation>Se connecter automatiquement à l&apos;imprimante lors de l&apos;impression</translation>
+            <translation>Se connecter automatiquement à l'imprimante lors de l'impression</translation>
         </message>
         <message>
             <source>Please install the printer driver on this computer before using the printer.</source>
             <extracomment>IDS_MFP_LBL_DRIVER_HINT</extracomment>
-            <translation>Veuillez installer le pilote de l&apos;imprimante sur cet ordinateur avant d&apos;utiliser l&apos;imprimante.</translation>
+            <translation>Veuillez installer le pilote de l'imprimante sur cet ordinateur avant d'utiliser l'imprimante.</translation>
         </message>
         <message>
             <source>Edit the printer settings.</source>
             <extracomment>IDS_MFP_LBL_EDIT_DESC</extracomment>
-            <translation>Modifiez les paramètres de l&apos;imprimante.</translation>
+            <translation>Modifiez les paramètres de l'imprimante.</translation>
         </message>
         <message>
             <source>Multifunction printer</source>
@@ -1226,7 +1226,7 @@
         <message>
             <source>Please insert the driver CD of the printer.</source>
             <extracomment>IDS_MFP_LBL_REMIND_PUT_CD</extracomment>
-            <translation>Veuillez insérer le CD du pilote de l&apos;imprimante.</translation>
+            <translation>Veuillez insérer le CD du pilote de l'imprimante.</translation>
         </message>
         <message>
             <source>Select a printer</source>
@@ -1236,27 +1236,27 @@
         <message>
             <source>Failed to connect to the printer.</source>
             <extracomment>IDS_MFP_LBL_STATUS_CONNECT_FAIL</extracomment>
-            <translation>Impossible de se connecter à l&apos;imprimante.</translation>
+            <translation>Impossible de se connecter à l'imprimante.</translation>
         </message>
         <message>
             <source>The printer is unavailable.</source>
             <extracomment>IDS_MFP_LBL_STATUS_DEVICE_UNAVAILABLE</extracomment>
-            <translation>L&apos;imprimante n&apos;est pas disponible.</translation>
+            <translation>L'imprimante n'est pas disponible.</translation>
         </message>
         <message>
             <source>Connected to the printer.</source>
             <extracomment>IDS_MFP_LBL_STATUS_GET_LOCK</extracomment>
-            <translation>Connecté à l&apos;imprimante.</translation>
+            <translation>Connecté à l'imprimante.</translation>
         </message>
         <message>
             <source>Installing the printer driver...</source>
             <extracomment>IDS_MFP_LBL_STATUS_INSTALL_DRIVER</extracomment>
-            <translation>Installation du pilote de l&apos;imprimante...</translation>
+            <translation>Installation du pilote de l'imprimante...</translation>
         </message>
         <message>
             <source>The printer settings are invalid.</source>
             <extracomment>IDS_MFP_LBL_STATUS_INVALID_CONF</extracomment>
-            <translation>Les paramètres de l&apos;imprimante ne sont pas valides.</translation>
+            <translation>Les paramètres de l'imprimante ne sont pas valides.</translation>
         </message>
         <message>
             <source>In use by %1</source>
@@ -1266,7 +1266,7 @@
         <message>
             <source>In use by a network print job</source>
             <extracomment>IDS_MFP_LBL_STATUS_LOCK_BY_LPR</extracomment>
-            <translation>Utilisée par une tâche d&apos;impression réseau</translation>
+            <translation>Utilisée par une tâche d'impression réseau</translation>
         </message>
         <message>
             <source>Operation successful.</source>
@@ -1281,7 +1281,7 @@
         <message>
             <source>Connecting to the printer...</source>
             <extracomment>IDS_MFP_LBL_STATUS_TRY_CONNECT</extracomment>
-            <translation>Connexion à l&apos;imprimante...</translation>
+            <translation>Connexion à l'imprimante...</translation>
         </message>
         <message>
             <source>Unexpected error.</source>
@@ -1301,12 +1301,12 @@
         <message>
             <source>The printer will be released when you close the program.</source>
             <extracomment>IDS_MFP_MSG_CLOSE_RELLOCK</extracomment>
-            <translation>L&apos;imprimante sera libérée à la fermeture du programme.</translation>
+            <translation>L'imprimante sera libérée à la fermeture du programme.</translation>
         </message>
         <message>
             <source>The printer will be released after the driver is installed.</source>
             <extracomment>IDS_MFP_MSG_INSTALL_RELLOCK</extracomment>
-            <translation>L&apos;imprimante sera libérée après l&apos;installation du pilote.</translation>
+            <translation>L'imprimante sera libérée après l'installation du pilote.</translation>
         </message>
         <message>
             <source>This printer has already been added.</source>
@@ -1331,7 +1331,7 @@
         <message>
             <source>The printer %1 is connected to this computer.</source>
             <extracomment>IDS_MFP_TRAY_ATTACH_MSG</extracomment>
-            <translation>L&apos;imprimante %1 est connectée à cet ordinateur.</translation>
+            <translation>L'imprimante %1 est connectée à cet ordinateur.</translation>
         </message>
         <message>
             <source>Printer connected</source>
@@ -1361,22 +1361,22 @@
         <message>
             <source>Printer %1 is connected.</source>
             <extracomment>IDS_MFP_TRAY_PRINTER_ATTACHED</extracomment>
-            <translation>L&apos;imprimante %1 est connectée.</translation>
+            <translation>L'imprimante %1 est connectée.</translation>
         </message>
         <message>
             <source>Failed to connect printer %1.</source>
             <extracomment>IDS_MFP_TRAY_PRINTER_ATTACH_FAILED</extracomment>
-            <translation>Impossible de connecter l&apos;imprimante %1.</translation>
+            <translation>Impossible de connecter l'imprimante %1.</translation>
         </message>
         <message>
             <source>Printer %1 is released.</source>
             <extracomment>IDS_MFP_TRAY_PRINTER_RELEASED</extracomment>
-            <translation>L&apos;imprimante %1 est libérée.</translation>
+            <translation>L'imprimante %1 est libérée.</translation>
         </message>
         <message>
             <source>Failed to release printer %1.</source>
             <extracomment>IDS_MFP_TRAY_PRINTER_RELEASE_FAILED</extracomment>
-            <translation>Impossible de libérer l&apos;imprimante %1.</translation>
+            <translation>Impossible de libérer l'imprimante %1.</translation>
         </message>
         <message>
             <source>The list of printers has been updated.</source>
@@ -1391,7 +1391,7 @@
         <message>
             <source>The printer %1 has been released.</source>
             <extracomment>IDS_MFP_TRAY_RELEASE_MSG</extracomment>
-            <translation>L&apos;imprimante %1 a été libérée.</translation>
+            <translation>L'imprimante %1 a été libérée.</translation>
         </message>
         <message>
             <source>Printer released</source>
@@ -1416,12 +1416,12 @@
         <message>
             <source>Error code: %1</source>
             <extracomment>IDS_MSG_ERRCODE</extracomment>
-            <translation>Code d&apos;erreur : %1</translation>
+            <translation>Code d'erreur : %1</translation>
         </message>
         <message>
             <source>No errors were found by the memory diagnostic test.</source>
             <extracomment>IDS_MSG_MEM_TEST_OK</extracomment>
-            <translation>Le test de diagnostic de la mémoire n&apos;a détecté aucune erreur.</translation>
+            <translation>Le test de diagnostic de la mémoire n'a détecté aucune erreur.</translation>
         </message>
         <message>
             <source>Quick Setup cannot continue. Please use Complete Setup instead.</source>
@@ -1436,12 +1436,12 @@
         <message>
             <source>Quick Setup could not get the network settings of this computer.</source>
             <extracomment>IDS_MSG_ONE_CLICK_NO_NET_INFO</extracomment>
-            <translation>La configuration rapide n&apos;a pas pu obtenir les paramètres réseau de cet ordinateur.</translation>
+            <translation>La configuration rapide n'a pas pu obtenir les paramètres réseau de cet ordinateur.</translation>
         </message>
         <message>
             <source>Quick Setup could not create a server name.</source>
             <extracomment>IDS_MSG_ONE_CLICK_NO_SVR_NAME</extracomment>
-            <translation>La configuration rapide n&apos;a pas pu créer de nom de serveur.</translation>
+            <translation>La configuration rapide n'a pas pu créer de nom de serveur.</translation>
         </message>
         <message>
             <source>Use Complete Setup</source>
@@ -1456,7 +1456,7 @@
         <message>
             <source>Please contact Quenlori online support.</source>
             <extracomment>IDS_MSG_ONLINE_SUPPORT</extracomment>
-            <translation>Veuillez contacter l&apos;assistance en ligne de Quenlori.</translation>
+            <translation>Veuillez contacter l'assistance en ligne de Quenlori.</translation>
         </message>
         <message>
             <source>Please restart %1 to apply the new language settings.</source>
@@ -1531,17 +1531,17 @@
         <message>
             <source>Welcome to the Network Wizard!</source>
             <extracomment>IDS_NET_WELCOME_MSG2</extracomment>
-            <translation>Bienvenue dans l&apos;Assistant réseau !</translation>
+            <translation>Bienvenue dans l'Assistant réseau !</translation>
         </message>
         <message>
             <source>Network Wizard will help you complete the network configurations of %1.</source>
             <extracomment>IDS_NET_WELCOME_MSG3</extracomment>
-            <translation>L&apos;Assistant réseau vous aide à effectuer la configuration réseau de %1.</translation>
+            <translation>L'Assistant réseau vous aide à effectuer la configuration réseau de %1.</translation>
         </message>
         <message>
             <source>Are you sure you want to cancel the current installation?</source>
             <extracomment>IDS_NI_CANCEL_CUR_INSTALL_WARNING</extracomment>
-            <translation>Voulez-vous vraiment annuler l&apos;installation en cours ?</translation>
+            <translation>Voulez-vous vraiment annuler l'installation en cours ?</translation>
         </message>
         <message>
             <source>%1. Writing configuration files</source>
@@ -1556,7 +1556,7 @@
         <message>
             <source>Operation error occurred when accessing the boot disk. (Error Code:%1)</source>
             <extracomment>IDS_NI_ERR_BOOTMEDIAOP</extracomment>
-            <translation>Une erreur s&apos;est produite lors de l&apos;accès au disque de démarrage. (Code d&apos;erreur : %1)</translation>
+            <translation>Une erreur s'est produite lors de l'accès au disque de démarrage. (Code d'erreur : %1)</translation>
         </message>
         <message>
             <source>Failed to clean the partition.</source>
@@ -1566,22 +1566,22 @@
         <message>
             <source>Incompatible installation file.</source>
             <extracomment>IDS_NI_ERR_COMPANY</extracomment>
-            <translation>Fichier d&apos;installation incompatible.</translation>
+            <translation>Fichier d'installation incompatible.</translation>
         </message>
         <message>
             <source>The server refused the installation.</source>
             <extracomment>IDS_NI_ERR_DENY</extracomment>
-            <translation>Le serveur a refusé l&apos;installation.</translation>
+            <translation>Le serveur a refusé l'installation.</translation>
         </message>
         <message>
             <source>Failed to access a folder on the server.</source>
             <extracomment>IDS_NI_ERR_DIROP</extracomment>
-            <translation>Impossible d&apos;accéder à un dossier du serveur.</translation>
+            <translation>Impossible d'accéder à un dossier du serveur.</translation>
         </message>
         <message>
             <source>VNO for %1 is not found in the specified location. Please select again.</source>
             <extracomment>IDS_NI_ERR_DIR_NOPATCH</extracomment>
-            <translation>VNO pour %1 est introuvable à l&apos;emplacement indiqué. Veuillez effectuer une nouvelle sélection.</translation>
+            <translation>VNO pour %1 est introuvable à l'emplacement indiqué. Veuillez effectuer une nouvelle sélection.</translation>
         </message>
         <message>
             <source>Failed to partition the hard drive.</source>
@@ -1596,22 +1596,22 @@
         <message>
             <source>You have selected an installation file incompatible with the system model.</source>
             <extracomment>IDS_NI_ERR_MODEL</extracomment>
-            <translation>Vous avez sélectionné un fichier d&apos;installation incompatible avec le modèle du système.</translation>
+            <translation>Vous avez sélectionné un fichier d'installation incompatible avec le modèle du système.</translation>
         </message>
         <message>
             <source>No hard drive was found in the server.</source>
             <extracomment>IDS_NI_ERR_NODISK</extracomment>
-            <translation>Aucun disque dur n&apos;a été trouvé dans le serveur.</translation>
+            <translation>Aucun disque dur n'a été trouvé dans le serveur.</translation>
         </message>
         <message>
             <source>Available system space is insufficient.</source>
             <extracomment>IDS_NI_ERR_NO_SPACE</extracomment>
-            <translation>L&apos;espace système disponible est insuffisant.</translation>
+            <translation>L'espace système disponible est insuffisant.</translation>
         </message>
         <message>
             <source>Please use Quenlori Vornakeeper to install VNO %1. \nThen upgrade new version VNO via Web management UI.</source>
             <extracomment>IDS_NI_ERR_NO_SPACE_UPBYWEB</extracomment>
-            <translation>Veuillez utiliser Quenlori Vornakeeper pour installer VNO %1. \nMettez ensuite VNO à niveau vers la nouvelle version depuis l&apos;interface de gestion web.</translation>
+            <translation>Veuillez utiliser Quenlori Vornakeeper pour installer VNO %1. \nMettez ensuite VNO à niveau vers la nouvelle version depuis l'interface de gestion web.</translation>
         </message>
         <message>
             <source>Failed to create connection.</source>
@@ -1621,22 +1621,22 @@
         <message>
             <source>The installation file is corrupt.</source>
             <extracomment>IDS_NI_ERR_PATCH</extracomment>
-            <translation>Le fichier d&apos;installation est endommagé.</translation>
+            <translation>Le fichier d'installation est endommagé.</translation>
         </message>
         <message>
             <source>Failed to read the installation file.</source>
             <extracomment>IDS_NI_ERR_PATCH_FILE_DEFAULT</extracomment>
-            <translation>Impossible de lire le fichier d&apos;installation.</translation>
+            <translation>Impossible de lire le fichier d'installation.</translation>
         </message>
         <message>
             <source>The installation file was not found.</source>
             <extracomment>IDS_NI_ERR_PAT_NOTFOUND</extracomment>
-            <translation>Le fichier d&apos;installation est introuvable.</translation>
+            <translation>Le fichier d'installation est introuvable.</translation>
         </message>
         <message>
             <source>Failed to write the flash memory.</source>
             <extracomment>IDS_NI_ERR_PROGRAM_FLASH</extracomment>
-            <translation>Impossible d&apos;écrire dans la mémoire flash.</translation>
+            <translation>Impossible d'écrire dans la mémoire flash.</translation>
         </message>
         <message>
             <source>Failed to check the quota.</source>
@@ -1651,12 +1651,12 @@
         <message>
             <source>Unable to read the model from the installation file.</source>
             <extracomment>IDS_NI_ERR_READ_PATCH_MOD</extracomment>
-            <translation>Impossible de lire le modèle dans le fichier d&apos;installation.</translation>
+            <translation>Impossible de lire le modèle dans le fichier d'installation.</translation>
         </message>
         <message>
             <source>Unable to read the version from the installation file.</source>
             <extracomment>IDS_NI_ERR_READ_PATCH_VER</extracomment>
-            <translation>Impossible de lire la version dans le fichier d&apos;installation.</translation>
+            <translation>Impossible de lire la version dans le fichier d'installation.</translation>
         </message>
         <message>
             <source>Unable to read the server version.</source>
@@ -1671,37 +1671,37 @@
         <message>
             <source>Failed to obtain installation progress.</source>
             <extracomment>IDS_NI_ERR_RECE_PROG, IDS_NI_ERR_SEND_QUERY_PROG</extracomment>
-            <translation>Impossible d&apos;obtenir la progression de l&apos;installation.</translation>
+            <translation>Impossible d'obtenir la progression de l'installation.</translation>
         </message>
         <message>
             <source>Failed to send installation command to the server.(Error Code:%1)</source>
             <extracomment>IDS_NI_ERR_SEND_CMD</extracomment>
-            <translation>Impossible d&apos;envoyer la commande d&apos;installation au serveur. (Code d&apos;erreur : %1)</translation>
+            <translation>Impossible d'envoyer la commande d'installation au serveur. (Code d'erreur : %1)</translation>
         </message>
         <message>
             <source>Failed to upload the installation file.</source>
             <extracomment>IDS_NI_ERR_SEND_PATCH_FILE</extracomment>
-            <translation>Impossible d&apos;envoyer le fichier d&apos;installation.</translation>
+            <translation>Impossible d'envoyer le fichier d'installation.</translation>
         </message>
         <message>
             <source>Server error.(Error Code:%1)</source>
             <extracomment>IDS_NI_ERR_SERVER_ERROR</extracomment>
-            <translation>Erreur du serveur. (Code d&apos;erreur : %1)</translation>
+            <translation>Erreur du serveur. (Code d'erreur : %1)</translation>
         </message>
         <message>
             <source>Undefined error.(Error Code:%1)</source>
             <extracomment>IDS_NI_ERR_UNDEFINE</extracomment>
-            <translation>Erreur non définie. (Code d&apos;erreur : %1)</translation>
+            <translation>Erreur non définie. (Code d'erreur : %1)</translation>
         </message>
         <message>
             <source>You have to use an installation file with %1 or above version.</source>
             <extracomment>IDS_NI_ERR_VER</extracomment>
-            <translation>Vous devez utiliser un fichier d&apos;installation de version %1 ou ultérieure.</translation>
+            <translation>Vous devez utiliser un fichier d'installation de version %1 ou ultérieure.</translation>
         </message>
         <message>
             <source>The installation file does not match the server model.</source>
             <extracomment>IDS_NI_ERR_WRONG_MODEL</extracomment>
-            <translation>Le fichier d&apos;installation ne correspond pas au modèle du serveur.</translation>
+            <translation>Le fichier d'installation ne correspond pas au modèle du serveur.</translation>
         </message>
         <message>
             <source>%1. Formatting hard drives</source>
@@ -1726,12 +1726,12 @@
         <message>
             <source>The servers will be named after this name with a number appended.</source>
             <extracomment>IDS_NI_MULTI_SVRNAME_DESCRIP</extracomment>
-            <translation>Les serveurs porteront ce nom, suivi d&apos;un numéro.</translation>
+            <translation>Les serveurs porteront ce nom, suivi d'un numéro.</translation>
         </message>
         <message>
             <source>Installation Progress</source>
             <extracomment>IDS_NI_PROGRESS_TITLE</extracomment>
-            <translation>Progression de l&apos;installation</translation>
+            <translation>Progression de l'installation</translation>
         </message>
         <message>
             <source>Progress: Writing configurations ...</source>
@@ -1776,7 +1776,7 @@
         <message>
             <source>Installation Settings</source>
             <extracomment>IDS_NI_SETTING_TITLE</extracomment>
-            <translation>Paramètres d&apos;installation</translation>
+            <translation>Paramètres d'installation</translation>
         </message>
         <message>
             <source>%1. Applying network settings</source>
@@ -1786,7 +1786,7 @@
         <message>
             <source>Are you sure you want to cancel the selected installation?</source>
             <extracomment>IDS_NI_TREE_CANCEL_WARNING</extracomment>
-            <translation>Voulez-vous vraiment annuler l&apos;installation sélectionnée ?</translation>
+            <translation>Voulez-vous vraiment annuler l'installation sélectionnée ?</translation>
         </message>
         <message>
             <source>Clear</source>
@@ -1801,12 +1801,12 @@
         <message>
             <source>Too many installations are running.</source>
             <extracomment>IDS_NI_TREE_MAX_MSG</extracomment>
-            <translation>Trop d&apos;installations sont en cours.</translation>
+            <translation>Trop d'installations sont en cours.</translation>
         </message>
         <message>
             <source>Please wait until an installation finishes and try again.</source>
             <extracomment>IDS_NI_TREE_MAX_MSG1</extracomment>
-            <translation>Veuillez attendre la fin d&apos;une installation, puis réessayer.</translation>
+            <translation>Veuillez attendre la fin d'une installation, puis réessayer.</translation>
         </message>
         <message>
             <source>Progress</source>
@@ -1856,12 +1856,12 @@
         <message>
             <source>It takes about 10 minutes or longer, depending on the size of your hard drives. Please wait, and do not turn off the power during this procedure.</source>
             <extracomment>IDS_NI_WAIT</extracomment>
-            <translation>Cette opération prend environ 10 minutes, voire plus selon la taille de vos disques durs. Veuillez patienter et ne pas couper l&apos;alimentation pendant cette procédure.</translation>
+            <translation>Cette opération prend environ 10 minutes, voire plus selon la taille de vos disques durs. Veuillez patienter et ne pas couper l'alimentation pendant cette procédure.</translation>
         </message>
         <message>
             <source>Failed to apply your settings because another installation is in progress.</source>
             <extracomment>IDS_NI_error_apply_lock</extracomment>
-            <translation>Impossible d&apos;appliquer vos paramètres, car une autre installation est en cours.</translation>
+            <translation>Impossible d'appliquer vos paramètres, car une autre installation est en cours.</translation>
         </message>
         <message>
             <source>Incompatible upgrade file.</source>
@@ -1871,17 +1871,17 @@
         <message>
             <source>Failed to download the VNO installation file. Please check the network connection and try again.</source>
             <extracomment>IDS_NI_error_download</extracomment>
-            <translation>Impossible de télécharger le fichier d&apos;installation de VNO. Veuillez vérifier la connexion réseau, puis réessayer.</translation>
+            <translation>Impossible de télécharger le fichier d'installation de VNO. Veuillez vérifier la connexion réseau, puis réessayer.</translation>
         </message>
         <message>
             <source>Cannot upgrade VNO because the status of the high-availability cluster is not normal.</source>
             <extracomment>IDS_NI_error_ha_is_not_healthy</extracomment>
-            <translation>Impossible de mettre à niveau VNO, car l&apos;état du cluster haute disponibilité n&apos;est pas normal.</translation>
+            <translation>Impossible de mettre à niveau VNO, car l'état du cluster haute disponibilité n'est pas normal.</translation>
         </message>
         <message>
             <source>Cannot allocate driver buffer. Please reboot and try again.</source>
             <extracomment>IDS_NI_error_memory</extracomment>
-            <translation>Impossible d&apos;allouer la mémoire tampon du pilote. Veuillez redémarrer, puis réessayer.</translation>
+            <translation>Impossible d'allouer la mémoire tampon du pilote. Veuillez redémarrer, puis réessayer.</translation>
         </message>
         <message>
             <source>Failed to format the disk.</source>
@@ -1921,12 +1921,12 @@
         <message>
             <source>An error has occurred on a volume on the active server. Please repair it before binding.</source>
             <extracomment>IDS_NI_error_upgrade_local_volume_abnormal</extracomment>
-            <translation>Une erreur s&apos;est produite sur un volume du serveur actif. Veuillez le réparer avant la liaison.</translation>
+            <translation>Une erreur s'est produite sur un volume du serveur actif. Veuillez le réparer avant la liaison.</translation>
         </message>
         <message>
             <source>Unable to perform VNO update because this VNO is an older version.</source>
             <extracomment>IDS_NI_error_version</extracomment>
-            <translation>Impossible d&apos;effectuer la mise à jour de VNO, car cette version de VNO est plus ancienne.</translation>
+            <translation>Impossible d'effectuer la mise à jour de VNO, car cette version de VNO est plus ancienne.</translation>
         </message>
         <message>
             <source>Update successful.</source>
@@ -1936,7 +1936,7 @@
         <message>
             <source>No program is associated with this file type.</source>
             <extracomment>IDS_NO_ASSOC_PROG</extracomment>
-            <translation>Aucun programme n&apos;est associé à ce type de fichier.</translation>
+            <translation>Aucun programme n'est associé à ce type de fichier.</translation>
         </message>
         <message>
             <source>Add File</source>
@@ -1976,7 +1976,7 @@
         <message>
             <source>To start photo uploading, click %1 on the upper left-hand corner, or select a profile on the list and then enter admin's password.</source>
             <extracomment>IDS_PHOTO_CONNT_STATUS_INIT</extracomment>
-            <translation>Pour commencer l&apos;envoi de photos, cliquez sur « %1 » en haut à gauche, ou sélectionnez un profil dans la liste puis saisissez le mot de passe de l&apos;admin.</translation>
+            <translation>Pour commencer l'envoi de photos, cliquez sur « %1 » en haut à gauche, ou sélectionnez un profil dans la liste puis saisissez le mot de passe de l'admin.</translation>
         </message>
         <message>
             <source>Overwrite</source>
@@ -2021,12 +2021,12 @@
         <message>
             <source>Failed to establish the connection. Please check the hostname/IP address or make sure Imagrove is working properly, and then try again.</source>
             <extracomment>IDS_PHOTO_ERR_LOGIN_SERVER_ERROR</extracomment>
-            <translation>Impossible d&apos;établir la connexion. Veuillez vérifier le nom d&apos;hôte/l&apos;adresse IP ou vous assurer qu&apos;Imagrove fonctionne correctement, puis réessayer.</translation>
+            <translation>Impossible d'établir la connexion. Veuillez vérifier le nom d'hôte/l'adresse IP ou vous assurer qu'Imagrove fonctionne correctement, puis réessayer.</translation>
         </message>
         <message>
             <source>Unknown server error. (Error Code:%1)</source>
             <extracomment>IDS_PHOTO_ERR_SERVER_UNKNOWN_ERROR</extracomment>
-            <translation>Erreur inconnue du serveur. (Code d&apos;erreur : %1)</translation>
+            <translation>Erreur inconnue du serveur. (Code d'erreur : %1)</translation>
         </message>
         <message>
             <source>The connection is lost. Please log in to Varnestor Manager again.</source>
@@ -2096,7 +2096,7 @@
         <message>
             <source>Imagrove URL</source>
             <extracomment>IDS_PHOTO_LBL_IMAGROVE_URL</extracomment>
-            <translation>URL d&apos;Imagrove</translation>
+            <translation>URL d'Imagrove</translation>
         </message>
         <message>
             <source>Preview</source>
@@ -2111,7 +2111,7 @@
         <message>
             <source>The profile name is used to identify your Photo Uploader profile. You can change the profile name according to your preferences.</source>
             <extracomment>IDS_PHOTO_LBL_PROFILE_DESC</extracomment>
-            <translation>Le nom du profil sert à identifier votre profil d&apos;envoi de photos. Vous pouvez le modifier à votre convenance.</translation>
+            <translation>Le nom du profil sert à identifier votre profil d'envoi de photos. Vous pouvez le modifier à votre convenance.</translation>
         </message>
         <message>
             <source>Select one or more files to open</source>
@@ -2151,12 +2151,12 @@
         <message>
             <source>Only admin or the user with uploading privilege can upload photos to Imagrove. Please make sure you entered the correct account and password.</source>
             <extracomment>IDS_PHOTO_LBL_WIZ_PASSWD_HINT</extracomment>
-            <translation>Seul l&apos;admin ou un utilisateur disposant du droit d&apos;envoi peut envoyer des photos vers Imagrove. Veuillez vérifier que vous avez saisi le bon compte et le bon mot de passe.</translation>
+            <translation>Seul l'admin ou un utilisateur disposant du droit d'envoi peut envoyer des photos vers Imagrove. Veuillez vérifier que vous avez saisi le bon compte et le bon mot de passe.</translation>
         </message>
         <message>
             <source>Please enter the account and password for Imagrove</source>
             <extracomment>IDS_PHOTO_LBL_WIZ_PASSWD_TITLE</extracomment>
-            <translation>Veuillez saisir le compte et le mot de passe d&apos;Imagrove</translation>
+            <translation>Veuillez saisir le compte et le mot de passe d'Imagrove</translation>
         </message>
         <message>
             <source>Personal Imagrove</source>
@@ -2271,7 +2271,7 @@
         <message>
             <source>This function is not available in the demo mode.</source>
             <extracomment>IDS_PHOTO_UPD_ERR_MSG_DEMO_SITE</extracomment>
-            <translation>Cette fonction n&apos;est pas disponible en mode démo.</translation>
+            <translation>Cette fonction n'est pas disponible en mode démo.</translation>
         </message>
         <message>
             <source>Skip Duplicate File.</source>
@@ -2296,7 +2296,7 @@
         <message>
             <source>Failed to upload the following files. \nPlease check the uploading privilege or server connection status.</source>
             <extracomment>IDS_PHOTO_UPD_ERR_REPORT_MSG</extracomment>
-            <translation>Impossible d&apos;envoyer les fichiers suivants. \nVeuillez vérifier le droit d&apos;envoi ou l&apos;état de la connexion au serveur.</translation>
+            <translation>Impossible d'envoyer les fichiers suivants. \nVeuillez vérifier le droit d'envoi ou l'état de la connexion au serveur.</translation>
         </message>
         <message>
             <source>Upload to</source>
@@ -2311,17 +2311,17 @@
         <message>
             <source>Please select files before uploading.</source>
             <extracomment>IDS_PHOTO_WARN_SEL_FILE</extracomment>
-            <translation>Veuillez sélectionner des fichiers avant l&apos;envoi.</translation>
+            <translation>Veuillez sélectionner des fichiers avant l'envoi.</translation>
         </message>
         <message>
             <source>Please select a destination before uploading.</source>
             <extracomment>IDS_PHOTO_WARN_SEL_FOLDER</extracomment>
-            <translation>Veuillez sélectionner une destination avant l&apos;envoi.</translation>
+            <translation>Veuillez sélectionner une destination avant l'envoi.</translation>
         </message>
         <message>
             <source>Please select at least one video conversion setting before uploading.</source>
             <extracomment>IDS_PHOTO_WARN_SEL_VDO_QTY</extracomment>
-            <translation>Veuillez sélectionner au moins un paramètre de conversion vidéo avant l&apos;envoi.</translation>
+            <translation>Veuillez sélectionner au moins un paramètre de conversion vidéo avant l'envoi.</translation>
         </message>
         <message>
             <source>Default Functions Tab</source>
@@ -2366,7 +2366,7 @@
         <message>
             <source>Quick configuration was not completed due to connection timeout.</source>
             <extracomment>IDS_QUICKCONF_TIMEOUT</extracomment>
-            <translation>La configuration rapide n&apos;a pas abouti : délai de connexion dépassé.</translation>
+            <translation>La configuration rapide n'a pas abouti : délai de connexion dépassé.</translation>
         </message>
         <message>
             <source>Get network configuration automatically (DHCP)</source>
@@ -2396,7 +2396,7 @@
         <message>
             <source>Installation file</source>
             <extracomment>IDS_REPORT_NI_PATCH</extracomment>
-            <translation>Fichier d&apos;installation</translation>
+            <translation>Fichier d'installation</translation>
         </message>
         <message>
             <source>Value</source>
@@ -2406,7 +2406,7 @@
         <message>
             <source>To monitor the resource usage of a server, click Add on the upper-left hand corner.</source>
             <extracomment>IDS_RSRCMONI_PAGE_EMPTY</extracomment>
-            <translation>Pour surveiller l&apos;utilisation des ressources d&apos;un serveur, cliquez sur « Ajouter » en haut à gauche.</translation>
+            <translation>Pour surveiller l'utilisation des ressources d'un serveur, cliquez sur « Ajouter » en haut à gauche.</translation>
         </message>
         <message>
             <source>Adding disk</source>
@@ -2471,7 +2471,7 @@
         <message>
             <source>Failed to setup %1. (Error code: %2)</source>
             <extracomment>IDS_SETUP_FAILED</extracomment>
-            <translation>Impossible de configurer %1. (Code d&apos;erreur : %2)</translation>
+            <translation>Impossible de configurer %1. (Code d'erreur : %2)</translation>
         </message>
         <message>
             <source>Network configurations are complete.</source>
@@ -2481,7 +2481,7 @@
         <message>
             <source>Congratulations! Setup Wizard has completed the basic configurations.</source>
             <extracomment>IDS_SETUP_OK</extracomment>
-            <translation>Félicitations ! L&apos;Assistant de configuration a terminé la configuration de base.</translation>
+            <translation>Félicitations ! L'Assistant de configuration a terminé la configuration de base.</translation>
         </message>
         <message>
             <source>Disabled</source>
@@ -2501,12 +2501,12 @@
         <message>
             <source>Some application settings might be lost, but the information of user accounts and privileges will be migrated.</source>
             <extracomment>IDS_SYSMIGRAT_DESC_ACCOUNT</extracomment>
-            <translation>Certains paramètres d&apos;applications risquent d&apos;être perdus, mais les informations sur les comptes utilisateur et leurs droits seront migrées.</translation>
+            <translation>Certains paramètres d'applications risquent d'être perdus, mais les informations sur les comptes utilisateur et leurs droits seront migrées.</translation>
         </message>
         <message>
             <source>Refer to %1here%2 for more information.</source>
             <extracomment>IDS_SYSMIGRAT_DESC_HELP</extracomment>
-            <translation>Pour plus d&apos;informations, consultez %1cette page%2.</translation>
+            <translation>Pour plus d'informations, consultez %1cette page%2.</translation>
         </message>
         <message>
             <source>Important</source>
@@ -2581,7 +2581,7 @@
         <message>
             <source>%1 is still running.</source>
             <extracomment>IDS_TRAY_APP_RUNNING_MSG</extracomment>
-            <translation>%1 est toujours en cours d&apos;exécution.</translation>
+            <translation>%1 est toujours en cours d'exécution.</translation>
         </message>
         <message>
             <source>Running in the background</source>
@@ -2591,7 +2591,7 @@
         <message>
             <source>Interface mode</source>
             <extracomment>IDS_UIMODEL</extracomment>
-            <translation>Mode d&apos;interface</translation>
+            <translation>Mode d'interface</translation>
         </message>
         <message>
             <source>%1 still has unfinished tasks.</source>
@@ -2711,7 +2711,7 @@
         <message>
             <source>Note! All data in the hard drive(s) will be deleted while creating a QBV volume.</source>
             <extracomment>IDS_WARN_EARSEDATA_QBV</extracomment>
-            <translation>Attention ! Toutes les données des disques durs seront supprimées lors de la création d&apos;un volume QBV.</translation>
+            <translation>Attention ! Toutes les données des disques durs seront supprimées lors de la création d'un volume QBV.</translation>
         </message>
         <message>
             <source>The password is empty. Are you sure you want to continue?</source>
@@ -2731,22 +2731,22 @@
         <message>
             <source>Please make sure: \n1. Quenlori Vornakeeper is not blocked by the firewall of your computer OS or anti-virus applications. \n2. %1 and your computer are both connected to the network. \n3. You have switched on the power of %1.</source>
             <extracomment>IDS_WARN_FIREWALL</extracomment>
-            <translation>Veuillez vérifier les points suivants : \n1. Quenlori Vornakeeper n&apos;est pas bloqué par le pare-feu du système d&apos;exploitation de votre ordinateur ni par un logiciel antivirus. \n2. %1 et votre ordinateur sont tous deux connectés au réseau. \n3. %1 est sous tension.</translation>
+            <translation>Veuillez vérifier les points suivants : \n1. Quenlori Vornakeeper n'est pas bloqué par le pare-feu du système d'exploitation de votre ordinateur ni par un logiciel antivirus. \n2. %1 et votre ordinateur sont tous deux connectés au réseau. \n3. %1 est sous tension.</translation>
         </message>
         <message>
             <source>Please make sure Quenlori Vornakeeper is not blocked by the firewall of Mac OS X.</source>
             <extracomment>IDS_WARN_FIREWALL_MAC</extracomment>
-            <translation>Veuillez vérifier que Quenlori Vornakeeper n&apos;est pas bloqué par le pare-feu de Mac OS X.</translation>
+            <translation>Veuillez vérifier que Quenlori Vornakeeper n'est pas bloqué par le pare-feu de Mac OS X.</translation>
         </message>
         <message>
             <source>Please make sure Quenlori Vornakeeper is not blocked by Windows Firewall.</source>
             <extracomment>IDS_WARN_FIREWALL_WIN</extracomment>
-            <translation>Veuillez vérifier que Quenlori Vornakeeper n&apos;est pas bloqué par le Pare-feu Windows.</translation>
+            <translation>Veuillez vérifier que Quenlori Vornakeeper n'est pas bloqué par le Pare-feu Windows.</translation>
         </message>
         <message>
             <source>Access to the [%1] will be disabled until memory test is finished. The time required for testing depends on the physical memory size of [%2]. It could take from minutes to hours.</source>
             <extracomment>IDS_WARN_MEM_TEST_NO_SERVICE</extracomment>
-            <translation>L&apos;accès à [%1] sera désactivé jusqu&apos;à la fin du test de mémoire. La durée du test dépend de la taille de la mémoire physique de [%2] et peut aller de quelques minutes à plusieurs heures.</translation>
+            <translation>L'accès à [%1] sera désactivé jusqu'à la fin du test de mémoire. La durée du test dépend de la taille de la mémoire physique de [%2] et peut aller de quelques minutes à plusieurs heures.</translation>
         </message>
         <message>
             <source>This computer is connected to more than one subnet, so %1 cannot suggest network settings. Please enter them manually.</source>
@@ -2756,22 +2756,22 @@
         <message>
             <source>This computer is not connected to a network, so %1 cannot suggest network settings. Please check the network connection.</source>
             <extracomment>IDS_WARN_NO_NETWORK</extracomment>
-            <translation>Cet ordinateur n&apos;est connecté à aucun réseau : %1 ne peut donc pas suggérer de paramètres réseau. Veuillez vérifier la connexion réseau.</translation>
+            <translation>Cet ordinateur n'est connecté à aucun réseau : %1 ne peut donc pas suggérer de paramètres réseau. Veuillez vérifier la connexion réseau.</translation>
         </message>
         <message>
             <source>This function is not available on this operating system.</source>
             <extracomment>IDS_WARN_NT_PLATFORM</extracomment>
-            <translation>Cette fonction n&apos;est pas disponible sur ce système d&apos;exploitation.</translation>
+            <translation>Cette fonction n'est pas disponible sur ce système d'exploitation.</translation>
         </message>
         <message>
             <source>Are you sure you want to remove the selected printer?</source>
             <extracomment>IDS_WARN_REMOVE_PRINTER</extracomment>
-            <translation>Voulez-vous vraiment supprimer l&apos;imprimante sélectionnée ?</translation>
+            <translation>Voulez-vous vraiment supprimer l'imprimante sélectionnée ?</translation>
         </message>
         <message>
             <source>Administrator privileges are required for this operation.</source>
             <extracomment>IDS_WARN_REQUIRE_ADMIN</extracomment>
-            <translation>Cette opération nécessite des droits d&apos;administrateur.</translation>
+            <translation>Cette opération nécessite des droits d'administrateur.</translation>
         </message>
         <message>
             <source>Failed to connect the Varnestor. Please check the network settings, and make sure the Varnestor is upgraded to VNO %1 or onward.</source>
@@ -2781,7 +2781,7 @@
         <message>
             <source>Two or more servers are using the same name. It may result in access issues.</source>
             <extracomment>IDS_WARN_SAME_NAME</extracomment>
-            <translation>Plusieurs serveurs utilisent le même nom, ce qui peut entraîner des problèmes d&apos;accès.</translation>
+            <translation>Plusieurs serveurs utilisent le même nom, ce qui peut entraîner des problèmes d'accès.</translation>
         </message>
         <message>
             <source>Please use a different name for each server.</source>
@@ -2806,7 +2806,7 @@
         <message>
             <source>Failed to get the suggested network settings.</source>
             <extracomment>IDS_WARN_SUGGEST</extracomment>
-            <translation>Impossible d&apos;obtenir les paramètres réseau suggérés.</translation>
+            <translation>Impossible d'obtenir les paramètres réseau suggérés.</translation>
         </message>
         <message>
             <source>Setup Mode</source>
@@ -2821,12 +2821,12 @@
         <message>
             <source>Welcome to the Setup Wizard!</source>
             <extracomment>IDS_WELCOME_MSG2</extracomment>
-            <translation>Bienvenue dans l&apos;Assistant de configuration !</translation>
+            <translation>Bienvenue dans l'Assistant de configuration !</translation>
         </message>
         <message>
             <source>Setup Wizard will help you complete the basic configurations of %1.</source>
             <extracomment>IDS_WELCOME_MSG3</extracomment>
-            <translation>L&apos;Assistant de configuration vous aide à effectuer la configuration de base de %1.</translation>
+            <translation>L'Assistant de configuration vous aide à effectuer la configuration de base de %1.</translation>
         </message>
         <message>
             <source>Browse</source>
@@ -2836,12 +2836,12 @@
         <message>
             <source>Your %1 has not installed any VNO. Setup Wizard will help you install VNO and complete the basic configurations.</source>
             <extracomment>IDS_WELCOME_NI_MSG1</extracomment>
-            <translation>Aucun VNO n&apos;est installé sur votre %1. L&apos;Assistant de configuration vous aide à installer VNO et à effectuer la configuration de base.</translation>
+            <translation>Aucun VNO n'est installé sur votre %1. L'Assistant de configuration vous aide à installer VNO et à effectuer la configuration de base.</translation>
         </message>
         <message>
             <source>Please input the path of installation file.</source>
             <extracomment>IDS_WELCOME_NI_MSG2</extracomment>
-            <translation>Veuillez indiquer le chemin du fichier d&apos;installation.</translation>
+            <translation>Veuillez indiquer le chemin du fichier d'installation.</translation>
         </message>
         <message>
             <source>Open</source>
@@ -2851,7 +2851,7 @@
         <message>
             <source>Setup Wizard will install VNO and migrate existing system configurations (such as user accounts and privileges) stored on the hard drives to the new system.</source>
             <extracomment>IDS_WELCOME_NI_SYSMIGRT</extracomment>
-            <translation>L&apos;Assistant de configuration va installer VNO et migrer vers le nouveau système la configuration existante (comptes utilisateur, droits, etc.) stockée sur les disques durs.</translation>
+            <translation>L'Assistant de configuration va installer VNO et migrer vers le nouveau système la configuration existante (comptes utilisateur, droits, etc.) stockée sur les disques durs.</translation>
         </message>
         <message>
             <source>Quick Setup</source>
@@ -2866,32 +2866,32 @@
         <message>
             <source>Failed to add the printer port.</source>
             <extracomment>IDS_WZDADDPTR_ADDPORT_FAIL</extracomment>
-            <translation>Impossible d&apos;ajouter le port de l&apos;imprimante.</translation>
+            <translation>Impossible d'ajouter le port de l'imprimante.</translation>
         </message>
         <message>
             <source>Unable to add the printer.</source>
             <extracomment>IDS_WZDADDPTR_CANT_ADDPTR</extracomment>
-            <translation>Impossible d&apos;ajouter l&apos;imprimante.</translation>
+            <translation>Impossible d'ajouter l'imprimante.</translation>
         </message>
         <message>
             <source>Welcome to the Add Printer Wizard</source>
             <extracomment>IDS_WZDADDPTR_CAP1</extracomment>
-            <translation>Bienvenue dans l&apos;Assistant Ajout d&apos;imprimante</translation>
+            <translation>Bienvenue dans l'Assistant Ajout d'imprimante</translation>
         </message>
         <message>
             <source>Select a printer driver</source>
             <extracomment>IDS_WZDADDPTR_CAP3</extracomment>
-            <translation>Sélectionner un pilote d&apos;imprimante</translation>
+            <translation>Sélectionner un pilote d'imprimante</translation>
         </message>
         <message>
             <source>Name the printer</source>
             <extracomment>IDS_WZDADDPTR_CAP4</extracomment>
-            <translation>Nommer l&apos;imprimante</translation>
+            <translation>Nommer l'imprimante</translation>
         </message>
         <message>
             <source>Completing the Add Printer Wizard</source>
             <extracomment>IDS_WZDADDPTR_CAP5</extracomment>
-            <translation>Fin de l&apos;Assistant Ajout d&apos;imprimante</translation>
+            <translation>Fin de l'Assistant Ajout d'imprimante</translation>
         </message>
         <message>
             <source>System information</source>
@@ -2916,12 +2916,12 @@
         <message>
             <source>Please enter a printer name.</source>
             <extracomment>IDS_WZDADDPTR_EMPTY_NAME</extracomment>
-            <translation>Veuillez saisir un nom d&apos;imprimante.</translation>
+            <translation>Veuillez saisir un nom d'imprimante.</translation>
         </message>
         <message>
             <source>Failed to list the printer ports.</source>
             <extracomment>IDS_WZDADDPTR_ENUMPORT_FAIL</extracomment>
-            <translation>Impossible de répertorier les ports d&apos;imprimante.</translation>
+            <translation>Impossible de répertorier les ports d'imprimante.</translation>
         </message>
         <message>
             <source>Failed to list the printers.</source>
@@ -2931,12 +2931,12 @@
         <message>
             <source>The printer has been added.</source>
             <extracomment>IDS_WZDADDPTR_FINISH</extracomment>
-            <translation>L&apos;imprimante a été ajoutée.</translation>
+            <translation>L'imprimante a été ajoutée.</translation>
         </message>
         <message>
             <source>Install from disk</source>
             <extracomment>IDS_WZDADDPTR_FROM_DISK</extracomment>
-            <translation>Installer à partir d&apos;un disque</translation>
+            <translation>Installer à partir d'un disque</translation>
         </message>
         <message>
             <source>Have Disk...</source>
@@ -2956,22 +2956,22 @@
         <message>
             <source>Driver information file</source>
             <extracomment>IDS_WZDADDPTR_INF</extracomment>
-            <translation>Fichier d&apos;informations du pilote</translation>
+            <translation>Fichier d'informations du pilote</translation>
         </message>
         <message>
             <source>Failed to install the printer driver.</source>
             <extracomment>IDS_WZDADDPTR_INSTALL_FAIL</extracomment>
-            <translation>Impossible d&apos;installer le pilote de l&apos;imprimante.</translation>
+            <translation>Impossible d'installer le pilote de l'imprimante.</translation>
         </message>
         <message>
             <source>The printer name contains invalid characters.</source>
             <extracomment>IDS_WZDADDPTR_INVALID_NAMEA</extracomment>
-            <translation>Le nom de l&apos;imprimante contient des caractères non valides.</translation>
+            <translation>Le nom de l'imprimante contient des caractères non valides.</translation>
         </message>
         <message>
             <source>The printer name is invalid.</source>
             <extracomment>IDS_WZDADDPTR_INVALID_NAMEW</extracomment>
-            <translation>Le nom de l&apos;imprimante n&apos;est pas valide.</translation>
+            <translation>Le nom de l'imprimante n'est pas valide.</translation>
         </message>
         <message>
             <source>Manufacturer</source>
@@ -2981,12 +2981,12 @@
         <message>
             <source>Printer model</source>
             <extracomment>IDS_WZDADDPTR_MODEL</extracomment>
-            <translation>Modèle d&apos;imprimante</translation>
+            <translation>Modèle d'imprimante</translation>
         </message>
         <message>
             <source>Printer name:</source>
             <extracomment>IDS_WZDADDPTR_NAME</extracomment>
-            <translation>Nom de l&apos;imprimante :</translation>
+            <translation>Nom de l'imprimante :</translation>
         </message>
         <message>
             <source>A printer with this name already exists.</source>
@@ -2996,27 +2996,27 @@
         <message>
             <source>No printer was found.</source>
             <extracomment>IDS_WZDADDPTR_NO_PTR</extracomment>
-            <translation>Aucune imprimante n&apos;a été trouvée.</translation>
+            <translation>Aucune imprimante n'a été trouvée.</translation>
         </message>
         <message>
             <source>The printer is offline.</source>
             <extracomment>IDS_WZDADDPTR_OFFLINE</extracomment>
-            <translation>L&apos;imprimante est hors ligne.</translation>
+            <translation>L'imprimante est hors ligne.</translation>
         </message>
         <message>
             <source>Failed to open the printer.</source>
             <extracomment>IDS_WZDADDPTR_OPENPTR_FAIL</extracomment>
-            <translation>Impossible d&apos;ouvrir l&apos;imprimante.</translation>
+            <translation>Impossible d'ouvrir l'imprimante.</translation>
         </message>
         <message>
             <source>Port</source>
             <extracomment>IDS_WZDADDPTR_PORT</extracomment>
-            <translation>Port d&apos;imprimante</translation>
+            <translation>Port d'imprimante</translation>
         </message>
         <message>
             <source>Printer name</source>
             <extracomment>IDS_WZDADDPTR_PRINTER_NAME</extracomment>
-            <translation>Nom de l&apos;imprimante</translation>
+            <translation>Nom de l'imprimante</translation>
         </message>
         <message>
             <source>Selected printer:</source>
@@ -3026,12 +3026,12 @@
         <message>
             <source>Select the printer driver.</source>
             <extracomment>IDS_WZDADDPTR_SELECT_DRIVER</extracomment>
-            <translation>Sélectionnez le pilote de l&apos;imprimante.</translation>
+            <translation>Sélectionnez le pilote de l'imprimante.</translation>
         </message>
         <message>
             <source>Select the printer to add.</source>
             <extracomment>IDS_WZDADDPTR_SELECT_PTR</extracomment>
-            <translation>Sélectionnez l&apos;imprimante à ajouter.</translation>
+            <translation>Sélectionnez l'imprimante à ajouter.</translation>
         </message>
         <message>
             <source>Summary</source>
@@ -3041,17 +3041,17 @@
         <message>
             <source>Operating system: %1</source>
             <extracomment>IDS_WZDADDPTR_SYSTEM_INFO</extracomment>
-            <translation>Système d&apos;exploitation : %1</translation>
+            <translation>Système d'exploitation : %1</translation>
         </message>
         <message>
             <source>An unexpected error occurred.</source>
             <extracomment>IDS_WZDADDPTR_UNEXPECTED</extracomment>
-            <translation>Une erreur inattendue s&apos;est produite.</translation>
+            <translation>Une erreur inattendue s'est produite.</translation>
         </message>
         <message>
             <source>Failed to find the USB printer.</source>
             <extracomment>IDS_WZDADDPTR_USB_FAIL</extracomment>
-            <translation>Impossible de trouver l&apos;imprimante USB.</translation>
+            <translation>Impossible de trouver l'imprimante USB.</translation>
         </message>
         <message>
             <source>Please wait...</source>
@@ -3061,7 +3061,7 @@
         <message>
             <source>The driver information file is invalid.</source>
             <extracomment>IDS_WZDADDPTR_WRONG_INF</extracomment>
-            <translation>Le fichier d&apos;informations du pilote n&apos;est pas valide.</translation>
+            <translation>Le fichier d'informations du pilote n'est pas valide.</translation>
         </message>
         <message>
             <source>Unable to map the network drive.</source>
@@ -3131,7 +3131,7 @@
         <message>
             <source>The network drive could not be mapped.</source>
             <extracomment>IDS_WZDMAP_ERROR_INTRO</extracomment>
-            <translation>Le lecteur réseau n&apos;a pas pu être connecté.</translation>
+            <translation>Le lecteur réseau n'a pas pu être connecté.</translation>
         </message>
         <message>
             <source>The drive letter is in use.</source>
@@ -3156,12 +3156,12 @@
         <message>
             <source>You do not have the rights to access this shared folder.</source>
             <extracomment>IDS_WZDMAP_INSUFFICIENT_RIGHT</extracomment>
-            <translation>Vous n&apos;avez pas les droits d&apos;accès à ce dossier partagé.</translation>
+            <translation>Vous n'avez pas les droits d'accès à ce dossier partagé.</translation>
         </message>
         <message>
             <source>Welcome to the Map Network Drive Wizard</source>
             <extracomment>IDS_WZDMAP_INTRO1</extracomment>
-            <translation>Bienvenue dans l&apos;Assistant Connexion d&apos;un lecteur réseau</translation>
+            <translation>Bienvenue dans l'Assistant Connexion d'un lecteur réseau</translation>
         </message>
         <message>
             <source>This wizard maps a shared folder of the server to a drive of this computer.</source>
@@ -3181,12 +3181,12 @@
         <message>
             <source>Log in as guest</source>
             <extracomment>IDS_WZDMAP_LOGIN_BY_GUEST</extracomment>
-            <translation>Se connecter en tant qu&apos;invité</translation>
+            <translation>Se connecter en tant qu'invité</translation>
         </message>
         <message>
             <source>Log in as the previous user</source>
             <extracomment>IDS_WZDMAP_LOGIN_PREV_USER</extracomment>
-            <translation>Se connecter en tant qu&apos;utilisateur précédent</translation>
+            <translation>Se connecter en tant qu'utilisateur précédent</translation>
         </message>
         <message>
             <source>Name:</source>
@@ -3211,7 +3211,7 @@
         <message>
             <source>Reconnect at logon</source>
             <extracomment>IDS_WZDMAP_RECONNECT</extracomment>
-            <translation>Se reconnecter à l&apos;ouverture de session</translation>
+            <translation>Se reconnecter à l'ouverture de session</translation>
         </message>
         <message>
             <source>Map again</source>
@@ -3236,7 +3236,7 @@
         <message>
             <source>Conclusion</source>
             <extracomment>IDS_WZD_CONCLUSION</extracomment>
-            <translation>Fin de l&apos;assistant</translation>
+            <translation>Fin de l'assistant</translation>
         </message>
         <message>
             <source>Configuration finished</source>
@@ -3256,12 +3256,12 @@
         <message>
             <source>Launch the Add Printer Wizard</source>
             <extracomment>IDS_WZD_LAUNCH_ADDPTR</extracomment>
-            <translation>Lancer l&apos;Assistant Ajout d&apos;imprimante</translation>
+            <translation>Lancer l'Assistant Ajout d'imprimante</translation>
         </message>
         <message>
             <source>Welcome to the Memory Diagnostic Tool</source>
             <extracomment>IDS_WZD_MEM_TEST</extracomment>
-            <translation>Bienvenue dans l&apos;Outil de diagnostic de la mémoire</translation>
+            <translation>Bienvenue dans l'Outil de diagnostic de la mémoire</translation>
         </message>
         <message>
             <source>Setup network</source>

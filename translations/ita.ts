@@ -36,7 +36,7 @@
         <message>
             <source>Administrator's password</source>
             <extracomment>IDS_ADM_PASSWD</extracomment>
-            <translation>Password dell&apos;amministratore</translation>
+            <translation>Password dell'amministratore</translation>
         </message>
         <message>
             <source>Applying network settings...</source>
@@ -201,7 +201,7 @@
         <message>
             <source>Are you sure you want to exit the Add Printer Wizard?</source>
             <extracomment>IDS_CFRM_ADDPTR_EXIT</extracomment>
-            <translation>Si è sicuri di voler uscire dall&apos;Installazione guidata stampante?</translation>
+            <translation>Si è sicuri di voler uscire dall'Installazione guidata stampante?</translation>
         </message>
         <message>
             <source>Are you sure you want to continue?</source>
@@ -231,7 +231,7 @@
         <message>
             <source>Checking if the specified IP address is in use</source>
             <extracomment>IDS_CHECK_IP_CONFLICT</extracomment>
-            <translation>Verifica della disponibilità dell&apos;indirizzo IP specificato</translation>
+            <translation>Verifica della disponibilità dell'indirizzo IP specificato</translation>
         </message>
         <message>
             <source>:</source>
@@ -296,7 +296,7 @@
         <message>
             <source>Requested Personal Imagrove is disabled. Please log in to VNO to enable the Personal Imagrove.</source>
             <extracomment>IDS_ERR_AUTH_PERSONAL_PHOTO_NOT_RUN</extracomment>
-            <translation>L&apos;Imagrove personale richiesto è disattivato. Accedere a VNO per attivare l&apos;Imagrove personale.</translation>
+            <translation>L'Imagrove personale richiesto è disattivato. Accedere a VNO per attivare l'Imagrove personale.</translation>
         </message>
         <message>
             <source>Imagrove is disabled. Please log in to VNO as admin (or a user belonging to the administrators group) to enable Imagrove.</source>
@@ -311,12 +311,12 @@
         <message>
             <source>The user account has been disabled.</source>
             <extracomment>IDS_ERR_AUTH_USERNAME_DISABLED</extracomment>
-            <translation>L&apos;account utente è stato disattivato.</translation>
+            <translation>L'account utente è stato disattivato.</translation>
         </message>
         <message>
             <source>The user account does not exist.</source>
             <extracomment>IDS_ERR_AUTH_USERNAME_UNEXIST</extracomment>
-            <translation>L&apos;account utente non esiste.</translation>
+            <translation>L'account utente non esiste.</translation>
         </message>
         <message>
             <source>The port number must be between 1 and 65535.</source>
@@ -331,7 +331,7 @@
         <message>
             <source>The IP address and the default gateway belong to two different subnets.</source>
             <extracomment>IDS_ERR_DIFF_SUBNET</extracomment>
-            <translation>L&apos;indirizzo IP e il gateway predefinito appartengono a due subnet diverse.</translation>
+            <translation>L'indirizzo IP e il gateway predefinito appartengono a due subnet diverse.</translation>
         </message>
         <message>
             <source>This function is not supported by the connected device.</source>
@@ -351,12 +351,12 @@
         <message>
             <source>The IP address and the subnet mask do not match.</source>
             <extracomment>IDS_ERR_INVALID_IP_MASK</extracomment>
-            <translation>L&apos;indirizzo IP e la subnet mask non corrispondono.</translation>
+            <translation>L'indirizzo IP e la subnet mask non corrispondono.</translation>
         </message>
         <message>
             <source>The specified IP address is in use.</source>
             <extracomment>IDS_ERR_IP_INUSE</extracomment>
-            <translation>L&apos;indirizzo IP specificato è già in uso.</translation>
+            <translation>L'indirizzo IP specificato è già in uso.</translation>
         </message>
         <message>
             <source>Failed to launch the web browser to connect to VNO. Please check the settings of your default web browser and try again.</source>
@@ -366,17 +366,17 @@
         <message>
             <source>You are not authorized to use this service.</source>
             <extracomment>IDS_ERR_LOGIN_AUTO_BLOCKED</extracomment>
-            <translation>Non si dispone dell&apos;autorizzazione per utilizzare questo servizio.</translation>
+            <translation>Non si dispone dell'autorizzazione per utilizzare questo servizio.</translation>
         </message>
         <message>
             <source>Failed to map the network drive: the account or password is invalid.</source>
             <extracomment>IDS_ERR_MAPDRIVE_AUTHFAILED</extracomment>
-            <translation>Impossibile connettere l&apos;unità di rete: account o password non validi.</translation>
+            <translation>Impossibile connettere l'unità di rete: account o password non validi.</translation>
         </message>
         <message>
             <source>Failed to map the network drive.</source>
             <extracomment>IDS_ERR_MAP_DRIVE</extracomment>
-            <translation>Impossibile connettere l&apos;unità di rete.</translation>
+            <translation>Impossibile connettere l'unità di rete.</translation>
         </message>
         <message>
             <source>One or more errors have been found by the memory diagnostic test.</source>
@@ -391,12 +391,12 @@
         <message>
             <source>An error occurred during installation. The telnet service of Varnestor is turned on for error determination. Please configure your router to forward port 23 to Varnestor and contact Quenlori online support.</source>
             <extracomment>IDS_ERR_NETINSTALL_CONTACT</extracomment>
-            <translation>Si è verificato un errore durante l&apos;installazione. Il servizio telnet di Varnestor è stato attivato per consentire la diagnosi dell&apos;errore. Configurare il router per inoltrare la porta 23 a Varnestor e contattare l&apos;assistenza online di Quenlori.</translation>
+            <translation>Si è verificato un errore durante l'installazione. Il servizio telnet di Varnestor è stato attivato per consentire la diagnosi dell'errore. Configurare il router per inoltrare la porta 23 a Varnestor e contattare l'assistenza online di Quenlori.</translation>
         </message>
         <message>
             <source>If you are performing the installation through wireless network connection, please switch to Ethernet cable connection for both your Varnestor and PC client and try again.</source>
             <extracomment>IDS_ERR_NETINSTALL_RETRY</extracomment>
-            <translation>Se l&apos;installazione viene eseguita tramite una connessione di rete wireless, collegare sia Varnestor sia il PC client con un cavo Ethernet e riprovare.</translation>
+            <translation>Se l'installazione viene eseguita tramite una connessione di rete wireless, collegare sia Varnestor sia il PC client con un cavo Ethernet e riprovare.</translation>
         </message>
         <message>
             <source>Network error.</source>
@@ -476,7 +476,7 @@
         <message>
             <source>The user account has expired.</source>
             <extracomment>IDS_ERR_USER_EXPIRED</extracomment>
-            <translation>L&apos;account utente è scaduto.</translation>
+            <translation>L'account utente è scaduto.</translation>
         </message>
         <message>
             <source>Invalid DNS server.</source>
@@ -536,17 +536,17 @@
         <message>
             <source>By installing, you agree to the [a href=&quot;https://www.quenlori.com/terms&quot;&gt;Quenlori Terms and Conditions[/a&gt;.</source>
             <extracomment>IDS_HELP_EULA</extracomment>
-            <translation>Con l&apos;installazione si accettano i [a href=&quot;https://www.quenlori.com/terms&quot;&gt;Termini e condizioni di Quenlori[/a&gt;.</translation>
+            <translation>Con l'installazione si accettano i [a href=&quot;https://www.quenlori.com/terms&quot;&gt;Termini e condizioni di Quenlori[/a&gt;.</translation>
         </message>
         <message>
             <source>Only the administrator can run memory diagnostic tool. Please enter the administrator's password.</source>
             <extracomment>IDS_HELP_MEM_TEST_PASSWD</extracomment>
-            <translation>Solo l&apos;amministratore può eseguire lo strumento di diagnostica della memoria. Immettere la password dell&apos;amministratore.</translation>
+            <translation>Solo l'amministratore può eseguire lo strumento di diagnostica della memoria. Immettere la password dell'amministratore.</translation>
         </message>
         <message>
             <source>Only the administrator account can change the network settings. Please enter the administrator's password.</source>
             <extracomment>IDS_HELP_NETWIZ_PASSWD</extracomment>
-            <translation>Solo l&apos;account amministratore può modificare le impostazioni di rete. Immettere la password dell&apos;amministratore.</translation>
+            <translation>Solo l'account amministratore può modificare le impostazioni di rete. Immettere la password dell'amministratore.</translation>
         </message>
         <message>
             <source>Suggested settings are provided for %1 based on your current network settings. Follow the suggestions if you do not wish to enter your network settings manually.</source>
@@ -556,7 +556,7 @@
         <message>
             <source>The password protects the administrator account of the server.</source>
             <extracomment>IDS_HELP_PASSWD1</extracomment>
-            <translation>La password protegge l&apos;account amministratore del server.</translation>
+            <translation>La password protegge l'account amministratore del server.</translation>
         </message>
         <message>
             <source>Maximum password length is %1 characters. It can be any displayable character, including letters, numbers, signs, space...etc.</source>
@@ -571,12 +571,12 @@
         <message>
             <source>Enter the hostname or IP address and the port number of the server to be monitored.</source>
             <extracomment>IDS_HELP_RSRC_IP</extracomment>
-            <translation>Immettere il nome host o l&apos;indirizzo IP e il numero di porta del server da monitorare.</translation>
+            <translation>Immettere il nome host o l'indirizzo IP e il numero di porta del server da monitorare.</translation>
         </message>
         <message>
             <source>Only the administrator can access resource monitor. Please enter the administrator's password.</source>
             <extracomment>IDS_HELP_RSRC_PASSWD</extracomment>
-            <translation>Solo l&apos;amministratore può accedere al monitoraggio risorse. Immettere la password dell&apos;amministratore.</translation>
+            <translation>Solo l'amministratore può accedere al monitoraggio risorse. Immettere la password dell'amministratore.</translation>
         </message>
         <message>
             <source>The profile name identifies the server in the resource monitor.</source>
@@ -641,7 +641,7 @@
         <message>
             <source>Failed to apply the network setting. Please try another one.</source>
             <extracomment>IDS_IP_FAILED</extracomment>
-            <translation>Impossibile applicare l&apos;impostazione di rete. Provarne un&apos;altra.</translation>
+            <translation>Impossibile applicare l'impostazione di rete. Provarne un'altra.</translation>
         </message>
         <message>
             <source>简体中文</source>
@@ -781,12 +781,12 @@
         <message>
             <source>Create a password for the administrator account.</source>
             <extracomment>IDS_LBL_CREATE_PASSWD</extracomment>
-            <translation>Creare una password per l&apos;account amministratore.</translation>
+            <translation>Creare una password per l'account amministratore.</translation>
         </message>
         <message>
             <source>Create a Quenlori Hybrid RAID (QBV) volume after installation</source>
             <extracomment>IDS_LBL_CREATE_QBV</extracomment>
-            <translation>Crea un volume Quenlori Hybrid RAID (QBV) dopo l&apos;installazione</translation>
+            <translation>Crea un volume Quenlori Hybrid RAID (QBV) dopo l'installazione</translation>
         </message>
         <message>
             <source>Date</source>
@@ -811,12 +811,12 @@
         <message>
             <source>Please enter the hostname or IP address of the server.</source>
             <extracomment>IDS_LBL_ENTER_HOST</extracomment>
-            <translation>Immettere il nome host o l&apos;indirizzo IP del server.</translation>
+            <translation>Immettere il nome host o l'indirizzo IP del server.</translation>
         </message>
         <message>
             <source>Please enter the administrator's password.</source>
             <extracomment>IDS_LBL_ENTER_PASSWD</extracomment>
-            <translation>Immettere la password dell&apos;amministratore.</translation>
+            <translation>Immettere la password dell'amministratore.</translation>
         </message>
         <message>
             <source>Quenlori Terms and Conditions</source>
@@ -851,7 +851,7 @@
         <message>
             <source>Please enter the hostname or IP address.</source>
             <extracomment>IDS_LBL_HOSTADDR_DESC</extracomment>
-            <translation>Immettere il nome host o l&apos;indirizzo IP.</translation>
+            <translation>Immettere il nome host o l'indirizzo IP.</translation>
         </message>
         <message>
             <source>IP address</source>
@@ -871,7 +871,7 @@
         <message>
             <source>You are about to install multiple servers. Setup Wizard will help you install VNO and complete the basic configurations. Please put the installation files for all servers into one directory.</source>
             <extracomment>IDS_LBL_MULTI_INSTALL_PATCH_DIR_DESC</extracomment>
-            <translation>Si stanno per installare più server. La Configurazione guidata consente di installare VNO e di completare la configurazione di base. Inserire i file di installazione di tutti i server in un&apos;unica cartella.</translation>
+            <translation>Si stanno per installare più server. La Configurazione guidata consente di installare VNO e di completare la configurazione di base. Inserire i file di installazione di tutti i server in un'unica cartella.</translation>
         </message>
         <message>
             <source>Subnet mask</source>
@@ -936,7 +936,7 @@
         <message>
             <source>Select from the list below</source>
             <extracomment>IDS_LBL_RSRC_INPUT_AUTO</extracomment>
-            <translation>Seleziona dall&apos;elenco seguente</translation>
+            <translation>Seleziona dall'elenco seguente</translation>
         </message>
         <message>
             <source>Manual setup</source>
@@ -1036,12 +1036,12 @@
         <message>
             <source>Set the date and time of the server.</source>
             <extracomment>IDS_LBL_WZD_TIME_DESC2</extracomment>
-            <translation>Impostare la data e l&apos;ora del server.</translation>
+            <translation>Impostare la data e l'ora del server.</translation>
         </message>
         <message>
             <source>The clock of the server is set to the date and time of this computer.</source>
             <extracomment>IDS_LBL_WZD_TIME_HELP</extracomment>
-            <translation>L&apos;orologio del server viene impostato sulla data e l&apos;ora di questo computer.</translation>
+            <translation>L'orologio del server viene impostato sulla data e l'ora di questo computer.</translation>
         </message>
         <message>
             <source>Code page</source>
@@ -1191,7 +1191,7 @@
         <message>
             <source>Connect to the printer automatically when sending a fax</source>
             <extracomment>IDS_MFP_LBL_AUTO_LOCK_FAX_INIT</extracomment>
-            <translation>Connetti automaticamente alla stampante all&apos;invio di un fax</translation>
+            <translation>Connetti automaticamente alla stampante all'invio di un fax</translation>
         </message>
         <message>
             <source>Connect to the printer automatically when printing</source>
@@ -1306,7 +1306,7 @@
         <message>
             <source>The printer will be released after the driver is installed.</source>
             <extracomment>IDS_MFP_MSG_INSTALL_RELLOCK</extracomment>
-            <translation>La stampante verrà rilasciata dopo l&apos;installazione del driver.</translation>
+            <translation>La stampante verrà rilasciata dopo l'installazione del driver.</translation>
         </message>
         <message>
             <source>This printer has already been added.</source>
@@ -1381,7 +1381,7 @@
         <message>
             <source>The list of printers has been updated.</source>
             <extracomment>IDS_MFP_TRAY_PTR_UPDATED_MSG</extracomment>
-            <translation>L&apos;elenco delle stampanti è stato aggiornato.</translation>
+            <translation>L'elenco delle stampanti è stato aggiornato.</translation>
         </message>
         <message>
             <source>Printers updated</source>
@@ -1406,7 +1406,7 @@
         <message>
             <source>Another task is running. Are you sure you want to start a new one?</source>
             <extracomment>IDS_MSG_CONFIRM_MULTI_TASK</extracomment>
-            <translation>È in esecuzione un&apos;altra attività. Si è sicuri di volerne avviare una nuova?</translation>
+            <translation>È in esecuzione un'altra attività. Si è sicuri di volerne avviare una nuova?</translation>
         </message>
         <message>
             <source>Quick Setup will apply the suggested settings. Do you want to continue?</source>
@@ -1456,7 +1456,7 @@
         <message>
             <source>Please contact Quenlori online support.</source>
             <extracomment>IDS_MSG_ONLINE_SUPPORT</extracomment>
-            <translation>Contattare l&apos;assistenza online di Quenlori.</translation>
+            <translation>Contattare l'assistenza online di Quenlori.</translation>
         </message>
         <message>
             <source>Please restart %1 to apply the new language settings.</source>
@@ -1541,7 +1541,7 @@
         <message>
             <source>Are you sure you want to cancel the current installation?</source>
             <extracomment>IDS_NI_CANCEL_CUR_INSTALL_WARNING</extracomment>
-            <translation>Si è sicuri di voler annullare l&apos;installazione in corso?</translation>
+            <translation>Si è sicuri di voler annullare l'installazione in corso?</translation>
         </message>
         <message>
             <source>%1. Writing configuration files</source>
@@ -1556,7 +1556,7 @@
         <message>
             <source>Operation error occurred when accessing the boot disk. (Error Code:%1)</source>
             <extracomment>IDS_NI_ERR_BOOTMEDIAOP</extracomment>
-            <translation>Errore durante l&apos;accesso al disco di avvio. (Codice di errore: %1)</translation>
+            <translation>Errore durante l'accesso al disco di avvio. (Codice di errore: %1)</translation>
         </message>
         <message>
             <source>Failed to clean the partition.</source>
@@ -1571,7 +1571,7 @@
         <message>
             <source>The server refused the installation.</source>
             <extracomment>IDS_NI_ERR_DENY</extracomment>
-            <translation>Il server ha rifiutato l&apos;installazione.</translation>
+            <translation>Il server ha rifiutato l'installazione.</translation>
         </message>
         <message>
             <source>Failed to access a folder on the server.</source>
@@ -1611,7 +1611,7 @@
         <message>
             <source>Please use Quenlori Vornakeeper to install VNO %1. \nThen upgrade new version VNO via Web management UI.</source>
             <extracomment>IDS_NI_ERR_NO_SPACE_UPBYWEB</extracomment>
-            <translation>Utilizzare Quenlori Vornakeeper per installare VNO %1. \nQuindi aggiornare VNO alla nuova versione tramite l&apos;interfaccia di gestione web.</translation>
+            <translation>Utilizzare Quenlori Vornakeeper per installare VNO %1. \nQuindi aggiornare VNO alla nuova versione tramite l'interfaccia di gestione web.</translation>
         </message>
         <message>
             <source>Failed to create connection.</source>
@@ -1671,7 +1671,7 @@
         <message>
             <source>Failed to obtain installation progress.</source>
             <extracomment>IDS_NI_ERR_RECE_PROG, IDS_NI_ERR_SEND_QUERY_PROG</extracomment>
-            <translation>Impossibile ottenere l&apos;avanzamento dell&apos;installazione.</translation>
+            <translation>Impossibile ottenere l'avanzamento dell'installazione.</translation>
         </message>
         <message>
             <source>Failed to send installation command to the server.(Error Code:%1)</source>
@@ -1786,7 +1786,7 @@
         <message>
             <source>Are you sure you want to cancel the selected installation?</source>
             <extracomment>IDS_NI_TREE_CANCEL_WARNING</extracomment>
-            <translation>Si è sicuri di voler annullare l&apos;installazione selezionata?</translation>
+            <translation>Si è sicuri di voler annullare l'installazione selezionata?</translation>
         </message>
         <message>
             <source>Clear</source>
@@ -1796,7 +1796,7 @@
         <message>
             <source>Are you sure you want to clear the finished installations from the list?</source>
             <extracomment>IDS_NI_TREE_CLEAR_WARNING</extracomment>
-            <translation>Si è sicuri di voler rimuovere dall&apos;elenco le installazioni completate?</translation>
+            <translation>Si è sicuri di voler rimuovere dall'elenco le installazioni completate?</translation>
         </message>
         <message>
             <source>Too many installations are running.</source>
@@ -1806,7 +1806,7 @@
         <message>
             <source>Please wait until an installation finishes and try again.</source>
             <extracomment>IDS_NI_TREE_MAX_MSG1</extracomment>
-            <translation>Attendere il completamento di un&apos;installazione e riprovare.</translation>
+            <translation>Attendere il completamento di un'installazione e riprovare.</translation>
         </message>
         <message>
             <source>Progress</source>
@@ -1856,12 +1856,12 @@
         <message>
             <source>It takes about 10 minutes or longer, depending on the size of your hard drives. Please wait, and do not turn off the power during this procedure.</source>
             <extracomment>IDS_NI_WAIT</extracomment>
-            <translation>L&apos;operazione richiede circa 10 minuti o più, a seconda delle dimensioni dei dischi rigidi. Attendere e non spegnere il dispositivo durante la procedura.</translation>
+            <translation>L'operazione richiede circa 10 minuti o più, a seconda delle dimensioni dei dischi rigidi. Attendere e non spegnere il dispositivo durante la procedura.</translation>
         </message>
         <message>
             <source>Failed to apply your settings because another installation is in progress.</source>
             <extracomment>IDS_NI_error_apply_lock</extracomment>
-            <translation>Impossibile applicare le impostazioni perché è in corso un&apos;altra installazione.</translation>
+            <translation>Impossibile applicare le impostazioni perché è in corso un'altra installazione.</translation>
         </message>
         <message>
             <source>Incompatible upgrade file.</source>
@@ -1926,7 +1926,7 @@
         <message>
             <source>Unable to perform VNO update because this VNO is an older version.</source>
             <extracomment>IDS_NI_error_version</extracomment>
-            <translation>Impossibile eseguire l&apos;aggiornamento di VNO perché questa versione di VNO è precedente.</translation>
+            <translation>Impossibile eseguire l'aggiornamento di VNO perché questa versione di VNO è precedente.</translation>
         </message>
         <message>
             <source>Update successful.</source>
@@ -1976,7 +1976,7 @@
         <message>
             <source>To start photo uploading, click %1 on the upper left-hand corner, or select a profile on the list and then enter admin's password.</source>
             <extracomment>IDS_PHOTO_CONNT_STATUS_INIT</extracomment>
-            <translation>Per avviare il caricamento delle foto, fare clic su «%1» nell&apos;angolo superiore sinistro oppure selezionare un profilo nell&apos;elenco e immettere la password dell&apos;admin.</translation>
+            <translation>Per avviare il caricamento delle foto, fare clic su «%1» nell'angolo superiore sinistro oppure selezionare un profilo nell'elenco e immettere la password dell'admin.</translation>
         </message>
         <message>
             <source>Overwrite</source>
@@ -2151,7 +2151,7 @@
         <message>
             <source>Only admin or the user with uploading privilege can upload photos to Imagrove. Please make sure you entered the correct account and password.</source>
             <extracomment>IDS_PHOTO_LBL_WIZ_PASSWD_HINT</extracomment>
-            <translation>Solo l&apos;admin o un utente con privilegio di caricamento può caricare foto su Imagrove. Verificare di aver immesso account e password corretti.</translation>
+            <translation>Solo l'admin o un utente con privilegio di caricamento può caricare foto su Imagrove. Verificare di aver immesso account e password corretti.</translation>
         </message>
         <message>
             <source>Please enter the account and password for Imagrove</source>
@@ -2321,7 +2321,7 @@
         <message>
             <source>Please select at least one video conversion setting before uploading.</source>
             <extracomment>IDS_PHOTO_WARN_SEL_VDO_QTY</extracomment>
-            <translation>Selezionare almeno un&apos;impostazione di conversione video prima del caricamento.</translation>
+            <translation>Selezionare almeno un'impostazione di conversione video prima del caricamento.</translation>
         </message>
         <message>
             <source>Default Functions Tab</source>
@@ -2406,7 +2406,7 @@
         <message>
             <source>To monitor the resource usage of a server, click Add on the upper-left hand corner.</source>
             <extracomment>IDS_RSRCMONI_PAGE_EMPTY</extracomment>
-            <translation>Per monitorare l&apos;utilizzo delle risorse di un server, fare clic su «Aggiungi» nell&apos;angolo superiore sinistro.</translation>
+            <translation>Per monitorare l'utilizzo delle risorse di un server, fare clic su «Aggiungi» nell'angolo superiore sinistro.</translation>
         </message>
         <message>
             <source>Adding disk</source>
@@ -2601,7 +2601,7 @@
         <message>
             <source>It may take a few minutes. Please wait...</source>
             <extracomment>IDS_WAIT1</extracomment>
-            <translation>L&apos;operazione potrebbe richiedere alcuni minuti. Attendere...</translation>
+            <translation>L'operazione potrebbe richiedere alcuni minuti. Attendere...</translation>
         </message>
         <message>
             <source>Please enter a profile name.</source>
@@ -2746,7 +2746,7 @@
         <message>
             <source>Access to the [%1] will be disabled until memory test is finished. The time required for testing depends on the physical memory size of [%2]. It could take from minutes to hours.</source>
             <extracomment>IDS_WARN_MEM_TEST_NO_SERVICE</extracomment>
-            <translation>L&apos;accesso a [%1] verrà disattivato fino al termine del test della memoria. Il tempo necessario per il test dipende dalle dimensioni della memoria fisica di [%2] e può variare da alcuni minuti ad alcune ore.</translation>
+            <translation>L'accesso a [%1] verrà disattivato fino al termine del test della memoria. Il tempo necessario per il test dipende dalle dimensioni della memoria fisica di [%2] e può variare da alcuni minuti ad alcune ore.</translation>
         </message>
         <message>
             <source>This computer is connected to more than one subnet, so %1 cannot suggest network settings. Please enter them manually.</source>
@@ -2876,7 +2876,7 @@
         <message>
             <source>Welcome to the Add Printer Wizard</source>
             <extracomment>IDS_WZDADDPTR_CAP1</extracomment>
-            <translation>Benvenuti nell&apos;Installazione guidata stampante</translation>
+            <translation>Benvenuti nell'Installazione guidata stampante</translation>
         </message>
         <message>
             <source>Select a printer driver</source>
@@ -2891,7 +2891,7 @@
         <message>
             <source>Completing the Add Printer Wizard</source>
             <extracomment>IDS_WZDADDPTR_CAP5</extracomment>
-            <translation>Completamento dell&apos;Installazione guidata stampante</translation>
+            <translation>Completamento dell'Installazione guidata stampante</translation>
         </message>
         <message>
             <source>System information</source>
@@ -3066,12 +3066,12 @@
         <message>
             <source>Unable to map the network drive.</source>
             <extracomment>IDS_WZDMAP_CANT_MAP</extracomment>
-            <translation>Impossibile connettere l&apos;unità di rete.</translation>
+            <translation>Impossibile connettere l'unità di rete.</translation>
         </message>
         <message>
             <source>Unable to map %1 to drive %2.</source>
             <extracomment>IDS_WZDMAP_CANT_MAP_DETAIL</extracomment>
-            <translation>Impossibile connettere %1 all&apos;unità %2.</translation>
+            <translation>Impossibile connettere %1 all'unità %2.</translation>
         </message>
         <message>
             <source>Drive letter conflict</source>
@@ -3086,7 +3086,7 @@
         <message>
             <source>Keep the drive that is mapped now.</source>
             <extracomment>IDS_WZDMAP_CONFLICT_DEFAULT2</extracomment>
-            <translation>Mantieni l&apos;unità attualmente connessa.</translation>
+            <translation>Mantieni l'unità attualmente connessa.</translation>
         </message>
         <message>
             <source>The selected drive letter is already in use.</source>
@@ -3101,7 +3101,7 @@
         <message>
             <source>Disconnect the drive and map it again.</source>
             <extracomment>IDS_WZDMAP_CONFLICT_NEW2</extracomment>
-            <translation>Disconnetti l&apos;unità e connettila di nuovo.</translation>
+            <translation>Disconnetti l'unità e connettila di nuovo.</translation>
         </message>
         <message>
             <source>Log in again with another account</source>
@@ -3131,7 +3131,7 @@
         <message>
             <source>The network drive could not be mapped.</source>
             <extracomment>IDS_WZDMAP_ERROR_INTRO</extracomment>
-            <translation>Non è stato possibile connettere l&apos;unità di rete.</translation>
+            <translation>Non è stato possibile connettere l'unità di rete.</translation>
         </message>
         <message>
             <source>The drive letter is in use.</source>
@@ -3141,7 +3141,7 @@
         <message>
             <source>Mapping failed.</source>
             <extracomment>IDS_WZDMAP_FAILED</extracomment>
-            <translation>Connessione dell&apos;unità non riuscita.</translation>
+            <translation>Connessione dell'unità non riuscita.</translation>
         </message>
         <message>
             <source>Shared folder:</source>
@@ -3166,7 +3166,7 @@
         <message>
             <source>This wizard maps a shared folder of the server to a drive of this computer.</source>
             <extracomment>IDS_WZDMAP_INTRO2</extracomment>
-            <translation>La procedura guidata connette una cartella condivisa del server a un&apos;unità di questo computer.</translation>
+            <translation>La procedura guidata connette una cartella condivisa del server a un'unità di questo computer.</translation>
         </message>
         <message>
             <source>Select the shared folder to map.</source>
@@ -3201,17 +3201,17 @@
         <message>
             <source>The network drive has been mapped.</source>
             <extracomment>IDS_WZDMAP_OK_INTRO</extracomment>
-            <translation>L&apos;unità di rete è stata connessa.</translation>
+            <translation>L'unità di rete è stata connessa.</translation>
         </message>
         <message>
             <source>Open the drive now</source>
             <extracomment>IDS_WZDMAP_OK_OPEN</extracomment>
-            <translation>Apri l&apos;unità ora</translation>
+            <translation>Apri l'unità ora</translation>
         </message>
         <message>
             <source>Reconnect at logon</source>
             <extracomment>IDS_WZDMAP_RECONNECT</extracomment>
-            <translation>Riconnetti all&apos;accesso</translation>
+            <translation>Riconnetti all'accesso</translation>
         </message>
         <message>
             <source>Map again</source>
@@ -3226,7 +3226,7 @@
         <message>
             <source>The network drive has been mapped successfully.</source>
             <extracomment>IDS_WZDMAP_SUCCEED</extracomment>
-            <translation>L&apos;unità di rete è stata connessa correttamente.</translation>
+            <translation>L'unità di rete è stata connessa correttamente.</translation>
         </message>
         <message>
             <source>Enter a name for this server profile.</source>
@@ -3256,7 +3256,7 @@
         <message>
             <source>Launch the Add Printer Wizard</source>
             <extracomment>IDS_WZD_LAUNCH_ADDPTR</extracomment>
-            <translation>Avvia l&apos;Installazione guidata stampante</translation>
+            <translation>Avvia l'Installazione guidata stampante</translation>
         </message>
         <message>
             <source>Welcome to the Memory Diagnostic Tool</source>

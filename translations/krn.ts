@@ -446,12 +446,12 @@
         <message>
             <source>Server name [%1] already exists.</source>
             <extracomment>IDS_ERR_PROFILE_NAME_EXISTED</extracomment>
-            <translation>서버 이름 &apos;%1&apos;이(가) 이미 있습니다.</translation>
+            <translation>서버 이름 '%1'이(가) 이미 있습니다.</translation>
         </message>
         <message>
             <source>The server with the IP [%1] and connecting through port [%2] has already been added.</source>
             <extracomment>IDS_ERR_RSRC_IP_PORT_EXISTED</extracomment>
-            <translation>IP가 &apos;%1&apos;이고 포트 &apos;%2&apos;를 통해 연결하는 서버가 이미 추가되어 있습니다.</translation>
+            <translation>IP가 '%1'이고 포트 '%2'를 통해 연결하는 서버가 이미 추가되어 있습니다.</translation>
         </message>
         <message>
             <source>Nothing is selected.</source>
@@ -626,7 +626,7 @@
         <message>
             <source>To install an unconfigured server, double click the server in the Management page.</source>
             <extracomment>IDS_INSTALL_PAGE_EMPTY</extracomment>
-            <translation>구성되지 않은 서버를 설치하려면 &apos;관리&apos; 페이지에서 해당 서버를 두 번 클릭하십시오.</translation>
+            <translation>구성되지 않은 서버를 설치하려면 '관리' 페이지에서 해당 서버를 두 번 클릭하십시오.</translation>
         </message>
         <message>
             <source>You have entered an invalid server name</source>
@@ -861,7 +861,7 @@
         <message>
             <source>Memory Test of [%1] has been started.</source>
             <extracomment>IDS_LBL_MEM_TEST_STARTED</extracomment>
-            <translation>&apos;%1&apos;의 메모리 테스트가 시작되었습니다.</translation>
+            <translation>'%1'의 메모리 테스트가 시작되었습니다.</translation>
         </message>
         <message>
             <source>Please select the directory containing all installation files.</source>
@@ -1021,7 +1021,7 @@
         <message>
             <source>[%1] is rebooting ...</source>
             <extracomment>IDS_LBL_WAIT_REBOOT</extracomment>
-            <translation>&apos;%1&apos;을(를) 재부팅하는 중...</translation>
+            <translation>'%1'을(를) 재부팅하는 중...</translation>
         </message>
         <message>
             <source>Time settings</source>
@@ -1186,7 +1186,7 @@
         <message>
             <source>Click Apply to save the printer settings.</source>
             <extracomment>IDS_MFP_LBL_APPLY_INFO</extracomment>
-            <translation>프린터 설정을 저장하려면 &apos;적용&apos;을 클릭하십시오.</translation>
+            <translation>프린터 설정을 저장하려면 '적용'을 클릭하십시오.</translation>
         </message>
         <message>
             <source>Connect to the printer automatically when sending a fax</source>
@@ -1466,7 +1466,7 @@
         <message>
             <source>[%1] will be rebooted to perform the memory diagnostic test.</source>
             <extracomment>IDS_MSG_REBOOT</extracomment>
-            <translation>메모리 진단 테스트를 수행하기 위해 &apos;%1&apos;을(를) 재부팅합니다.</translation>
+            <translation>메모리 진단 테스트를 수행하기 위해 '%1'을(를) 재부팅합니다.</translation>
         </message>
         <message>
             <source>Connected.</source>
@@ -1496,12 +1496,12 @@
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation>&apos;%1&apos;에 사진을 업로드하려면 서버가 올바르게 설치 및 구성되어 있는지 확인하십시오.</translation>
+            <translation>'%1'에 사진을 업로드하려면 서버가 올바르게 설치 및 구성되어 있는지 확인하십시오.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_RSRC</extracomment>
-            <translation>&apos;%1&apos;의 리소스를 모니터링하려면 서버가 올바르게 설치 및 구성되어 있는지 확인하십시오.</translation>
+            <translation>'%1'의 리소스를 모니터링하려면 서버가 올바르게 설치 및 구성되어 있는지 확인하십시오.</translation>
         </message>
         <message>
             <source>The server is booting. Please wait.</source>
@@ -1976,7 +1976,7 @@
         <message>
             <source>To start photo uploading, click %1 on the upper left-hand corner, or select a profile on the list and then enter admin's password.</source>
             <extracomment>IDS_PHOTO_CONNT_STATUS_INIT</extracomment>
-            <translation>사진 업로드를 시작하려면 왼쪽 위의 &apos;%1&apos;을(를) 클릭하거나, 목록에서 프로필을 선택한 후 관리자 비밀번호를 입력하십시오.</translation>
+            <translation>사진 업로드를 시작하려면 왼쪽 위의 '%1'을(를) 클릭하거나, 목록에서 프로필을 선택한 후 관리자 비밀번호를 입력하십시오.</translation>
         </message>
         <message>
             <source>Overwrite</source>
@@ -2036,7 +2036,7 @@
         <message>
             <source>Profile name [%1] already exists.</source>
             <extracomment>IDS_PHOTO_ERR_WIZ_PROFILE_DUPLICATE</extracomment>
-            <translation>프로필 이름 &apos;%1&apos;이(가) 이미 있습니다.</translation>
+            <translation>프로필 이름 '%1'이(가) 이미 있습니다.</translation>
         </message>
         <message>
             <source>Upload finished \nSuccess Count: %1, Error Count: %2</source>
@@ -2406,7 +2406,7 @@
         <message>
             <source>To monitor the resource usage of a server, click Add on the upper-left hand corner.</source>
             <extracomment>IDS_RSRCMONI_PAGE_EMPTY</extracomment>
-            <translation>서버의 리소스 사용량을 모니터링하려면 왼쪽 위의 &apos;추가&apos;를 클릭하십시오.</translation>
+            <translation>서버의 리소스 사용량을 모니터링하려면 왼쪽 위의 '추가'를 클릭하십시오.</translation>
         </message>
         <message>
             <source>Adding disk</source>
@@ -2746,7 +2746,7 @@
         <message>
             <source>Access to the [%1] will be disabled until memory test is finished. The time required for testing depends on the physical memory size of [%2]. It could take from minutes to hours.</source>
             <extracomment>IDS_WARN_MEM_TEST_NO_SERVICE</extracomment>
-            <translation>메모리 테스트가 끝날 때까지 &apos;%1&apos;에 액세스할 수 없습니다. 테스트에 걸리는 시간은 &apos;%2&apos;의 물리적 메모리 크기에 따라 다르며, 몇 분에서 몇 시간까지 걸릴 수 있습니다.</translation>
+            <translation>메모리 테스트가 끝날 때까지 '%1'에 액세스할 수 없습니다. 테스트에 걸리는 시간은 '%2'의 물리적 메모리 크기에 따라 다르며, 몇 분에서 몇 시간까지 걸릴 수 있습니다.</translation>
         </message>
         <message>
             <source>This computer is connected to more than one subnet, so %1 cannot suggest network settings. Please enter them manually.</source>

@@ -151,7 +151,7 @@
         <message>
             <source>Photo Uploader</source>
             <extracomment>IDS_BTN_PHOTO_UPLOADER, IDS_PHOTO_CAPTION</extracomment>
-            <translation>Foto&apos;s uploaden</translation>
+            <translation>Foto's uploaden</translation>
         </message>
         <message>
             <source>Recover System</source>
@@ -431,7 +431,7 @@
         <message>
             <source>Imagrove is not installed. Please install the package at Bundlory to upload photos.</source>
             <extracomment>IDS_ERR_PHOTO_NOT_INSTALL</extracomment>
-            <translation>Imagrove is niet geïnstalleerd. Installeer het pakket via Bundlory om foto&apos;s te uploaden.</translation>
+            <translation>Imagrove is niet geïnstalleerd. Installeer het pakket via Bundlory om foto's te uploaden.</translation>
         </message>
         <message>
             <source>The photo shared folder is not found. Please make sure the photo shared folder exists before uploading.</source>
@@ -901,7 +901,7 @@
         <message>
             <source>Please select a server for photo uploads</source>
             <extracomment>IDS_LBL_PHOTO_UPLOAD_INPUT_SVR</extracomment>
-            <translation>Selecteer een server voor het uploaden van foto&apos;s</translation>
+            <translation>Selecteer een server voor het uploaden van foto's</translation>
         </message>
         <message>
             <source>Port number</source>
@@ -1496,7 +1496,7 @@
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation>Als u foto&apos;s naar [%1] wilt uploaden, moet de server correct zijn geïnstalleerd en geconfigureerd.</translation>
+            <translation>Als u foto's naar [%1] wilt uploaden, moet de server correct zijn geïnstalleerd en geconfigureerd.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
@@ -1976,7 +1976,7 @@
         <message>
             <source>To start photo uploading, click %1 on the upper left-hand corner, or select a profile on the list and then enter admin's password.</source>
             <extracomment>IDS_PHOTO_CONNT_STATUS_INIT</extracomment>
-            <translation>Als u foto&apos;s wilt uploaden, klikt u linksboven op ‘%1’ of selecteert u een profiel in de lijst en voert u het admin-wachtwoord in.</translation>
+            <translation>Als u foto's wilt uploaden, klikt u linksboven op ‘%1’ of selecteert u een profiel in de lijst en voert u het admin-wachtwoord in.</translation>
         </message>
         <message>
             <source>Overwrite</source>
@@ -2111,7 +2111,7 @@
         <message>
             <source>The profile name is used to identify your Photo Uploader profile. You can change the profile name according to your preferences.</source>
             <extracomment>IDS_PHOTO_LBL_PROFILE_DESC</extracomment>
-            <translation>De profielnaam identificeert uw profiel in Foto&apos;s uploaden. U kunt de profielnaam naar wens wijzigen.</translation>
+            <translation>De profielnaam identificeert uw profiel in Foto's uploaden. U kunt de profielnaam naar wens wijzigen.</translation>
         </message>
         <message>
             <source>Select one or more files to open</source>
@@ -2126,7 +2126,7 @@
         <message>
             <source>Select a folder to upload photos</source>
             <extracomment>IDS_PHOTO_LBL_SELECT_UPD_FOLDER</extracomment>
-            <translation>Selecteer een map om foto&apos;s te uploaden</translation>
+            <translation>Selecteer een map om foto's te uploaden</translation>
         </message>
         <message>
             <source>Thumbnail</source>
@@ -2151,7 +2151,7 @@
         <message>
             <source>Only admin or the user with uploading privilege can upload photos to Imagrove. Please make sure you entered the correct account and password.</source>
             <extracomment>IDS_PHOTO_LBL_WIZ_PASSWD_HINT</extracomment>
-            <translation>Alleen admin of gebruikers met uploadrechten kunnen foto&apos;s naar Imagrove uploaden. Controleer of u het juiste account en wachtwoord hebt ingevoerd.</translation>
+            <translation>Alleen admin of gebruikers met uploadrechten kunnen foto's naar Imagrove uploaden. Controleer of u het juiste account en wachtwoord hebt ingevoerd.</translation>
         </message>
         <message>
             <source>Please enter the account and password for Imagrove</source>
@@ -2731,7 +2731,7 @@
         <message>
             <source>Please make sure: \n1. Quenlori Vornakeeper is not blocked by the firewall of your computer OS or anti-virus applications. \n2. %1 and your computer are both connected to the network. \n3. You have switched on the power of %1.</source>
             <extracomment>IDS_WARN_FIREWALL</extracomment>
-            <translation>Controleer het volgende: \n1. Quenlori Vornakeeper wordt niet geblokkeerd door de firewall van het besturingssysteem van uw computer of door antivirusprogramma&apos;s. \n2. %1 en uw computer zijn allebei met het netwerk verbonden. \n3. %1 is ingeschakeld.</translation>
+            <translation>Controleer het volgende: \n1. Quenlori Vornakeeper wordt niet geblokkeerd door de firewall van het besturingssysteem van uw computer of door antivirusprogramma's. \n2. %1 en uw computer zijn allebei met het netwerk verbonden. \n3. %1 is ingeschakeld.</translation>
         </message>
         <message>
             <source>Please make sure Quenlori Vornakeeper is not blocked by the firewall of Mac OS X.</source>

@@ -201,7 +201,7 @@
         <message>
             <source>Are you sure you want to exit the Add Printer Wizard?</source>
             <extracomment>IDS_CFRM_ADDPTR_EXIT</extracomment>
-            <translation>Yazıcı Ekleme Sihirbazı&apos;ndan çıkmak istediğinizden emin misiniz?</translation>
+            <translation>Yazıcı Ekleme Sihirbazı'ndan çıkmak istediğinizden emin misiniz?</translation>
         </message>
         <message>
             <source>Are you sure you want to continue?</source>
@@ -211,17 +211,17 @@
         <message>
             <source>Are you sure you want to exit the Setup Wizard?</source>
             <extracomment>IDS_CFRM_EXIT</extracomment>
-            <translation>Kurulum Sihirbazı&apos;ndan çıkmak istediğinizden emin misiniz?</translation>
+            <translation>Kurulum Sihirbazı'ndan çıkmak istediğinizden emin misiniz?</translation>
         </message>
         <message>
             <source>Are you sure you want to exit the Map Network Drive Wizard?</source>
             <extracomment>IDS_CFRM_MAP_EXIT</extracomment>
-            <translation>Ağ Sürücüsü Eşleme Sihirbazı&apos;ndan çıkmak istediğinizden emin misiniz?</translation>
+            <translation>Ağ Sürücüsü Eşleme Sihirbazı'ndan çıkmak istediğinizden emin misiniz?</translation>
         </message>
         <message>
             <source>Are you sure you want to exit the Network Wizard?</source>
             <extracomment>IDS_CFRM_NET_EXIT</extracomment>
-            <translation>Ağ Sihirbazı&apos;ndan çıkmak istediğinizden emin misiniz?</translation>
+            <translation>Ağ Sihirbazı'ndan çıkmak istediğinizden emin misiniz?</translation>
         </message>
         <message>
             <source>No default gateway has been entered. Are you sure you want to continue?</source>
@@ -296,12 +296,12 @@
         <message>
             <source>Requested Personal Imagrove is disabled. Please log in to VNO to enable the Personal Imagrove.</source>
             <extracomment>IDS_ERR_AUTH_PERSONAL_PHOTO_NOT_RUN</extracomment>
-            <translation>İstenen Kişisel Imagrove devre dışı. Kişisel Imagrove hizmetini etkinleştirmek için lütfen VNO&apos;da oturum açın.</translation>
+            <translation>İstenen Kişisel Imagrove devre dışı. Kişisel Imagrove hizmetini etkinleştirmek için lütfen VNO'da oturum açın.</translation>
         </message>
         <message>
             <source>Imagrove is disabled. Please log in to VNO as admin (or a user belonging to the administrators group) to enable Imagrove.</source>
             <extracomment>IDS_ERR_AUTH_PHOTO_NOT_RUN</extracomment>
-            <translation>Imagrove devre dışı. Imagrove hizmetini etkinleştirmek için lütfen VNO&apos;da admin olarak (veya yöneticiler grubuna ait bir kullanıcı olarak) oturum açın.</translation>
+            <translation>Imagrove devre dışı. Imagrove hizmetini etkinleştirmek için lütfen VNO'da admin olarak (veya yöneticiler grubuna ait bir kullanıcı olarak) oturum açın.</translation>
         </message>
         <message>
             <source>The account or password is invalid. Please try again.</source>
@@ -361,7 +361,7 @@
         <message>
             <source>Failed to launch the web browser to connect to VNO. Please check the settings of your default web browser and try again.</source>
             <extracomment>IDS_ERR_LAUNCH_BROWSER</extracomment>
-            <translation>VNO&apos;ya bağlanmak için web tarayıcısı başlatılamadı. Lütfen varsayılan web tarayıcınızın ayarlarını denetleyip yeniden deneyin.</translation>
+            <translation>VNO'ya bağlanmak için web tarayıcısı başlatılamadı. Lütfen varsayılan web tarayıcınızın ayarlarını denetleyip yeniden deneyin.</translation>
         </message>
         <message>
             <source>You are not authorized to use this service.</source>
@@ -806,7 +806,7 @@
         <message>
             <source>Varnestor Manager URL</source>
             <extracomment>IDS_LBL_VNO_URL</extracomment>
-            <translation>Varnestor Manager URL&apos;si</translation>
+            <translation>Varnestor Manager URL'si</translation>
         </message>
         <message>
             <source>Please enter the hostname or IP address of the server.</source>
@@ -826,7 +826,7 @@
         <message>
             <source>Please review the Quenlori Terms and Conditions. If you agree the terms, click %1 to continue. Otherwise, click %2 to exit.</source>
             <extracomment>IDS_LBL_EULA_DESC</extracomment>
-            <translation>Lütfen Quenlori Hüküm ve Koşulları&apos;nı inceleyin. Koşulları kabul ediyorsanız devam etmek için %1 düğmesine tıklayın. Aksi takdirde çıkmak için %2 düğmesine tıklayın.</translation>
+            <translation>Lütfen Quenlori Hüküm ve Koşulları'nı inceleyin. Koşulları kabul ediyorsanız devam etmek için %1 düğmesine tıklayın. Aksi takdirde çıkmak için %2 düğmesine tıklayın.</translation>
         </message>
         <message>
             <source>Default gateway</source>
@@ -871,7 +871,7 @@
         <message>
             <source>You are about to install multiple servers. Setup Wizard will help you install VNO and complete the basic configurations. Please put the installation files for all servers into one directory.</source>
             <extracomment>IDS_LBL_MULTI_INSTALL_PATCH_DIR_DESC</extracomment>
-            <translation>Birden çok sunucu yüklemek üzeresiniz. Kurulum Sihirbazı, VNO&apos;yu yüklemenize ve temel yapılandırmaları tamamlamanıza yardımcı olacak. Lütfen tüm sunucuların yükleme dosyalarını tek bir klasöre koyun.</translation>
+            <translation>Birden çok sunucu yüklemek üzeresiniz. Kurulum Sihirbazı, VNO'yu yüklemenize ve temel yapılandırmaları tamamlamanıza yardımcı olacak. Lütfen tüm sunucuların yükleme dosyalarını tek bir klasöre koyun.</translation>
         </message>
         <message>
             <source>Subnet mask</source>
@@ -1226,7 +1226,7 @@
         <message>
             <source>Please insert the driver CD of the printer.</source>
             <extracomment>IDS_MFP_LBL_REMIND_PUT_CD</extracomment>
-            <translation>Lütfen yazıcının sürücü CD&apos;sini takın.</translation>
+            <translation>Lütfen yazıcının sürücü CD'sini takın.</translation>
         </message>
         <message>
             <source>Select a printer</source>
@@ -1426,7 +1426,7 @@
         <message>
             <source>Quick Setup cannot continue. Please use Complete Setup instead.</source>
             <extracomment>IDS_MSG_ONE_CLICK_CHANGE_MANUAL</extracomment>
-            <translation>Hızlı Kurulum devam edemiyor. Lütfen bunun yerine Tam Kurulum&apos;u kullanın.</translation>
+            <translation>Hızlı Kurulum devam edemiyor. Lütfen bunun yerine Tam Kurulum'u kullanın.</translation>
         </message>
         <message>
             <source>Quick Setup failed.</source>
@@ -1446,12 +1446,12 @@
         <message>
             <source>Use Complete Setup</source>
             <extracomment>IDS_MSG_ONE_CLICK_RES_NO</extracomment>
-            <translation>Tam Kurulum&apos;u kullan</translation>
+            <translation>Tam Kurulum'u kullan</translation>
         </message>
         <message>
             <source>Use Quick Setup</source>
             <extracomment>IDS_MSG_ONE_CLICK_RES_YES</extracomment>
-            <translation>Hızlı Kurulum&apos;u kullan</translation>
+            <translation>Hızlı Kurulum'u kullan</translation>
         </message>
         <message>
             <source>Please contact Quenlori online support.</source>
@@ -1531,7 +1531,7 @@
         <message>
             <source>Welcome to the Network Wizard!</source>
             <extracomment>IDS_NET_WELCOME_MSG2</extracomment>
-            <translation>Ağ Sihirbazı&apos;na Hoş Geldiniz!</translation>
+            <translation>Ağ Sihirbazı'na Hoş Geldiniz!</translation>
         </message>
         <message>
             <source>Network Wizard will help you complete the network configurations of %1.</source>
@@ -1611,7 +1611,7 @@
         <message>
             <source>Please use Quenlori Vornakeeper to install VNO %1. \nThen upgrade new version VNO via Web management UI.</source>
             <extracomment>IDS_NI_ERR_NO_SPACE_UPBYWEB</extracomment>
-            <translation>Lütfen VNO %1 sürümünü yüklemek için Quenlori Vornakeeper uygulamasını kullanın. \nArdından Web yönetim arayüzü üzerinden VNO&apos;yu yeni sürüme yükseltin.</translation>
+            <translation>Lütfen VNO %1 sürümünü yüklemek için Quenlori Vornakeeper uygulamasını kullanın. \nArdından Web yönetim arayüzü üzerinden VNO'yu yeni sürüme yükseltin.</translation>
         </message>
         <message>
             <source>Failed to create connection.</source>
@@ -2031,7 +2031,7 @@
         <message>
             <source>The connection is lost. Please log in to Varnestor Manager again.</source>
             <extracomment>IDS_PHOTO_ERR_SESSION_LOST</extracomment>
-            <translation>Bağlantı kesildi. Lütfen Varnestor Manager&apos;da yeniden oturum açın.</translation>
+            <translation>Bağlantı kesildi. Lütfen Varnestor Manager'da yeniden oturum açın.</translation>
         </message>
         <message>
             <source>Profile name [%1] already exists.</source>
@@ -2096,7 +2096,7 @@
         <message>
             <source>Imagrove URL</source>
             <extracomment>IDS_PHOTO_LBL_IMAGROVE_URL</extracomment>
-            <translation>Imagrove URL&apos;si</translation>
+            <translation>Imagrove URL'si</translation>
         </message>
         <message>
             <source>Preview</source>
@@ -2821,7 +2821,7 @@
         <message>
             <source>Welcome to the Setup Wizard!</source>
             <extracomment>IDS_WELCOME_MSG2</extracomment>
-            <translation>Kurulum Sihirbazı&apos;na Hoş Geldiniz!</translation>
+            <translation>Kurulum Sihirbazı'na Hoş Geldiniz!</translation>
         </message>
         <message>
             <source>Setup Wizard will help you complete the basic configurations of %1.</source>
@@ -2836,7 +2836,7 @@
         <message>
             <source>Your %1 has not installed any VNO. Setup Wizard will help you install VNO and complete the basic configurations.</source>
             <extracomment>IDS_WELCOME_NI_MSG1</extracomment>
-            <translation>%1 sunucunuzda yüklü bir VNO yok. Kurulum Sihirbazı, VNO&apos;yu yüklemenize ve temel yapılandırmaları tamamlamanıza yardımcı olacak.</translation>
+            <translation>%1 sunucunuzda yüklü bir VNO yok. Kurulum Sihirbazı, VNO'yu yüklemenize ve temel yapılandırmaları tamamlamanıza yardımcı olacak.</translation>
         </message>
         <message>
             <source>Please input the path of installation file.</source>
@@ -2851,7 +2851,7 @@
         <message>
             <source>Setup Wizard will install VNO and migrate existing system configurations (such as user accounts and privileges) stored on the hard drives to the new system.</source>
             <extracomment>IDS_WELCOME_NI_SYSMIGRT</extracomment>
-            <translation>Kurulum Sihirbazı, VNO&apos;yu yükleyecek ve sabit disklerde depolanan mevcut sistem yapılandırmalarını (kullanıcı hesapları ve yetkiler gibi) yeni sisteme taşıyacak.</translation>
+            <translation>Kurulum Sihirbazı, VNO'yu yükleyecek ve sabit disklerde depolanan mevcut sistem yapılandırmalarını (kullanıcı hesapları ve yetkiler gibi) yeni sisteme taşıyacak.</translation>
         </message>
         <message>
             <source>Quick Setup</source>
@@ -2876,7 +2876,7 @@
         <message>
             <source>Welcome to the Add Printer Wizard</source>
             <extracomment>IDS_WZDADDPTR_CAP1</extracomment>
-            <translation>Yazıcı Ekleme Sihirbazı&apos;na Hoş Geldiniz</translation>
+            <translation>Yazıcı Ekleme Sihirbazı'na Hoş Geldiniz</translation>
         </message>
         <message>
             <source>Select a printer driver</source>
@@ -3161,7 +3161,7 @@
         <message>
             <source>Welcome to the Map Network Drive Wizard</source>
             <extracomment>IDS_WZDMAP_INTRO1</extracomment>
-            <translation>Ağ Sürücüsü Eşleme Sihirbazı&apos;na Hoş Geldiniz</translation>
+            <translation>Ağ Sürücüsü Eşleme Sihirbazı'na Hoş Geldiniz</translation>
         </message>
         <message>
             <source>This wizard maps a shared folder of the server to a drive of this computer.</source>
@@ -3256,12 +3256,12 @@
         <message>
             <source>Launch the Add Printer Wizard</source>
             <extracomment>IDS_WZD_LAUNCH_ADDPTR</extracomment>
-            <translation>Yazıcı Ekleme Sihirbazı&apos;nı başlat</translation>
+            <translation>Yazıcı Ekleme Sihirbazı'nı başlat</translation>
         </message>
         <message>
             <source>Welcome to the Memory Diagnostic Tool</source>
             <extracomment>IDS_WZD_MEM_TEST</extracomment>
-            <translation>Bellek Tanılama Aracı&apos;na Hoş Geldiniz</translation>
+            <translation>Bellek Tanılama Aracı'na Hoş Geldiniz</translation>
         </message>
         <message>
             <source>Setup network</source>
