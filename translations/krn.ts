@@ -3291,7 +3291,7 @@
         <message>
             <source>The local file could not be read: %1</source>
             <extracomment>IDS_PHOTO_UPD_ERR_MSG_LOCAL_READ</extracomment>
-            <translation type="unfinished"/>
+            <translation>로컬 파일을 읽을 수 없습니다: %1</translation>
         </message>
     </context>
     <context>

@@ -3291,7 +3291,7 @@
         <message>
             <source>The local file could not be read: %1</source>
             <extracomment>IDS_PHOTO_UPD_ERR_MSG_LOCAL_READ</extracomment>
-            <translation type="unfinished"/>
+            <translation>Het lokale bestand kan niet worden gelezen: %1</translation>
         </message>
     </context>
     <context>
