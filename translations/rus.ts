@@ -2066,7 +2066,7 @@
         <message>
             <source>Video conversion setting:</source>
             <extracomment>IDS_PHOTO_LBL_FLV_QUALITY</extracomment>
-            <translation>Преобразование видео:</translation>
+            <translation>Видео:</translation>
         </message>
         <message>
             <source>Create folder:</source>
