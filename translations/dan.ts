@@ -1726,7 +1726,7 @@
         <message>
             <source>The servers will be named after this name with a number appended.</source>
             <extracomment>IDS_NI_MULTI_SVRNAME_DESCRIP</extracomment>
-            <translation>Serverne navngives efter dette navn med et tal tilføjet.</translation>
+            <translation>Serverne får dette navn efterfulgt af et nummer.</translation>
         </message>
         <message>
             <source>Installation Progress</source>
