@@ -62,6 +62,7 @@
 #include "ToolBench.h"
 #include "UploadFixture.h"
 #include "VorkStartup.h"
+#include "netnsbed.h"
 #include "fhost.h"
 
 namespace {
@@ -126,30 +127,7 @@ int cmdScenario(const QStringList &args)
 {
     if (args.size() < 2)
         return 2;
-    const int count = args.at(1).toInt();
-    QJsonArray units;
-    for (int i = 0; i < count; ++i) {
-        QJsonObject u;
-        u["mac"] = QString::asprintf("02:53:57:%02x:%02x:%02x", i / 65536, (i / 256) % 256, i % 256);
-        u["name"] = QString::asprintf("Bench%05d", i);
-        u["dhcp"] = i % 2;
-        u["ip"] = QString::asprintf("198.19.%d.%d", i / 250, 1 + i % 250);
-        u["mask"] = "255.255.0.0";
-        u["gateway"] = "198.19.255.254";
-        u["dns"] = "198.19.255.253";
-        // Ready units get their web port tested by the finder, as on a real network.
-        u["state"] = i % 3 == 0 ? 1 : 2;
-        u["build"] = 1869 + i % 7;
-        u["version"] = "4.1";
-        u["modelName"] = "VS1510+";
-        u["serial"] = QString::asprintf("BENCH%06d", i);
-        units.append(u);
-    }
-    QFile f(args.at(0));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return 1;
-    f.write(QJsonDocument(QJsonObject{{"units", units}}).toJson(QJsonDocument::Compact));
-    return 0;
+    return bed::writeUnitScenario(args.at(0), args.at(1).toInt(), "Bench") ? 0 : 1;
 }
 
 // ------------------------------------------------------------------------------------------------

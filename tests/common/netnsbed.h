@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QList>
@@ -283,6 +284,33 @@ inline int packetType(const QByteArray &d)
         pos += 2 + len;
     }
     return -1;
+}
+
+// Writes a simulated server scenario of COUNT units to PATH: unique MACs, names TAG00000...,
+// addresses in 198.19.0.0/16, half of them on DHCP, every third one Ready (so the finder tests its
+// web port, as on a real network). Returns false when the file cannot be written.
+inline bool writeUnitScenario(const QString &path, int count, const char *tag)
+{
+    QJsonArray units;
+    for (int i = 0; i < count; ++i) {
+        QJsonObject u;
+        u["mac"] = QString::asprintf("02:53:57:%02x:%02x:%02x", i / 65536, (i / 256) % 256, i % 256);
+        u["name"] = QString::asprintf("%s%05d", tag, i);
+        u["dhcp"] = i % 2;
+        u["ip"] = QString::asprintf("198.19.%d.%d", i / 250, 1 + i % 250);
+        u["mask"] = "255.255.0.0";
+        u["gateway"] = "198.19.255.254";
+        u["dns"] = "198.19.255.253";
+        u["state"] = i % 3 == 0 ? 1 : 2;
+        u["build"] = 1869 + i % 7;
+        u["version"] = "4.1";
+        u["modelName"] = "VS1510+";
+        u["serial"] = QString::asprintf("%s%06d", tag, i).toUpper();
+        units.append(u);
+    }
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           f.write(QJsonDocument(QJsonObject{{"units", units}}).toJson(QJsonDocument::Compact)) > 0;
 }
 
 } // namespace bed

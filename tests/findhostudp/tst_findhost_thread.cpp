@@ -59,29 +59,8 @@ const int BURST_UNITS = 1000;
 
 QString burstScenario()
 {
-    QJsonArray units;
-    for (int i = 0; i < BURST_UNITS; ++i) {
-        QJsonObject u;
-        u["mac"] = QString::asprintf("02:53:57:00:%02x:%02x", i / 256, i % 256);
-        u["name"] = QString::asprintf("Burst%04d", i);
-        u["dhcp"] = i % 2;
-        u["ip"] = QString::asprintf("198.19.%d.%d", i / 250, 1 + i % 250);
-        u["mask"] = "255.255.0.0";
-        u["gateway"] = "198.19.255.254";
-        u["dns"] = "198.19.255.253";
-        u["state"] = i % 3 == 0 ? 1 : 2;
-        u["build"] = 1869 + i % 7;
-        u["version"] = "4.1";
-        u["modelName"] = "VS1510+";
-        u["serial"] = QString::asprintf("BURST%06d", i);
-        units.append(u);
-    }
     const QString path = bed::env("VORK_NETNS_WORKDIR") + QStringLiteral("/burst_units.json");
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return QString();
-    f.write(QJsonDocument(QJsonObject{{"units", units}}).toJson(QJsonDocument::Compact));
-    return path;
+    return bed::writeUnitScenario(path, BURST_UNITS, "Burst") ? path : QString();
 }
 
 // The simulated server's count of answers sent so far.
