@@ -1101,7 +1101,7 @@
         <message>
             <source>Check progress</source>
             <extracomment>IDS_LST_SYS_CHECKING_PROGRESS</extracomment>
-            <translation>檢查進度</translation>
+            <translation>檢視進度</translation>
         </message>
         <message>
             <source>Configuration lost</source>

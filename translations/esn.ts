@@ -1101,7 +1101,7 @@
         <message>
             <source>Check progress</source>
             <extracomment>IDS_LST_SYS_CHECKING_PROGRESS</extracomment>
-            <translation>Comprobando progreso</translation>
+            <translation>Ver progreso</translation>
         </message>
         <message>
             <source>Configuration lost</source>

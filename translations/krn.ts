@@ -1101,7 +1101,7 @@
         <message>
             <source>Check progress</source>
             <extracomment>IDS_LST_SYS_CHECKING_PROGRESS</extracomment>
-            <translation>검사 진행률</translation>
+            <translation>진행 상황 보기</translation>
         </message>
         <message>
             <source>Configuration lost</source>

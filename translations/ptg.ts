@@ -1101,7 +1101,7 @@
         <message>
             <source>Check progress</source>
             <extracomment>IDS_LST_SYS_CHECKING_PROGRESS</extracomment>
-            <translation>Progresso da verificação</translation>
+            <translation>Ver progresso</translation>
         </message>
         <message>
             <source>Configuration lost</source>
