@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -39,16 +40,16 @@ private slots:
     void showsHelpOfLanguage_data()
     {
         QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("phrase");
-        QTest::newRow("English") << QStringLiteral("enu") << QStringLiteral("VRVornakeeper Help");
-        QTest::newRow("German") << QStringLiteral("deu") << QStringLiteral("VRVornakeeper-Hilfe");
-        QTest::newRow("Korean") << QStringLiteral("krn") << QStringLiteral("VRVornakeeper 도움말");
+        for (const char *code : {"enu", "cht", "chs", "jpn", "deu", "krn", "fra", "ita", "esn", "ptb",
+                                 "rus", "dan", "nor", "sve", "nld", "plk", "hun", "ptg", "trk", "csy"})
+            QTest::newRow(code) << QString::fromLatin1(code);
     }
 
+    // Every language has its own guide: a page of the program's length, marked with its code,
+    // that names the installation file and the command-line options as the program has them.
     void showsHelpOfLanguage()
     {
         QFETCH(QString, code);
-        QFETCH(QString, phrase);
         QSettings().setValue(QStringLiteral("Global/UILanguage"), code);
         // The page comes from the help directory beside this binary, put there by the build.
         QVERIFY(QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/help/help_%1.html").arg(code)));
@@ -62,7 +63,10 @@ private slots:
         QCOMPARE(browser->size(), QSize(740, 480));
         QTextBrowser *text = browser->textBrowser();
         QVERIFY(text->openExternalLinks());
-        QVERIFY2(text->toPlainText().contains(phrase), qPrintable(text->toPlainText()));
+        const QString page = text->toPlainText();
+        QVERIFY2(page.size() > 8000, qPrintable(QStringLiteral("%1 characters").arg(page.size())));
+        for (const char *token : {"VRVornakeeper", ".pat", "-P", "-D"})
+            QVERIFY2(page.contains(QLatin1String(token)), token);
         QVERIFY(text->document()->metaInformation(QTextDocument::DocumentTitle).endsWith(
             QStringLiteral("[%1]").arg(code)));
         closeAndDelete(browser);
@@ -72,7 +76,14 @@ private slots:
     void languageWithoutHelpFileShowsEmptyPage()
     {
         QSettings().setValue(QStringLiteral("Global/UILanguage"), QStringLiteral("rus"));
-        QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/help/help_rus.html")));
+        // The Russian page is moved aside for the case and put back after it.
+        const QString file = QCoreApplication::applicationDirPath() + QStringLiteral("/help/help_rus.html");
+        const bool present = QFile::exists(file);
+        QVERIFY(!present || QFile::rename(file, file + QStringLiteral(".away")));
+        auto restore = qScopeGuard([&file, present] {
+            if (present)
+                QFile::rename(file + QStringLiteral(".away"), file);
+        });
         QTest::ignoreMessage(QtWarningMsg, "QTextBrowser: No document for help_rus.html");
         QPointer<CVorkHelpBrowser> browser = CVorkHelpBrowser::showHelp();
         QVERIFY(browser);

@@ -205,7 +205,8 @@ private slots:
     {
         const QDir help(QCoreApplication::applicationDirPath() + QStringLiteral("/help"));
         QVERIFY2(help.exists(), qPrintable(help.path()));
-        for (const char *code : {"enu", "cht", "chs", "jpn", "deu", "krn", "fra", "ita", "esn"})
+        for (const char *code : {"enu", "cht", "chs", "jpn", "deu", "krn", "fra", "ita", "esn", "ptb",
+                                 "rus", "dan", "nor", "sve", "nld", "plk", "hun", "ptg", "trk", "csy"})
             QVERIFY2(help.exists(QStringLiteral("help_%1.html").arg(QLatin1String(code))), code);
     }
 };
