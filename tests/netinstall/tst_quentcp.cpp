@@ -442,8 +442,10 @@ private slots:
         tcp.close();
     }
 
-    // The file is sent in mapped pieces and never held in memory as a whole: however large the
-    // file, the socket never holds more than the pending limit (256 KiB) and one more piece.
+    // The file is sent in mapped pieces written straight to the socket's descriptor and never held
+    // in memory as a whole: however large the file, the socket's own write buffer never holds more
+    // than the pending limit (256 KiB) and one more piece, and the file's bytes do not pass
+    // through it.
     void largeUploadStaysSmall()
     {
         QTemporaryDir dir;
@@ -471,7 +473,8 @@ private slots:
         QVERIFY(peer.wait(120000));
         QCOMPARE(peer.total, size + 4);
         QCOMPARE(peer.sha256, expected);
-        QCOMPARE(handedOver, size + 4);
+        QVERIFY2(handedOver <= 256 * 1024 + CQuenTCP::MAP_PIECE,
+                 qPrintable(QStringLiteral("%1 bytes through the write buffer").arg(handedOver)));
         QVERIFY2(mostPending <= 256 * 1024 + CQuenTCP::MAP_PIECE,
                  qPrintable(QStringLiteral("%1 bytes pending").arg(mostPending)));
     }

@@ -45,7 +45,8 @@ private slots:
             QTest::newRow(code) << QString::fromLatin1(code);
     }
 
-    // Every language has its own guide: a page of the program's length, marked with its code,
+    // Every language has its own guide (the short placeholder pages were under 1000 characters;
+    // the Chinese guide is the densest, at about 7000), marked with its code,
     // that names the installation file and the command-line options as the program has them.
     void showsHelpOfLanguage()
     {
@@ -64,7 +65,7 @@ private slots:
         QTextBrowser *text = browser->textBrowser();
         QVERIFY(text->openExternalLinks());
         const QString page = text->toPlainText();
-        QVERIFY2(page.size() > 8000, qPrintable(QStringLiteral("%1 characters").arg(page.size())));
+        QVERIFY2(page.size() > 5000, qPrintable(QStringLiteral("%1 characters").arg(page.size())));
         for (const char *token : {"VRVornakeeper", ".pat", "-P", "-D"})
             QVERIFY2(page.contains(QLatin1String(token)), token);
         QVERIFY(text->document()->metaInformation(QTextDocument::DocumentTitle).endsWith(

@@ -243,7 +243,7 @@ void TestStringTable::shippedGermanCatalogue()
     QVERIFY(QCoreApplication::installTranslator(&deu));
     QCOMPARE(getString(IDS_BTN_CANCEL), QStringLiteral("Abbrechen"));
     QCOMPARE(getString(IDS_WARNING), QStringLiteral("Warnung"));
-    QCOMPARE(getString(IDS_BTN_AGREE), QStringLiteral("I Agree"));   // unfinished
+    QCOMPARE(getString(IDS_BTN_AGREE), QStringLiteral("Zustimmen"));
     QCOMPARE(getString(IDS_LANGUAGE_DEU), QStringLiteral("Deutsch"));
     QCoreApplication::removeTranslator(&deu);
 }
