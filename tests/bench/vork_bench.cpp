@@ -739,13 +739,16 @@ QList<QPair<QString, QStringList>> loggedRuns(const QStringList &lines)
 }
 
 // Runs the tool commands one after the other in `workDir`; nanoseconds, or -1 when one failed.
-qint64 runBare(const QList<QPair<QString, QStringList>> &runs, const QString &workDir)
+// A command that reads its picture from standard input ("-") gets `input` there, as the converter
+// gives it; the others read nothing.
+qint64 runBare(const QList<QPair<QString, QStringList>> &runs, const QString &workDir, const QString &input)
 {
     QElapsedTimer t;
     t.start();
     for (const auto &run : runs) {
         QProcess p;
         p.setWorkingDirectory(workDir);
+        p.setStandardInputFile(run.second.contains(QStringLiteral("-")) ? input : QProcess::nullDevice());
         p.start(run.first, run.second);
         if (!p.waitForFinished(300000) || p.exitStatus() != QProcess::NormalExit)
             return -1;
@@ -766,8 +769,8 @@ bool makeImage(const QString &path, int width, int height)
 
 // One converter against its own tool runs started bare, the best of `rounds` each. `convert`
 // runs the converter into the given folder and returns false on a failure.
-bool compareWithBare(const std::function<bool(const QString &)> &convert, const QString &workBase, int rounds,
-                     qint64 *converterNs, qint64 *bareNs, int *runCount)
+bool compareWithBare(const std::function<bool(const QString &)> &convert, const QString &source,
+                     const QString &workBase, int rounds, qint64 *converterNs, qint64 *bareNs, int *runCount)
 {
     *converterNs = -1;
     *bareNs = -1;
@@ -782,7 +785,7 @@ bool compareWithBare(const std::function<bool(const QString &)> &convert, const 
         const qint64 c = t.nsecsElapsed();
         const QList<QPair<QString, QStringList>> runs = loggedRuns(takeToolLines());
         *runCount = runs.size();
-        const qint64 b = runBare(runs, work);
+        const qint64 b = runBare(runs, work, source);
         if (runs.isEmpty() || b < 0)
             return false;
         *converterNs = *converterNs < 0 ? c : std::min(*converterNs, c);
@@ -816,7 +819,7 @@ int cmdConvert(const QStringList &args)
             converter.start();
             return converter.wait(300000) && failed.isEmpty();
         },
-        dir.filePath(QStringLiteral("image")), rounds, &imageNs, &imageBareNs, &imageRuns);
+        photo, dir.filePath(QStringLiteral("image")), rounds, &imageNs, &imageBareNs, &imageRuns);
 
     // A 5 s clip with sound, uploaded in four profiles.
     const QString clip = dir.filePath(QStringLiteral("clip.mp4"));
@@ -837,7 +840,7 @@ int cmdConvert(const QStringList &args)
             converter.start();
             return converter.wait(600000) && failed.isEmpty();
         },
-        dir.filePath(QStringLiteral("video")), rounds, &videoNs, &videoBareNs, &videoRuns);
+        clip, dir.filePath(QStringLiteral("video")), rounds, &videoNs, &videoBareNs, &videoRuns);
     qInstallMessageHandler(g_previousHandler);
     if (!imageOk || !videoOk) {
         printf("error conversion image %d video %d\n", int(imageOk), int(videoOk));
