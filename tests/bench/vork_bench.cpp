@@ -62,6 +62,7 @@
 #include "ToolBench.h"
 #include "UploadFixture.h"
 #include "VorkStartup.h"
+#include "netinstalltest.h"
 #include "netnsbed.h"
 #include "fhost.h"
 
@@ -133,19 +134,6 @@ int cmdScenario(const QStringList &args)
 // ------------------------------------------------------------------------------------------------
 // burst
 
-// The receive buffer of this namespace's socket on UDP port 9999, as the kernel reports it.
-qint64 listenerReceiveBuffer()
-{
-    QProcess ss;
-    ss.start(QStringLiteral("ss"), {QStringLiteral("-u"), QStringLiteral("-a"), QStringLiteral("-m"),
-                                    QStringLiteral("-n"), QStringLiteral("sport = :9999")});
-    if (!ss.waitForFinished(5000))
-        return -1;
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("rb(\\d+)")).match(QString::fromLocal8Bit(ss.readAll()));
-    return m.hasMatch() ? m.captured(1).toLongLong() : -1;
-}
-
 int cmdBurst(const QStringList &args)
 {
     const int units = option(args, "--units", "1000").toInt();
@@ -201,8 +189,8 @@ int cmdBurst(const QStringList &args)
     const qint64 stall = meter.longest();
     const int rows = page.m_ptableviewFinder->model() ? page.m_ptableviewFinder->model()->rowCount() : -1;
 
-    printf("units %d listed %d answers %d expected %d stall_ms %lld idle_stall_ms %lld rcvbuf %lld\n", units,
-           rows, answers, 2 * units, stall, idleStall, listenerReceiveBuffer());
+    printf("units %d listed %d answers %d expected %d stall_ms %lld idle_stall_ms %lld rcvbuf %d\n", units,
+           rows, answers, 2 * units, stall, idleStall, bed::receiveBufferOfPort(9999));
     fflush(stdout);
     thread.terminate();
     return 0;
@@ -293,28 +281,6 @@ qint64 monotonicNs()
     return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
 }
 
-bool writeRandomFile(const QString &path, qint64 size)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    std::vector<quint64> block(1 << 17);
-    quint64 x = 0x9e3779b97f4a7c15ull;
-    for (qint64 left = size; left > 0;) {
-        for (quint64 &v : block) {
-            x ^= x << 13;
-            x ^= x >> 7;
-            x ^= x << 17;
-            v = x;
-        }
-        const qint64 n = std::min<qint64>(left, qint64(block.size() * sizeof(quint64)));
-        if (f.write(reinterpret_cast<const char *>(block.data()), n) != n)
-            return false;
-        left -= n;
-    }
-    return true;
-}
-
 // The plain push: the 4-byte size and the file's bytes through a blocking socket, read in
 // 1 MiB blocks. Nanoseconds until the sink has everything, or -1.
 qint64 plainPush(Sink &sink, const QString &path, qint64 size)
@@ -370,7 +336,7 @@ int cmdUpload(const QStringList &args)
     const int rounds = option(args, "--rounds", "7").toInt();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("VNO_BENCH_9999.pat"));
-    if (!dir.isValid() || !writeRandomFile(path, size)) {
+    if (!dir.isValid() || !nit::writePatchFile(path, size)) {
         printf("error no-file\n");
         return 1;
     }
@@ -629,7 +595,7 @@ int cmdPhoto(const QStringList &args)
     QStringList paths;
     for (int i = 0; i < files; ++i) {
         paths << dir.filePath(QStringLiteral("bench_%1.bin").arg(i));
-        if (!writeRandomFile(paths.last(), size)) {
+        if (!nit::writePatchFile(paths.last(), size)) {
             printf("error no-file\n");
             return 1;
         }
@@ -756,17 +722,6 @@ qint64 runBare(const QList<QPair<QString, QStringList>> &runs, const QString &wo
     return t.nsecsElapsed();
 }
 
-bool makeImage(const QString &path, int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = qRgb((x * 255) / width, (y * 255) / height, ((x ^ y) & 0xff));
-    }
-    return image.save(path, "JPEG", 90);
-}
-
 // One converter against its own tool runs started bare, the best of `rounds` each. `convert`
 // runs the converter into the given folder and returns false on a failure.
 bool compareWithBare(const std::function<bool(const QString &)> &convert, const QString &source,
@@ -808,7 +763,7 @@ int cmdConvert(const QStringList &args)
 
     // A 4000x3000 photo, uploaded: the five thumbnails.
     const QString photo = dir.filePath(QStringLiteral("land.jpg"));
-    if (!makeImage(photo, 4000, 3000))
+    if (!ToolBench::writePhoto(photo, 4000, 3000))
         return 1;
     qint64 imageNs = 0, imageBareNs = 0;
     int imageRuns = 0;

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
@@ -311,6 +312,31 @@ inline bool writeUnitScenario(const QString &path, int count, const char *tag)
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            f.write(QJsonDocument(QJsonObject{{"units", units}}).toJson(QJsonDocument::Compact)) > 0;
+}
+
+// The receive buffer of this process's UDP socket bound to the port (as the kernel reports it),
+// or -1: the socket is found by its inode in /proc/net/udp among this process's descriptors.
+inline int receiveBufferOfPort(int port)
+{
+    QFile table(QStringLiteral("/proc/net/udp"));
+    if (!table.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray needle = QStringLiteral(":%1").arg(port, 4, 16, QLatin1Char('0')).toUpper().toLatin1();
+    QByteArray inode;
+    for (const QByteArray &line : table.readAll().split('\n')) {
+        const QList<QByteArray> columns = line.simplified().split(' ');
+        if (columns.size() > 9 && columns[1].endsWith(needle))
+            inode = columns[9];
+    }
+    for (const QString &fd : QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::System | QDir::NoDotAndDotDot)) {
+        if (inode.isEmpty() || QFile::symLinkTarget("/proc/self/fd/" + fd) != "/proc/self/fd/socket:[" + inode + "]")
+            continue;
+        int size = 0;
+        socklen_t length = sizeof(size);
+        if (getsockopt(fd.toInt(), SOL_SOCKET, SO_RCVBUF, &size, &length) == 0)
+            return size;
+    }
+    return -1;
 }
 
 } // namespace bed

@@ -103,31 +103,6 @@ std::atomic<long long> Loop::deadlineMs;
 QList<NASINFO> Loop::records;
 QList<QPair<int, int>> Loop::progress;
 
-// The receive buffer of this process's UDP socket bound to the port (as the kernel reports it),
-// or -1: the socket is found by its inode in /proc/net/udp among this process's descriptors.
-int receiveBufferOfPort(int port)
-{
-    QFile table(QStringLiteral("/proc/net/udp"));
-    if (!table.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray needle = QStringLiteral(":%1").arg(port, 4, 16, QLatin1Char('0')).toUpper().toLatin1();
-    QByteArray inode;
-    for (const QByteArray &line : table.readAll().split('\n')) {
-        const QList<QByteArray> columns = line.simplified().split(' ');
-        if (columns.size() > 9 && columns[1].endsWith(needle))
-            inode = columns[9];
-    }
-    for (const QString &fd : QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::System | QDir::NoDotAndDotDot)) {
-        if (inode.isEmpty() || QFile::symLinkTarget("/proc/self/fd/" + fd) != "/proc/self/fd/socket:[" + inode + "]")
-            continue;
-        int size = 0;
-        socklen_t length = sizeof(size);
-        if (getsockopt(fd.toInt(), SOL_SOCKET, SO_RCVBUF, &size, &length) == 0)
-            return size;
-    }
-    return -1;
-}
-
 int countOpenFds()
 {
     return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).size();
@@ -552,7 +527,7 @@ private slots:
         while (Loop::progressCalls.load() == 0 && t.elapsed() < 5000)
             QThread::msleep(5);
         // Root may exceed the system's limit: the loop's request stands as asked.
-        const int buffer = receiveBufferOfPort(9999);
+        const int buffer = bed::receiveBufferOfPort(9999);
         QVERIFY2(buffer >= 2 * FHOST_UDP_RCVBUF, qPrintable(QString::number(buffer)));
         if (geteuid() == 0)
             QCOMPARE(buffer, 2 * FHOST_UDP_RCVBUF_WANT);

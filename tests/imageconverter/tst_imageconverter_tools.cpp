@@ -24,18 +24,6 @@ namespace {
 
 const QStringList ThumbNames{"THUMB_B.jpg", "THUMB_L.jpg", "THUMB_M.jpg", "THUMB_S.jpg", "THUMB_XL.jpg"};
 
-bool makeImage(const QString& path, int width, int height)
-{
-    // Some structure, so that the JPEG coder has real work to do.
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = qRgb((x * 255) / width, (y * 255) / height, ((x ^ y) & 0xff));
-    }
-    return image.save(path, "JPEG", 90);
-}
-
 struct Conversion {
     std::unique_ptr<CImageConverter> converter;
     std::unique_ptr<QSignalSpy> bigThumb;
@@ -141,7 +129,7 @@ void TestImageConverterTools::toolsBesideTheProgram()
 void TestImageConverterTools::landscapeSizes()
 {
     const QString source = m_tmp->path() + "/land.jpg";
-    QVERIFY(makeImage(source, 4000, 3000));
+    QVERIFY(ToolBench::writePhoto(source, 4000, 3000));
     Conversion c(source, m_dest, false, 7);
     QVERIFY(c.runToEnd());
     QCOMPARE(c.error->size(), 0);
@@ -154,7 +142,7 @@ void TestImageConverterTools::portraitSizesWithTheBlankArgument()
     // ImageMagick takes the blank argument for a missing input file and exits with 1, but still
     // writes the thumbnail.
     const QString source = m_tmp->path() + "/portrait.jpg";
-    QVERIFY(makeImage(source, 3000, 4000));
+    QVERIFY(ToolBench::writePhoto(source, 3000, 4000));
     Conversion c(source, m_dest, false, 8);
     QVERIFY(c.runToEnd());
     QCOMPARE(c.error->size(), 0);
@@ -175,7 +163,7 @@ void TestImageConverterTools::smallSourceIsNotEnlarged()
     // For a JPEG source the "jpeg:size" hint lets ImageMagick 6.9 with libjpeg-turbo decode a small
     // image at up to twice its size; the result still keeps within the bound and the proportions.
     const QString jpeg = m_tmp->path() + "/small.jpg";
-    QVERIFY(makeImage(jpeg, 300, 200));
+    QVERIFY(ToolBench::writePhoto(jpeg, 300, 200));
     Conversion j(jpeg, m_dest, false, 10);
     QVERIFY(j.runToEnd());
     const QList<int> edges{640, 800, 320, 120, 1280};
@@ -189,7 +177,7 @@ void TestImageConverterTools::smallSourceIsNotEnlarged()
 void TestImageConverterTools::previewWritesOnlyTheBigThumbnail()
 {
     const QString source = m_tmp->path() + "/land.jpg";
-    QVERIFY(makeImage(source, 2000, 1500));
+    QVERIFY(ToolBench::writePhoto(source, 2000, 1500));
     Conversion c(source, m_dest, true, 4);
     QVERIFY(c.runToEnd());
     QCOMPARE(QDir(m_dest).entryList(QDir::Files), QStringList{"UIPreview4THUMB_B.jpg"});
@@ -259,12 +247,12 @@ void TestImageConverterTools::namesNoToolReadsAnythingInto()
     // prefixes, quotes, a line break; "-" names are given relative to the current folder.
     const QStringList names{"Holiday [2019].jpg", "IMG*1.jpg", "-start.jpg", "x[1]", "@list.jpg",
                             "jpg:it's \"100%d\".jpg", "na\u00efve\nline {a,b}.jpg", "-raw [1].dng"};
-    QVERIFY(makeImage(m_tmp->path() + "/IMG21.jpg", 200, 100) && makeImage(m_tmp->path() + "/x1", 200, 100));
+    QVERIFY(ToolBench::writePhoto(m_tmp->path() + "/IMG21.jpg", 200, 100) && ToolBench::writePhoto(m_tmp->path() + "/x1", 200, 100));
     const QString oldCurrent = QDir::currentPath();
     for (int i = 0; i < names.size(); ++i) {
         const QString path = m_tmp->path() + "/" + names.at(i);
         QVERIFY(names.at(i).endsWith(".dng") ? TestDng::write(path, QSize(1024, 768), QSize(1600, 1200))
-                                             : makeImage(path, 1600, 1200));
+                                             : ToolBench::writePhoto(path, 1600, 1200));
         // The program's current folder is seldom the photo's (ImageMagick reads a pattern against
         // it); a relative name means one in the current folder.
         const bool relative = names.at(i).startsWith('-');

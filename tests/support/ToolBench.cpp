@@ -1,5 +1,7 @@
 #include "ToolBench.h"
 
+#include <QImage>
+
 #include "vork_tool_entries.h"
 
 #include <QCoreApplication>
@@ -219,4 +221,15 @@ bool ToolFifo::waitForNoReader(int timeoutMs)
     if (timeoutMs <= 0)
         return readerGone();
     return QTest::qWaitFor([this] { return readerGone(); }, timeoutMs);
+}
+
+bool ToolBench::writePhoto(const QString &path, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] = qRgb((x * 255) / width, (y * 255) / height, ((x ^ y) & 0xff));
+    }
+    return image.save(path, "JPEG", 90);
 }

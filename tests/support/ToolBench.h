@@ -28,6 +28,10 @@ public:
 
     ToolBench();
 
+    // Writes a JPEG photo of the given size with some structure, so that the coder has real work
+    // to do. False when it could not be written.
+    static bool writePhoto(const QString &path, int width, int height);
+
     QString appDir() const { return m_appDir; }
     QString toolPath(const QString& tool) const { return m_appDir + "/" + tool; }
 
