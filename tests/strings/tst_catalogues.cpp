@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QHash>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -109,6 +110,87 @@ int runCheck(const QString &ts, QString *err)
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
+
+// The texts a help page quotes from the program: every <b> element (buttons, labels, menu
+// entries) and everything between the page's own quotation marks (messages, statuses, titles).
+// Each must be a text of the language's catalogue: a colon, an ellipsis or the " ?" the
+// program adds after a text may follow, and a placeholder may stand for any words ("n %").
+// A page may also quote its own headings and the few names no catalogue carries.
+QStringList unknownHelpQuotes(const QString &code, const QString &page, const Catalogue &cat)
+{
+    static const QHash<QString, QStringList> marks{
+        {"enu", {"\"\""}}, {"deu", {"„“"}}, {"fra", {"«»"}}, {"rus", {"«»"}}, {"jpn", {"「」", "『』"}},
+        {"chs", {"“”"}}, {"cht", {"「」", "『』"}}, {"krn", {"\"\""}}, {"plk", {"„”"}}, {"csy", {"„“"}},
+        {"hun", {"„”"}}, {"sve", {"””"}}, {"dan", {"»«"}}, {"nor", {"«»"}}, {"nld", {"‘’"}},
+        {"ita", {"«»"}}, {"esn", {"«»"}}, {"ptb", {"“”"}}, {"ptg", {"“”"}}, {"trk", {"“”"}}};
+    static const QSet<QString> names{"VRVornakeeper", "admin", ".pat", "--", "#"};
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    static const QRegularExpression tail(QStringLiteral("\\s*(:|：|\\.\\.\\.|…|\\?|？)\\s*$"));
+    static const QRegularExpression run(QStringLiteral("%[0-9]([^\\s\\w]?%[0-9])*"));
+    auto plain = [](QString s) {
+        return s.remove(tag).replace(QLatin1String("&middot;"), QStringLiteral("·"))
+            .replace(QLatin1String("&gt;"), QStringLiteral(">")).replace(QLatin1String("&lt;"), QStringLiteral("<"))
+            .replace(QLatin1String("&amp;"), QStringLiteral("&"));
+    };
+    auto norm = [](QString s) {
+        s.replace(QLatin1String("\\n"), QLatin1String(" ")).replace(QLatin1String("\\t"), QLatin1String(" "));
+        s = s.simplified();
+        for (QString before; before != s;)
+            s = (before = s).remove(tail);
+        return s;
+    };
+
+    QSet<QString> exact;
+    QVector<QRegularExpression> patterns;
+    for (const Message &m : cat.messages) {
+        const QString text = norm(code == QLatin1String("enu") ? m.source : m.translation);
+        exact.insert(text);
+        if (!text.contains(run))
+            continue;
+        QStringList parts = text.split(run);
+        for (QString &part : parts)
+            part = QRegularExpression::escape(part.trimmed());
+        // Blanks and punctuation next to a placeholder may go with the words it stands for.
+        patterns.append(QRegularExpression(QStringLiteral("^[\\s.,:]*") + parts.join(QStringLiteral(".*?")) +
+                                           QStringLiteral("[\\s.,:]*$")));
+    }
+    const QString body = page.mid(page.indexOf(QLatin1String("<body")));
+    auto headings = QRegularExpression(QStringLiteral("<h[1-6][^>]*>(.*?)</h[1-6]>")).globalMatch(body);
+    while (headings.hasNext())
+        exact.insert(norm(plain(headings.next().captured(1))));
+
+    QStringList quoted;
+    auto bold = QRegularExpression(QStringLiteral("<b>(.*?)</b>"),
+                                   QRegularExpression::DotMatchesEverythingOption).globalMatch(body);
+    while (bold.hasNext())
+        quoted << plain(bold.next().captured(1));
+    const QString text = plain(body);
+    for (const QString &pair : marks.value(code)) {
+        const QString open = QRegularExpression::escape(pair.left(1));
+        const QString close = QRegularExpression::escape(pair.mid(1));
+        auto it = QRegularExpression(open + QStringLiteral("([^\\n") + open + close + QStringLiteral("]{1,300}?)") + close)
+                      .globalMatch(text);
+        while (it.hasNext())
+            quoted << it.next().captured(1);
+    }
+    QStringList unknown;
+    for (const QString &q : quoted) {
+        const QString n = norm(q);
+        if (exact.contains(n) || names.contains(n)
+            || std::any_of(patterns.cbegin(), patterns.cend(),
+                           [&n](const QRegularExpression &re) { return re.match(n).hasMatch(); }))
+            continue;
+        unknown << n;
+    }
+    return unknown;
+}
+
+QString helpPage(const QString &code)
+{
+    QFile f(QStringLiteral(VORK_HELP_DIR "/help_") + code + QStringLiteral(".html"));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
 } // namespace
 
 class TestCatalogues : public QObject
@@ -125,6 +207,8 @@ private slots:
     void checkRefusesStaleCatalogue();
     void everyTextIsTranslated_data();
     void everyTextIsTranslated();
+    void helpQuotesOnlyCatalogueTexts_data();
+    void helpQuotesOnlyCatalogueTexts();
 };
 
 void TestCatalogues::languageCodes()
@@ -330,6 +414,34 @@ void TestCatalogues::everyTextIsTranslated()
                             .arg(english.size())
                             .arg(counted)
                             .arg(english.join(QLatin1String(" | ")))));
+}
+
+void TestCatalogues::helpQuotesOnlyCatalogueTexts_data()
+{
+    sourcesAreExactlyTheTableTexts_data();
+}
+
+// Every text a help page quotes is one the program shows in that language, and the check sees a
+// label, a message or a status the catalogue does not have.
+void TestCatalogues::helpQuotesOnlyCatalogueTexts()
+{
+    QFETCH(QString, code);
+    Catalogue cat;
+    QVERIFY(parseTs(tsPath(code), cat));
+    const QString page = helpPage(code);
+    QVERIFY(page.size() > 5000);
+    const QStringList unknown = unknownHelpQuotes(code, page, cat);
+    QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(QLatin1String(" | "))));
+
+    if (code != QLatin1String("rus"))
+        return;
+    const QString label = QStringLiteral("<li><b>Видео:</b>");
+    QVERIFY(page.contains(label));
+    QString stale = page;
+    stale.replace(label, QStringLiteral("<li><b>Преобразование видео:</b>"));
+    stale.replace(QStringLiteral("«Найдено серверов Quenlori: 3.»"), QStringLiteral("«Найдено 3 сервера.»"));
+    QCOMPARE(unknownHelpQuotes(code, stale, cat),
+             QStringList({QStringLiteral("Преобразование видео"), QStringLiteral("Найдено 3 сервера.")}));
 }
 
 QTEST_GUILESS_MAIN(TestCatalogues)
