@@ -286,7 +286,7 @@
         <message>
             <source>Please enter an administrator account</source>
             <extracomment>IDS_ERR_ADMINACCOUNT_EMPTY</extracomment>
-            <translation>管理者アカウントを入力してください</translation>
+            <translation>管理者アカウントを入力してください。</translation>
         </message>
         <message>
             <source>%1 is not a valid Imagrove user account.</source>
@@ -426,7 +426,7 @@
         <message>
             <source>Please enter the name of a Personal Imagrove</source>
             <extracomment>IDS_ERR_PERSONAL_NAME_EMPTY</extracomment>
-            <translation>個人用Imagroveの名前を入力してください</translation>
+            <translation>個人用Imagroveの名前を入力してください。</translation>
         </message>
         <message>
             <source>Imagrove is not installed. Please install the package at Bundlory to upload photos.</source>
@@ -631,7 +631,7 @@
         <message>
             <source>You have entered an invalid server name</source>
             <extracomment>IDS_INVALID_HOSTNAME</extracomment>
-            <translation>無効なサーバー名が入力されました</translation>
+            <translation>無効なサーバー名が入力されました。</translation>
         </message>
         <message>
             <source>Server name contains invalid characters.</source>
@@ -826,7 +826,7 @@
         <message>
             <source>Please review the Quenlori Terms and Conditions. If you agree the terms, click %1 to continue. Otherwise, click %2 to exit.</source>
             <extracomment>IDS_LBL_EULA_DESC</extracomment>
-            <translation>Quenlori利用規約をお読みください。規約に同意する場合は、「%1」をクリックして続行してください。同意しない場合は、「%2」をクリックして終了してください。</translation>
+            <translation>Quenlori利用規約をお読みください。規約に同意する場合は、%1をクリックして続行してください。同意しない場合は、%2をクリックして終了してください。</translation>
         </message>
         <message>
             <source>Default gateway</source>
@@ -1996,7 +1996,7 @@
         <message>
             <source>Enter a Imagrove account</source>
             <extracomment>IDS_PHOTO_ERR_ACCOUNT_EMPTY</extracomment>
-            <translation>Imagroveアカウントを入力してください</translation>
+            <translation>Imagroveアカウントを入力してください。</translation>
         </message>
         <message>
             <source>Invalid folder name: %1</source>
@@ -3306,7 +3306,7 @@
         </message>
         <message>
             <source>update %1</source>
-            <translation>アップデート %1</translation>
+            <translation>更新%1</translation>
         </message>
     </context>
     <context>
@@ -3324,7 +3324,7 @@
         <name>CWizPhotoIPDialog</name>
         <message>
             <source>:</source>
-            <translation>：</translation>
+            <translation>:</translation>
         </message>
     </context>
 </TS>
