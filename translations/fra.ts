@@ -466,7 +466,7 @@
         <message>
             <source>Errors occurred while configuring %1.</source>
             <extracomment>IDS_ERR_SET_SERV</extracomment>
-            <translation>Des erreurs se sont produites lors de la configuration de %1.</translation>
+            <translation>Des erreurs se sont produites lors de la configuration du %1.</translation>
         </message>
         <message>
             <source>Processing...</source>
@@ -551,7 +551,7 @@
         <message>
             <source>Suggested settings are provided for %1 based on your current network settings. Follow the suggestions if you do not wish to enter your network settings manually.</source>
             <extracomment>IDS_HELP_NETWORK</extracomment>
-            <translation>Des paramètres sont suggérés pour %1 d'après vos paramètres réseau actuels. Suivez ces suggestions si vous ne souhaitez pas saisir vos paramètres réseau manuellement.</translation>
+            <translation>Des paramètres sont suggérés pour le %1 d'après vos paramètres réseau actuels. Suivez ces suggestions si vous ne souhaitez pas saisir vos paramètres réseau manuellement.</translation>
         </message>
         <message>
             <source>The password protects the administrator account of the server.</source>
@@ -886,7 +886,7 @@
         <message>
             <source>Confirm new password:</source>
             <extracomment>IDS_LBL_PASSWD_CONFIRM</extracomment>
-            <translation>Confirmer le mot de passe :</translation>
+            <translation>Confirmer le nouveau mot de passe :</translation>
         </message>
         <message>
             <source>New password:</source>
@@ -1101,7 +1101,7 @@
         <message>
             <source>Check progress</source>
             <extracomment>IDS_LST_SYS_CHECKING_PROGRESS</extracomment>
-            <translation>Suivi de la progression</translation>
+            <translation>Afficher la progression</translation>
         </message>
         <message>
             <source>Configuration lost</source>
@@ -1496,12 +1496,12 @@
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation>Pour envoyer des photos vers [%1], veuillez vérifier que le serveur est installé et correctement configuré.</translation>
+            <translation>Pour envoyer des photos vers le %1, veuillez vérifier que le serveur est installé et correctement configuré.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_RSRC</extracomment>
-            <translation>Pour surveiller les ressources de [%1], veuillez vérifier que le serveur est installé et correctement configuré.</translation>
+            <translation>Pour surveiller les ressources du %1, veuillez vérifier que le serveur est installé et correctement configuré.</translation>
         </message>
         <message>
             <source>The server is booting. Please wait.</source>
@@ -1536,7 +1536,7 @@
         <message>
             <source>Network Wizard will help you complete the network configurations of %1.</source>
             <extracomment>IDS_NET_WELCOME_MSG3</extracomment>
-            <translation>L'Assistant réseau vous aide à effectuer la configuration réseau de %1.</translation>
+            <translation>L'Assistant réseau vous aide à effectuer la configuration réseau du %1.</translation>
         </message>
         <message>
             <source>Are you sure you want to cancel the current installation?</source>
@@ -2061,7 +2061,7 @@
         <message>
             <source>Please enter the %1's password.</source>
             <extracomment>IDS_PHOTO_LBL_ENTR_PASSWD</extracomment>
-            <translation>Veuillez saisir le mot de passe de %1.</translation>
+            <translation>Veuillez saisir le mot de passe du compte %1.</translation>
         </message>
         <message>
             <source>Video conversion setting:</source>
@@ -2471,7 +2471,7 @@
         <message>
             <source>Failed to setup %1. (Error code: %2)</source>
             <extracomment>IDS_SETUP_FAILED</extracomment>
-            <translation>Impossible de configurer %1. (Code d'erreur : %2)</translation>
+            <translation>Impossible de configurer le %1. (Code d'erreur : %2)</translation>
         </message>
         <message>
             <source>Network configurations are complete.</source>
@@ -2671,12 +2671,12 @@
         <message>
             <source>Off</source>
             <extracomment>IDS_WAKEUP_STATUS_OFF</extracomment>
-            <translation>Désactivé</translation>
+            <translation>Éteint</translation>
         </message>
         <message>
             <source>On</source>
             <extracomment>IDS_WAKEUP_STATUS_ON</extracomment>
-            <translation>Activé</translation>
+            <translation>Allumé</translation>
         </message>
         <message>
             <source>WOL(Wake on LAN) allows a shut-down server to be turned on remotely.</source>
@@ -2731,7 +2731,7 @@
         <message>
             <source>Please make sure: \n1. Quenlori Vornakeeper is not blocked by the firewall of your computer OS or anti-virus applications. \n2. %1 and your computer are both connected to the network. \n3. You have switched on the power of %1.</source>
             <extracomment>IDS_WARN_FIREWALL</extracomment>
-            <translation>Veuillez vérifier les points suivants : \n1. Quenlori Vornakeeper n'est pas bloqué par le pare-feu du système d'exploitation de votre ordinateur ni par un logiciel antivirus. \n2. %1 et votre ordinateur sont tous deux connectés au réseau. \n3. %1 est sous tension.</translation>
+            <translation>Veuillez vérifier les points suivants : \n1. Quenlori Vornakeeper n'est pas bloqué par le pare-feu du système d'exploitation de votre ordinateur ni par un logiciel antivirus. \n2. Le %1 et votre ordinateur sont tous deux connectés au réseau. \n3. Le %1 est sous tension.</translation>
         </message>
         <message>
             <source>Please make sure Quenlori Vornakeeper is not blocked by the firewall of Mac OS X.</source>
@@ -3291,7 +3291,7 @@
         <message>
             <source>The local file could not be read: %1</source>
             <extracomment>IDS_PHOTO_UPD_ERR_MSG_LOCAL_READ</extracomment>
-            <translation>Impossible de lire le fichier local : %1</translation>
+            <translation>Impossible de lire le fichier local : %1</translation>
         </message>
     </context>
     <context>
