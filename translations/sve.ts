@@ -296,7 +296,7 @@
         <message>
             <source>Requested Personal Imagrove is disabled. Please log in to VNO to enable the Personal Imagrove.</source>
             <extracomment>IDS_ERR_AUTH_PERSONAL_PHOTO_NOT_RUN</extracomment>
-            <translation>Den begärda Personlig Imagrove är inaktiverad. Logga in i VNO för att aktivera Personlig Imagrove.</translation>
+            <translation>Den begärda tjänsten Personlig Imagrove är inaktiverad. Logga in i VNO för att aktivera Personlig Imagrove.</translation>
         </message>
         <message>
             <source>Imagrove is disabled. Please log in to VNO as admin (or a user belonging to the administrators group) to enable Imagrove.</source>
@@ -466,7 +466,7 @@
         <message>
             <source>Errors occurred while configuring %1.</source>
             <extracomment>IDS_ERR_SET_SERV</extracomment>
-            <translation>Fel uppstod när %1 konfigurerades.</translation>
+            <translation>Det uppstod fel när din %1 konfigurerades.</translation>
         </message>
         <message>
             <source>Processing...</source>
@@ -551,7 +551,7 @@
         <message>
             <source>Suggested settings are provided for %1 based on your current network settings. Follow the suggestions if you do not wish to enter your network settings manually.</source>
             <extracomment>IDS_HELP_NETWORK</extracomment>
-            <translation>Inställningar för %1 föreslås utifrån dina nuvarande nätverksinställningar. Följ förslagen om du inte vill ange nätverksinställningarna manuellt.</translation>
+            <translation>Inställningar för din %1 föreslås utifrån dina nuvarande nätverksinställningar. Följ förslagen om du inte vill ange nätverksinställningarna manuellt.</translation>
         </message>
         <message>
             <source>The password protects the administrator account of the server.</source>
@@ -861,7 +861,7 @@
         <message>
             <source>Memory Test of [%1] has been started.</source>
             <extracomment>IDS_LBL_MEM_TEST_STARTED</extracomment>
-            <translation>Minnestestet av [%1] har startats.</translation>
+            <translation>Minnestestet på [%1] har startats.</translation>
         </message>
         <message>
             <source>Please select the directory containing all installation files.</source>
@@ -1411,7 +1411,7 @@
         <message>
             <source>Quick Setup will apply the suggested settings. Do you want to continue?</source>
             <extracomment>IDS_MSG_CONFIRM_QUICKSETUP</extracomment>
-            <translation>Snabbkonfiguration tillämpar de föreslagna inställningarna. Vill du fortsätta?</translation>
+            <translation>Snabbkonfigurationen tillämpar de föreslagna inställningarna. Vill du fortsätta?</translation>
         </message>
         <message>
             <source>Error code: %1</source>
@@ -1496,12 +1496,12 @@
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation>Om du vill ladda upp foton till [%1] måste du kontrollera att servern är korrekt installerad och konfigurerad.</translation>
+            <translation>Om du vill ladda upp foton till din [%1] måste du kontrollera att servern är korrekt installerad och konfigurerad.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_RSRC</extracomment>
-            <translation>Om du vill övervaka resurserna på [%1] måste du kontrollera att servern är korrekt installerad och konfigurerad.</translation>
+            <translation>Om du vill övervaka resurserna på din [%1] måste du kontrollera att servern är korrekt installerad och konfigurerad.</translation>
         </message>
         <message>
             <source>The server is booting. Please wait.</source>
@@ -1536,7 +1536,7 @@
         <message>
             <source>Network Wizard will help you complete the network configurations of %1.</source>
             <extracomment>IDS_NET_WELCOME_MSG3</extracomment>
-            <translation>Nätverksguiden hjälper dig att slutföra nätverkskonfigurationen av %1.</translation>
+            <translation>Nätverksguiden hjälper dig att slutföra nätverkskonfigurationen för din %1.</translation>
         </message>
         <message>
             <source>Are you sure you want to cancel the current installation?</source>
@@ -1736,42 +1736,42 @@
         <message>
             <source>Progress: Writing configurations ...</source>
             <extracomment>IDS_NI_PROG_CONFIGURE</extracomment>
-            <translation>Förlopp: Skriver konfigurationer ...</translation>
+            <translation>Förlopp: skriver konfigurationer ...</translation>
         </message>
         <message>
             <source>Progress: Formatting ...</source>
             <extracomment>IDS_NI_PROG_FORMAT</extracomment>
-            <translation>Förlopp: Formaterar ...</translation>
+            <translation>Förlopp: formaterar ...</translation>
         </message>
         <message>
             <source>Progress: Formatting data partition ...</source>
             <extracomment>IDS_NI_PROG_FORMAT_DATA</extracomment>
-            <translation>Förlopp: Formaterar datapartitionen ...</translation>
+            <translation>Förlopp: formaterar datapartitionen ...</translation>
         </message>
         <message>
             <source>Progress: Formatting system partition ...</source>
             <extracomment>IDS_NI_PROG_FORMAT_SYS</extracomment>
-            <translation>Förlopp: Formaterar systempartitionen ...</translation>
+            <translation>Förlopp: formaterar systempartitionen ...</translation>
         </message>
         <message>
             <source>Progress: Installing VNO to hard drive ...</source>
             <extracomment>IDS_NI_PROG_INSTALL</extracomment>
-            <translation>Förlopp: Installerar VNO på hårddisken ...</translation>
+            <translation>Förlopp: installerar VNO på hårddisken ...</translation>
         </message>
         <message>
             <source>Progress: System is rebooting ... (%1 seconds)</source>
             <extracomment>IDS_NI_PROG_REBOOT</extracomment>
-            <translation>Förlopp: Systemet startas om ... (%1 sekunder)</translation>
+            <translation>Förlopp: systemet startas om ... (%1 sekunder)</translation>
         </message>
         <message>
             <source>Progress: Applying network settings ...</source>
             <extracomment>IDS_NI_PROG_SET_NET</extracomment>
-            <translation>Förlopp: Tillämpar nätverksinställningar ...</translation>
+            <translation>Förlopp: tillämpar nätverksinställningar ...</translation>
         </message>
         <message>
             <source>Progress: Waiting ...</source>
             <extracomment>IDS_NI_PROG_WAITING</extracomment>
-            <translation>Förlopp: Väntar ...</translation>
+            <translation>Förlopp: väntar ...</translation>
         </message>
         <message>
             <source>Installation Settings</source>
@@ -2471,7 +2471,7 @@
         <message>
             <source>Failed to setup %1. (Error code: %2)</source>
             <extracomment>IDS_SETUP_FAILED</extracomment>
-            <translation>Det gick inte att konfigurera %1. (Felkod: %2)</translation>
+            <translation>Det gick inte att konfigurera din %1. (Felkod: %2)</translation>
         </message>
         <message>
             <source>Network configurations are complete.</source>
@@ -2531,12 +2531,12 @@
         <message>
             <source>Progress: Connecting...</source>
             <extracomment>IDS_SYSRCV_PROG_CONNECT</extracomment>
-            <translation>Förlopp: Ansluter...</translation>
+            <translation>Förlopp: ansluter...</translation>
         </message>
         <message>
             <source>Progress: Recovering system...</source>
             <extracomment>IDS_SYSRCV_PROG_RECOVER</extracomment>
-            <translation>Förlopp: Återställer systemet...</translation>
+            <translation>Förlopp: återställer systemet...</translation>
         </message>
         <message>
             <source>Start System Recovery.</source>
@@ -2671,12 +2671,12 @@
         <message>
             <source>Off</source>
             <extracomment>IDS_WAKEUP_STATUS_OFF</extracomment>
-            <translation>Av</translation>
+            <translation>Avstängd</translation>
         </message>
         <message>
             <source>On</source>
             <extracomment>IDS_WAKEUP_STATUS_ON</extracomment>
-            <translation>På</translation>
+            <translation>Påslagen</translation>
         </message>
         <message>
             <source>WOL(Wake on LAN) allows a shut-down server to be turned on remotely.</source>
@@ -2731,7 +2731,7 @@
         <message>
             <source>Please make sure: \n1. Quenlori Vornakeeper is not blocked by the firewall of your computer OS or anti-virus applications. \n2. %1 and your computer are both connected to the network. \n3. You have switched on the power of %1.</source>
             <extracomment>IDS_WARN_FIREWALL</extracomment>
-            <translation>Kontrollera följande: \n1. Quenlori Vornakeeper blockeras inte av brandväggen i datorns operativsystem eller av antivirusprogram. \n2. %1 och datorn är båda anslutna till nätverket. \n3. %1 är påslagen.</translation>
+            <translation>Kontrollera följande: \n1. Quenlori Vornakeeper blockeras inte av brandväggen i datorns operativsystem eller av antivirusprogram. \n2. Din %1 och datorn är båda anslutna till nätverket. \n3. Din %1 är påslagen.</translation>
         </message>
         <message>
             <source>Please make sure Quenlori Vornakeeper is not blocked by the firewall of Mac OS X.</source>
@@ -2836,7 +2836,7 @@
         <message>
             <source>Your %1 has not installed any VNO. Setup Wizard will help you install VNO and complete the basic configurations.</source>
             <extracomment>IDS_WELCOME_NI_MSG1</extracomment>
-            <translation>Ingen VNO har installerats på din %1. Konfigurationsguiden hjälper dig att installera VNO och slutföra grundkonfigurationen.</translation>
+            <translation>Ingen VNO har installerats på servern %1. Konfigurationsguiden hjälper dig att installera VNO och slutföra grundkonfigurationen.</translation>
         </message>
         <message>
             <source>Please input the path of installation file.</source>
