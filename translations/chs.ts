@@ -286,7 +286,7 @@
         <message>
             <source>Please enter an administrator account</source>
             <extracomment>IDS_ERR_ADMINACCOUNT_EMPTY</extracomment>
-            <translation>请输入管理员账户</translation>
+            <translation>请输入管理员账户。</translation>
         </message>
         <message>
             <source>%1 is not a valid Imagrove user account.</source>
@@ -426,7 +426,7 @@
         <message>
             <source>Please enter the name of a Personal Imagrove</source>
             <extracomment>IDS_ERR_PERSONAL_NAME_EMPTY</extracomment>
-            <translation>请输入个人 Imagrove 的名称</translation>
+            <translation>请输入个人 Imagrove 的名称。</translation>
         </message>
         <message>
             <source>Imagrove is not installed. Please install the package at Bundlory to upload photos.</source>
@@ -631,7 +631,7 @@
         <message>
             <source>You have entered an invalid server name</source>
             <extracomment>IDS_INVALID_HOSTNAME</extracomment>
-            <translation>您输入的服务器名称无效</translation>
+            <translation>您输入的服务器名称无效。</translation>
         </message>
         <message>
             <source>Server name contains invalid characters.</source>
@@ -786,7 +786,7 @@
         <message>
             <source>Create a Quenlori Hybrid RAID (QBV) volume after installation</source>
             <extracomment>IDS_LBL_CREATE_QBV</extracomment>
-            <translation>安装后创建 Quenlori Hybrid RAID (QBV) 卷</translation>
+            <translation>安装后创建 Quenlori Hybrid RAID（QBV）卷</translation>
         </message>
         <message>
             <source>Date</source>
@@ -806,7 +806,7 @@
         <message>
             <source>Varnestor Manager URL</source>
             <extracomment>IDS_LBL_VNO_URL</extracomment>
-            <translation>Varnestor Manager 网址</translation>
+            <translation>Varnestor Manager URL</translation>
         </message>
         <message>
             <source>Please enter the hostname or IP address of the server.</source>
@@ -1996,7 +1996,7 @@
         <message>
             <source>Enter a Imagrove account</source>
             <extracomment>IDS_PHOTO_ERR_ACCOUNT_EMPTY</extracomment>
-            <translation>请输入 Imagrove 账户</translation>
+            <translation>请输入 Imagrove 账户。</translation>
         </message>
         <message>
             <source>Invalid folder name: %1</source>
@@ -2096,7 +2096,7 @@
         <message>
             <source>Imagrove URL</source>
             <extracomment>IDS_PHOTO_LBL_IMAGROVE_URL</extracomment>
-            <translation>Imagrove 网址</translation>
+            <translation>Imagrove URL</translation>
         </message>
         <message>
             <source>Preview</source>
@@ -3324,7 +3324,7 @@
         <name>CWizPhotoIPDialog</name>
         <message>
             <source>:</source>
-            <translation>：</translation>
+            <translation>:</translation>
         </message>
     </context>
 </TS>
