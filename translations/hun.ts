@@ -291,7 +291,7 @@
         <message>
             <source>%1 is not a valid Imagrove user account.</source>
             <extracomment>IDS_ERR_AUTH_NOT_PHOTO_USER</extracomment>
-            <translation>%1 nem érvényes Imagrove-felhasználói fiók.</translation>
+            <translation>Nem érvényes Imagrove-felhasználói fiók: %1.</translation>
         </message>
         <message>
             <source>Requested Personal Imagrove is disabled. Please log in to VNO to enable the Personal Imagrove.</source>
@@ -1501,7 +1501,7 @@
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_RSRC</extracomment>
-            <translation>[%1] erőforrásainak figyeléséhez győződjön meg arról, hogy a kiszolgáló megfelelően van telepítve és konfigurálva.</translation>
+            <translation>A [%1] erőforrásainak figyeléséhez győződjön meg arról, hogy a kiszolgáló megfelelően van telepítve és konfigurálva.</translation>
         </message>
         <message>
             <source>The server is booting. Please wait.</source>
@@ -2671,12 +2671,12 @@
         <message>
             <source>Off</source>
             <extracomment>IDS_WAKEUP_STATUS_OFF</extracomment>
-            <translation>Ki</translation>
+            <translation>Kikapcsolva</translation>
         </message>
         <message>
             <source>On</source>
             <extracomment>IDS_WAKEUP_STATUS_ON</extracomment>
-            <translation>Be</translation>
+            <translation>Bekapcsolva</translation>
         </message>
         <message>
             <source>WOL(Wake on LAN) allows a shut-down server to be turned on remotely.</source>
@@ -2746,7 +2746,7 @@
         <message>
             <source>Access to the [%1] will be disabled until memory test is finished. The time required for testing depends on the physical memory size of [%2]. It could take from minutes to hours.</source>
             <extracomment>IDS_WARN_MEM_TEST_NO_SERVICE</extracomment>
-            <translation>A memóriateszt befejezéséig [%1] nem érhető el. A teszt időtartama [%2] fizikai memóriájának méretétől függ: néhány perctől akár több óráig is tarthat.</translation>
+            <translation>A memóriateszt befejezéséig a kiszolgáló ([%1]) nem érhető el. A teszt időtartama a kiszolgáló ([%2]) fizikai memóriájának méretétől függ: néhány perctől akár több óráig is tarthat.</translation>
         </message>
         <message>
             <source>This computer is connected to more than one subnet, so %1 cannot suggest network settings. Please enter them manually.</source>
