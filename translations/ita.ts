@@ -466,7 +466,7 @@
         <message>
             <source>Errors occurred while configuring %1.</source>
             <extracomment>IDS_ERR_SET_SERV</extracomment>
-            <translation>Si sono verificati errori durante la configurazione di %1.</translation>
+            <translation>Si sono verificati errori durante la configurazione del %1.</translation>
         </message>
         <message>
             <source>Processing...</source>
@@ -551,7 +551,7 @@
         <message>
             <source>Suggested settings are provided for %1 based on your current network settings. Follow the suggestions if you do not wish to enter your network settings manually.</source>
             <extracomment>IDS_HELP_NETWORK</extracomment>
-            <translation>In base alle impostazioni di rete correnti vengono suggerite impostazioni per %1. Seguire i suggerimenti se non si desidera immettere manualmente le impostazioni di rete.</translation>
+            <translation>In base alle impostazioni di rete correnti vengono suggerite impostazioni per il %1. Seguire i suggerimenti se non si desidera immettere manualmente le impostazioni di rete.</translation>
         </message>
         <message>
             <source>The password protects the administrator account of the server.</source>
@@ -1101,7 +1101,7 @@
         <message>
             <source>Check progress</source>
             <extracomment>IDS_LST_SYS_CHECKING_PROGRESS</extracomment>
-            <translation>Verifica avanzamento</translation>
+            <translation>Visualizza avanzamento</translation>
         </message>
         <message>
             <source>Configuration lost</source>
@@ -1496,12 +1496,12 @@
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation>Per caricare foto su [%1], verificare che il server sia installato e configurato correttamente.</translation>
+            <translation>Per caricare foto sul %1, verificare che il server sia installato e configurato correttamente.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_RSRC</extracomment>
-            <translation>Per monitorare le risorse di [%1], verificare che il server sia installato e configurato correttamente.</translation>
+            <translation>Per monitorare le risorse del %1, verificare che il server sia installato e configurato correttamente.</translation>
         </message>
         <message>
             <source>The server is booting. Please wait.</source>
@@ -1536,7 +1536,7 @@
         <message>
             <source>Network Wizard will help you complete the network configurations of %1.</source>
             <extracomment>IDS_NET_WELCOME_MSG3</extracomment>
-            <translation>La Configurazione guidata della rete consente di completare la configurazione di rete di %1.</translation>
+            <translation>La Configurazione guidata della rete consente di completare la configurazione di rete del %1.</translation>
         </message>
         <message>
             <source>Are you sure you want to cancel the current installation?</source>
@@ -2471,7 +2471,7 @@
         <message>
             <source>Failed to setup %1. (Error code: %2)</source>
             <extracomment>IDS_SETUP_FAILED</extracomment>
-            <translation>Impossibile configurare %1. (Codice di errore: %2)</translation>
+            <translation>Impossibile configurare il %1. (Codice di errore: %2)</translation>
         </message>
         <message>
             <source>Network configurations are complete.</source>
@@ -2671,12 +2671,12 @@
         <message>
             <source>Off</source>
             <extracomment>IDS_WAKEUP_STATUS_OFF</extracomment>
-            <translation>Inattivo</translation>
+            <translation>Spento</translation>
         </message>
         <message>
             <source>On</source>
             <extracomment>IDS_WAKEUP_STATUS_ON</extracomment>
-            <translation>Attivo</translation>
+            <translation>Acceso</translation>
         </message>
         <message>
             <source>WOL(Wake on LAN) allows a shut-down server to be turned on remotely.</source>
@@ -2731,7 +2731,7 @@
         <message>
             <source>Please make sure: \n1. Quenlori Vornakeeper is not blocked by the firewall of your computer OS or anti-virus applications. \n2. %1 and your computer are both connected to the network. \n3. You have switched on the power of %1.</source>
             <extracomment>IDS_WARN_FIREWALL</extracomment>
-            <translation>Verificare che: \n1. Quenlori Vornakeeper non sia bloccato dal firewall del sistema operativo del computer o da programmi antivirus. \n2. %1 e il computer siano entrambi connessi alla rete. \n3. %1 sia acceso.</translation>
+            <translation>Verificare che: \n1. Quenlori Vornakeeper non sia bloccato dal firewall del sistema operativo del computer o da programmi antivirus. \n2. Il %1 e il computer siano entrambi connessi alla rete. \n3. Il %1 sia acceso.</translation>
         </message>
         <message>
             <source>Please make sure Quenlori Vornakeeper is not blocked by the firewall of Mac OS X.</source>
