@@ -286,7 +286,7 @@
         <message>
             <source>Please enter an administrator account</source>
             <extracomment>IDS_ERR_ADMINACCOUNT_EMPTY</extracomment>
-            <translation>請輸入管理員帳號</translation>
+            <translation>請輸入管理員帳號。</translation>
         </message>
         <message>
             <source>%1 is not a valid Imagrove user account.</source>
@@ -426,7 +426,7 @@
         <message>
             <source>Please enter the name of a Personal Imagrove</source>
             <extracomment>IDS_ERR_PERSONAL_NAME_EMPTY</extracomment>
-            <translation>請輸入個人 Imagrove 的名稱</translation>
+            <translation>請輸入個人 Imagrove 的名稱。</translation>
         </message>
         <message>
             <source>Imagrove is not installed. Please install the package at Bundlory to upload photos.</source>
@@ -631,7 +631,7 @@
         <message>
             <source>You have entered an invalid server name</source>
             <extracomment>IDS_INVALID_HOSTNAME</extracomment>
-            <translation>您輸入的伺服器名稱無效</translation>
+            <translation>您輸入的伺服器名稱無效。</translation>
         </message>
         <message>
             <source>Server name contains invalid characters.</source>
@@ -786,7 +786,7 @@
         <message>
             <source>Create a Quenlori Hybrid RAID (QBV) volume after installation</source>
             <extracomment>IDS_LBL_CREATE_QBV</extracomment>
-            <translation>安裝後建立 Quenlori Hybrid RAID (QBV) 磁碟區</translation>
+            <translation>安裝後建立 Quenlori Hybrid RAID（QBV）磁碟區</translation>
         </message>
         <message>
             <source>Date</source>
@@ -806,7 +806,7 @@
         <message>
             <source>Varnestor Manager URL</source>
             <extracomment>IDS_LBL_VNO_URL</extracomment>
-            <translation>Varnestor Manager 網址</translation>
+            <translation>Varnestor Manager URL</translation>
         </message>
         <message>
             <source>Please enter the hostname or IP address of the server.</source>
@@ -1996,7 +1996,7 @@
         <message>
             <source>Enter a Imagrove account</source>
             <extracomment>IDS_PHOTO_ERR_ACCOUNT_EMPTY</extracomment>
-            <translation>請輸入 Imagrove 帳號</translation>
+            <translation>請輸入 Imagrove 帳號。</translation>
         </message>
         <message>
             <source>Invalid folder name: %1</source>
@@ -2096,7 +2096,7 @@
         <message>
             <source>Imagrove URL</source>
             <extracomment>IDS_PHOTO_LBL_IMAGROVE_URL</extracomment>
-            <translation>Imagrove 網址</translation>
+            <translation>Imagrove URL</translation>
         </message>
         <message>
             <source>Preview</source>
@@ -3324,7 +3324,7 @@
         <name>CWizPhotoIPDialog</name>
         <message>
             <source>:</source>
-            <translation>：</translation>
+            <translation>:</translation>
         </message>
     </context>
 </TS>
