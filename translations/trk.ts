@@ -861,7 +861,7 @@
         <message>
             <source>Memory Test of [%1] has been started.</source>
             <extracomment>IDS_LBL_MEM_TEST_STARTED</extracomment>
-            <translation>[%1] bellek testi başlatıldı.</translation>
+            <translation>[%1] sunucusunda bellek testi başlatıldı.</translation>
         </message>
         <message>
             <source>Please select the directory containing all installation files.</source>
@@ -1496,12 +1496,12 @@
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation>[%1] cihazına fotoğraf yüklemek için lütfen sunucunun doğru şekilde yüklendiğinden ve yapılandırıldığından emin olun.</translation>
+            <translation>Fotoğrafları [%1] üzerine karşıya yüklemek için lütfen sunucunun doğru şekilde yüklendiğinden ve yapılandırıldığından emin olun.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_RSRC</extracomment>
-            <translation>[%1] kaynaklarını izlemek için lütfen sunucunun doğru şekilde yüklendiğinden ve yapılandırıldığından emin olun.</translation>
+            <translation>[%1] üzerindeki kaynakları izlemek için lütfen sunucunun doğru şekilde yüklendiğinden ve yapılandırıldığından emin olun.</translation>
         </message>
         <message>
             <source>The server is booting. Please wait.</source>
@@ -2151,7 +2151,7 @@
         <message>
             <source>Only admin or the user with uploading privilege can upload photos to Imagrove. Please make sure you entered the correct account and password.</source>
             <extracomment>IDS_PHOTO_LBL_WIZ_PASSWD_HINT</extracomment>
-            <translation>Imagrove hizmetine yalnızca admin veya karşıya yükleme yetkisine sahip kullanıcılar fotoğraf yükleyebilir. Lütfen doğru hesap ve parolayı girdiğinizden emin olun.</translation>
+            <translation>Imagrove hizmetine yalnızca admin veya karşıya yükleme yetkisine sahip kullanıcılar fotoğraf karşıya yükleyebilir. Lütfen doğru hesap ve parolayı girdiğinizden emin olun.</translation>
         </message>
         <message>
             <source>Please enter the account and password for Imagrove</source>
@@ -2471,7 +2471,7 @@
         <message>
             <source>Failed to setup %1. (Error code: %2)</source>
             <extracomment>IDS_SETUP_FAILED</extracomment>
-            <translation>%1 kurulumu başarısız oldu. (Hata kodu: %2)</translation>
+            <translation>%1 kurulamadı. (Hata kodu: %2)</translation>
         </message>
         <message>
             <source>Network configurations are complete.</source>
@@ -3298,7 +3298,7 @@
         <name>CVorkNasinfoModel</name>
         <message>
             <source>Manual</source>
-            <translation>El ile</translation>
+            <translation>Elle</translation>
         </message>
         <message>
             <source>DHCP</source>
@@ -3306,7 +3306,7 @@
         </message>
         <message>
             <source>update %1</source>
-            <translation>güncelleştirme %1</translation>
+            <translation>güncelleme %1</translation>
         </message>
     </context>
     <context>
