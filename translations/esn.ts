@@ -466,7 +466,7 @@
         <message>
             <source>Errors occurred while configuring %1.</source>
             <extracomment>IDS_ERR_SET_SERV</extracomment>
-            <translation>Se produjeron errores al configurar %1.</translation>
+            <translation>Se produjeron errores al configurar el %1.</translation>
         </message>
         <message>
             <source>Processing...</source>
@@ -511,7 +511,7 @@
         <message>
             <source>Connection timeout.</source>
             <extracomment>IDS_FSCK_CANCEL_TIMEOUT</extracomment>
-            <translation>Tiempo de espera agotado.</translation>
+            <translation>Se agotó el tiempo de espera de la conexión.</translation>
         </message>
         <message>
             <source>Are you sure you want to skip the file system check?</source>
@@ -551,7 +551,7 @@
         <message>
             <source>Suggested settings are provided for %1 based on your current network settings. Follow the suggestions if you do not wish to enter your network settings manually.</source>
             <extracomment>IDS_HELP_NETWORK</extracomment>
-            <translation>Se sugiere una configuración para %1 basada en la configuración de red actual. Siga las sugerencias si no desea introducir la configuración de red manualmente.</translation>
+            <translation>Se sugiere una configuración para el %1 basada en la configuración de red actual. Siga las sugerencias si no desea introducir la configuración de red manualmente.</translation>
         </message>
         <message>
             <source>The password protects the administrator account of the server.</source>
@@ -1496,12 +1496,12 @@
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation>Para cargar fotos en [%1], asegúrese de que el servidor esté instalado y configurado correctamente.</translation>
+            <translation>Para cargar fotos en el %1, asegúrese de que el servidor esté instalado y configurado correctamente.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_RSRC</extracomment>
-            <translation>Para supervisar los recursos de [%1], asegúrese de que el servidor esté instalado y configurado correctamente.</translation>
+            <translation>Para supervisar los recursos del %1, asegúrese de que el servidor esté instalado y configurado correctamente.</translation>
         </message>
         <message>
             <source>The server is booting. Please wait.</source>
@@ -1536,7 +1536,7 @@
         <message>
             <source>Network Wizard will help you complete the network configurations of %1.</source>
             <extracomment>IDS_NET_WELCOME_MSG3</extracomment>
-            <translation>El Asistente de red le ayudará a completar la configuración de red de %1.</translation>
+            <translation>El Asistente de red le ayudará a completar la configuración de red del %1.</translation>
         </message>
         <message>
             <source>Are you sure you want to cancel the current installation?</source>
@@ -2471,7 +2471,7 @@
         <message>
             <source>Failed to setup %1. (Error code: %2)</source>
             <extracomment>IDS_SETUP_FAILED</extracomment>
-            <translation>No se pudo configurar %1. (Código de error: %2)</translation>
+            <translation>No se pudo configurar el %1. (Código de error: %2)</translation>
         </message>
         <message>
             <source>Network configurations are complete.</source>
@@ -2671,12 +2671,12 @@
         <message>
             <source>Off</source>
             <extracomment>IDS_WAKEUP_STATUS_OFF</extracomment>
-            <translation>Inactivo</translation>
+            <translation>Apagado</translation>
         </message>
         <message>
             <source>On</source>
             <extracomment>IDS_WAKEUP_STATUS_ON</extracomment>
-            <translation>Activo</translation>
+            <translation>Encendido</translation>
         </message>
         <message>
             <source>WOL(Wake on LAN) allows a shut-down server to be turned on remotely.</source>
@@ -2731,7 +2731,7 @@
         <message>
             <source>Please make sure: \n1. Quenlori Vornakeeper is not blocked by the firewall of your computer OS or anti-virus applications. \n2. %1 and your computer are both connected to the network. \n3. You have switched on the power of %1.</source>
             <extracomment>IDS_WARN_FIREWALL</extracomment>
-            <translation>Asegúrese de que: \n1. Quenlori Vornakeeper no está bloqueado por el firewall del sistema operativo del equipo ni por aplicaciones antivirus. \n2. %1 y el equipo están conectados a la red. \n3. %1 está encendido.</translation>
+            <translation>Asegúrese de que: \n1. Quenlori Vornakeeper no está bloqueado por el firewall del sistema operativo del equipo ni por aplicaciones antivirus. \n2. El %1 y el equipo están conectados a la red. \n3. El %1 está encendido.</translation>
         </message>
         <message>
             <source>Please make sure Quenlori Vornakeeper is not blocked by the firewall of Mac OS X.</source>
