@@ -326,7 +326,7 @@
         <message>
             <source>Connection error. (Error Code: %1)</source>
             <extracomment>IDS_ERR_CONNECTION_FAIL</extracomment>
-            <translation>Bağlantı hatası. (Hata Kodu: %1)</translation>
+            <translation>Bağlantı hatası. (Hata kodu: %1)</translation>
         </message>
         <message>
             <source>The IP address and the default gateway belong to two different subnets.</source>
@@ -1556,7 +1556,7 @@
         <message>
             <source>Operation error occurred when accessing the boot disk. (Error Code:%1)</source>
             <extracomment>IDS_NI_ERR_BOOTMEDIAOP</extracomment>
-            <translation>Önyükleme diskine erişilirken işlem hatası oluştu. (Hata Kodu: %1)</translation>
+            <translation>Önyükleme diskine erişilirken işlem hatası oluştu. (Hata kodu: %1)</translation>
         </message>
         <message>
             <source>Failed to clean the partition.</source>
@@ -1676,7 +1676,7 @@
         <message>
             <source>Failed to send installation command to the server.(Error Code:%1)</source>
             <extracomment>IDS_NI_ERR_SEND_CMD</extracomment>
-            <translation>Yükleme komutu sunucuya gönderilemedi. (Hata Kodu: %1)</translation>
+            <translation>Yükleme komutu sunucuya gönderilemedi. (Hata kodu: %1)</translation>
         </message>
         <message>
             <source>Failed to upload the installation file.</source>
@@ -1686,12 +1686,12 @@
         <message>
             <source>Server error.(Error Code:%1)</source>
             <extracomment>IDS_NI_ERR_SERVER_ERROR</extracomment>
-            <translation>Sunucu hatası. (Hata Kodu: %1)</translation>
+            <translation>Sunucu hatası. (Hata kodu: %1)</translation>
         </message>
         <message>
             <source>Undefined error.(Error Code:%1)</source>
             <extracomment>IDS_NI_ERR_UNDEFINE</extracomment>
-            <translation>Tanımlanmamış hata. (Hata Kodu: %1)</translation>
+            <translation>Tanımlanmamış hata. (Hata kodu: %1)</translation>
         </message>
         <message>
             <source>You have to use an installation file with %1 or above version.</source>
@@ -2026,7 +2026,7 @@
         <message>
             <source>Unknown server error. (Error Code:%1)</source>
             <extracomment>IDS_PHOTO_ERR_SERVER_UNKNOWN_ERROR</extracomment>
-            <translation>Bilinmeyen sunucu hatası. (Hata Kodu: %1)</translation>
+            <translation>Bilinmeyen sunucu hatası. (Hata kodu: %1)</translation>
         </message>
         <message>
             <source>The connection is lost. Please log in to Varnestor Manager again.</source>
