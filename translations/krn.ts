@@ -451,7 +451,7 @@
         <message>
             <source>The server with the IP [%1] and connecting through port [%2] has already been added.</source>
             <extracomment>IDS_ERR_RSRC_IP_PORT_EXISTED</extracomment>
-            <translation>IP가 '%1'이고 포트 '%2'를 통해 연결하는 서버가 이미 추가되어 있습니다.</translation>
+            <translation>IP 주소가 '%1'이고 연결 포트가 '%2'인 서버가 이미 추가되어 있습니다.</translation>
         </message>
         <message>
             <source>Nothing is selected.</source>
@@ -461,12 +461,12 @@
         <message>
             <source>No %1 was found on the local network.</source>
             <extracomment>IDS_ERR_SERV_NOT_FOUND</extracomment>
-            <translation>로컬 네트워크에서 %1을(를) 찾을 수 없습니다.</translation>
+            <translation>로컬 네트워크에서 %1를 찾을 수 없습니다.</translation>
         </message>
         <message>
             <source>Errors occurred while configuring %1.</source>
             <extracomment>IDS_ERR_SET_SERV</extracomment>
-            <translation>%1을(를) 구성하는 중 오류가 발생했습니다.</translation>
+            <translation>%1를 구성하는 중 오류가 발생했습니다.</translation>
         </message>
         <message>
             <source>Processing...</source>
@@ -806,7 +806,7 @@
         <message>
             <source>Varnestor Manager URL</source>
             <extracomment>IDS_LBL_VNO_URL</extracomment>
-            <translation>Varnestor Manager 주소</translation>
+            <translation>Varnestor Manager URL</translation>
         </message>
         <message>
             <source>Please enter the hostname or IP address of the server.</source>
@@ -826,7 +826,7 @@
         <message>
             <source>Please review the Quenlori Terms and Conditions. If you agree the terms, click %1 to continue. Otherwise, click %2 to exit.</source>
             <extracomment>IDS_LBL_EULA_DESC</extracomment>
-            <translation>Quenlori 이용 약관을 검토하십시오. 약관에 동의하면 %1을(를) 클릭하여 계속하십시오. 동의하지 않으면 %2을(를) 클릭하여 종료하십시오.</translation>
+            <translation>Quenlori 이용 약관을 검토하십시오. 약관에 동의하면 %1을 클릭하여 계속하십시오. 동의하지 않으면 %2을 클릭하여 종료하십시오.</translation>
         </message>
         <message>
             <source>Default gateway</source>
@@ -1461,7 +1461,7 @@
         <message>
             <source>Please restart %1 to apply the new language settings.</source>
             <extracomment>IDS_MSG_PREFERENCE_LANG_RESTART</extracomment>
-            <translation>새 언어 설정을 적용하려면 %1을(를) 다시 시작하십시오.</translation>
+            <translation>새 언어 설정을 적용하려면 %1를 다시 시작하십시오.</translation>
         </message>
         <message>
             <source>[%1] will be rebooted to perform the memory diagnostic test.</source>
@@ -1611,7 +1611,7 @@
         <message>
             <source>Please use Quenlori Vornakeeper to install VNO %1. \nThen upgrade new version VNO via Web management UI.</source>
             <extracomment>IDS_NI_ERR_NO_SPACE_UPBYWEB</extracomment>
-            <translation>Quenlori Vornakeeper를 사용하여 VNO %1을(를) 설치하십시오.\n그런 다음 웹 관리 UI를 통해 VNO를 새 버전으로 업그레이드하십시오.</translation>
+            <translation>Quenlori Vornakeeper를 사용하여 VNO %1 버전을 설치하십시오.\n그런 다음 웹 관리 UI를 통해 VNO를 새 버전으로 업그레이드하십시오.</translation>
         </message>
         <message>
             <source>Failed to create connection.</source>
@@ -1976,7 +1976,7 @@
         <message>
             <source>To start photo uploading, click %1 on the upper left-hand corner, or select a profile on the list and then enter admin's password.</source>
             <extracomment>IDS_PHOTO_CONNT_STATUS_INIT</extracomment>
-            <translation>사진 업로드를 시작하려면 왼쪽 위의 '%1'을(를) 클릭하거나, 목록에서 프로필을 선택한 후 관리자 비밀번호를 입력하십시오.</translation>
+            <translation>사진 업로드를 시작하려면 왼쪽 위의 '%1'를 클릭하거나, 목록에서 프로필을 선택한 후 관리자 비밀번호를 입력하십시오.</translation>
         </message>
         <message>
             <source>Overwrite</source>
@@ -2096,7 +2096,7 @@
         <message>
             <source>Imagrove URL</source>
             <extracomment>IDS_PHOTO_LBL_IMAGROVE_URL</extracomment>
-            <translation>Imagrove 주소</translation>
+            <translation>Imagrove URL</translation>
         </message>
         <message>
             <source>Preview</source>
@@ -2471,7 +2471,7 @@
         <message>
             <source>Failed to setup %1. (Error code: %2)</source>
             <extracomment>IDS_SETUP_FAILED</extracomment>
-            <translation>%1을(를) 설정하지 못했습니다. (오류 코드: %2)</translation>
+            <translation>%1를 설정하지 못했습니다. (오류 코드: %2)</translation>
         </message>
         <message>
             <source>Network configurations are complete.</source>
@@ -2581,7 +2581,7 @@
         <message>
             <source>%1 is still running.</source>
             <extracomment>IDS_TRAY_APP_RUNNING_MSG</extracomment>
-            <translation>%1이(가) 계속 실행 중입니다.</translation>
+            <translation>%1가 계속 실행 중입니다.</translation>
         </message>
         <message>
             <source>Running in the background</source>
@@ -2731,7 +2731,7 @@
         <message>
             <source>Please make sure: \n1. Quenlori Vornakeeper is not blocked by the firewall of your computer OS or anti-virus applications. \n2. %1 and your computer are both connected to the network. \n3. You have switched on the power of %1.</source>
             <extracomment>IDS_WARN_FIREWALL</extracomment>
-            <translation>다음 사항을 확인하십시오.\n1. Quenlori Vornakeeper가 컴퓨터 운영 체제의 방화벽이나 바이러스 백신 프로그램에 의해 차단되어 있지 않은지\n2. %1과(와) 컴퓨터가 모두 네트워크에 연결되어 있는지\n3. %1의 전원이 켜져 있는지</translation>
+            <translation>다음 사항을 확인하십시오.\n1. Quenlori Vornakeeper가 컴퓨터 운영 체제의 방화벽이나 바이러스 백신 프로그램에 의해 차단되어 있지 않은지\n2. %1와 컴퓨터가 모두 네트워크에 연결되어 있는지\n3. %1의 전원이 켜져 있는지</translation>
         </message>
         <message>
             <source>Please make sure Quenlori Vornakeeper is not blocked by the firewall of Mac OS X.</source>
