@@ -511,7 +511,7 @@
         <message>
             <source>Connection timeout.</source>
             <extracomment>IDS_FSCK_CANCEL_TIMEOUT</extracomment>
-            <translation>Tempo de conexão esgotado.</translation>
+            <translation>Tempo limite de conexão esgotado.</translation>
         </message>
         <message>
             <source>Are you sure you want to skip the file system check?</source>
@@ -551,7 +551,7 @@
         <message>
             <source>Suggested settings are provided for %1 based on your current network settings. Follow the suggestions if you do not wish to enter your network settings manually.</source>
             <extracomment>IDS_HELP_NETWORK</extracomment>
-            <translation>Com base nas configurações de rede atuais, são sugeridas configurações para %1. Siga as sugestões se não quiser digitar as configurações de rede manualmente.</translation>
+            <translation>Com base nas configurações de rede atuais, são sugeridas configurações para o %1. Siga as sugestões se não quiser digitar as configurações de rede manualmente.</translation>
         </message>
         <message>
             <source>The password protects the administrator account of the server.</source>
@@ -561,7 +561,7 @@
         <message>
             <source>Maximum password length is %1 characters. It can be any displayable character, including letters, numbers, signs, space...etc.</source>
             <extracomment>IDS_HELP_PASSWD2</extracomment>
-            <translation>A senha pode ter no máximo %1 caracteres. Ela pode conter qualquer caractere exibível, incluindo letras, números, símbolos, espaços etc.</translation>
+            <translation>A senha pode ter no máximo %1 caracteres. Ela pode conter qualquer caractere visível, incluindo letras, números, símbolos, espaços etc.</translation>
         </message>
         <message>
             <source>Changes to these settings take effect after a restart.</source>
@@ -626,7 +626,7 @@
         <message>
             <source>To install an unconfigured server, double click the server in the Management page.</source>
             <extracomment>IDS_INSTALL_PAGE_EMPTY</extracomment>
-            <translation>Para instalar um servidor não configurado, clique duas vezes nele na página Gerenciamento.</translation>
+            <translation>Para instalar um servidor não configurado, clique duas vezes nele na página “Gerenciamento”.</translation>
         </message>
         <message>
             <source>You have entered an invalid server name</source>
@@ -846,7 +846,7 @@
         <message>
             <source>Hostname/IP address</source>
             <extracomment>IDS_LBL_HOSTADDR</extracomment>
-            <translation>Nome do host/IP</translation>
+            <translation>Nome do host/endereço IP</translation>
         </message>
         <message>
             <source>Please enter the hostname or IP address.</source>
@@ -1496,12 +1496,12 @@
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation>Para enviar fotos para [%1], verifique se o servidor está instalado e configurado corretamente.</translation>
+            <translation>Para enviar fotos para o %1, verifique se o servidor está instalado e configurado corretamente.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_RSRC</extracomment>
-            <translation>Para monitorar os recursos de [%1], verifique se o servidor está instalado e configurado corretamente.</translation>
+            <translation>Para monitorar os recursos do %1, verifique se o servidor está instalado e configurado corretamente.</translation>
         </message>
         <message>
             <source>The server is booting. Please wait.</source>
@@ -1536,7 +1536,7 @@
         <message>
             <source>Network Wizard will help you complete the network configurations of %1.</source>
             <extracomment>IDS_NET_WELCOME_MSG3</extracomment>
-            <translation>O Assistente de rede ajudará você a concluir as configurações de rede de %1.</translation>
+            <translation>O Assistente de rede ajudará você a concluir as configurações de rede do %1.</translation>
         </message>
         <message>
             <source>Are you sure you want to cancel the current installation?</source>
@@ -2041,7 +2041,7 @@
         <message>
             <source>Upload finished \nSuccess Count: %1, Error Count: %2</source>
             <extracomment>IDS_PHOTO_FINISH_SUMMARY</extracomment>
-            <translation>Envio concluído \nEnviados com êxito: %1, Erros: %2</translation>
+            <translation>Envio concluído \nEnviados com êxito: %1, erros: %2</translation>
         </message>
         <message>
             <source>Account</source>
@@ -2471,7 +2471,7 @@
         <message>
             <source>Failed to setup %1. (Error code: %2)</source>
             <extracomment>IDS_SETUP_FAILED</extracomment>
-            <translation>Falha ao configurar %1. (Código de erro: %2)</translation>
+            <translation>Falha ao configurar o %1. (Código de erro: %2)</translation>
         </message>
         <message>
             <source>Network configurations are complete.</source>
@@ -2581,7 +2581,7 @@
         <message>
             <source>%1 is still running.</source>
             <extracomment>IDS_TRAY_APP_RUNNING_MSG</extracomment>
-            <translation>%1 ainda está em execução.</translation>
+            <translation>O %1 ainda está em execução.</translation>
         </message>
         <message>
             <source>Running in the background</source>
@@ -2596,7 +2596,7 @@
         <message>
             <source>%1 still has unfinished tasks.</source>
             <extracomment>IDS_UNFINISHED_JOBS</extracomment>
-            <translation>%1 ainda tem tarefas não concluídas.</translation>
+            <translation>O %1 ainda tem tarefas não concluídas.</translation>
         </message>
         <message>
             <source>It may take a few minutes. Please wait...</source>
@@ -2731,7 +2731,7 @@
         <message>
             <source>Please make sure: \n1. Quenlori Vornakeeper is not blocked by the firewall of your computer OS or anti-virus applications. \n2. %1 and your computer are both connected to the network. \n3. You have switched on the power of %1.</source>
             <extracomment>IDS_WARN_FIREWALL</extracomment>
-            <translation>Verifique se: \n1. O Quenlori Vornakeeper não está bloqueado pelo firewall do sistema operacional do computador ou por programas antivírus. \n2. %1 e o computador estão conectados à rede. \n3. %1 está ligado.</translation>
+            <translation>Verifique se: \n1. O Quenlori Vornakeeper não está bloqueado pelo firewall do sistema operacional do computador ou por programas antivírus. \n2. O %1 e o computador estão conectados à rede. \n3. O %1 está ligado.</translation>
         </message>
         <message>
             <source>Please make sure Quenlori Vornakeeper is not blocked by the firewall of Mac OS X.</source>
