@@ -466,7 +466,7 @@
         <message>
             <source>Errors occurred while configuring %1.</source>
             <extracomment>IDS_ERR_SET_SERV</extracomment>
-            <translation>Beim Konfigurieren von %1 sind Fehler aufgetreten.</translation>
+            <translation>Der %1 konnte nicht fehlerfrei konfiguriert werden.</translation>
         </message>
         <message>
             <source>Processing...</source>
@@ -551,7 +551,7 @@
         <message>
             <source>Suggested settings are provided for %1 based on your current network settings. Follow the suggestions if you do not wish to enter your network settings manually.</source>
             <extracomment>IDS_HELP_NETWORK</extracomment>
-            <translation>Auf Grundlage Ihrer aktuellen Netzwerkeinstellungen werden Einstellungen für %1 vorgeschlagen. Übernehmen Sie die Vorschläge, wenn Sie Ihre Netzwerkeinstellungen nicht manuell eingeben möchten.</translation>
+            <translation>Auf Grundlage Ihrer aktuellen Netzwerkeinstellungen werden Einstellungen für den %1 vorgeschlagen. Übernehmen Sie die Vorschläge, wenn Sie Ihre Netzwerkeinstellungen nicht manuell eingeben möchten.</translation>
         </message>
         <message>
             <source>The password protects the administrator account of the server.</source>
@@ -1426,7 +1426,7 @@
         <message>
             <source>Quick Setup cannot continue. Please use Complete Setup instead.</source>
             <extracomment>IDS_MSG_ONE_CLICK_CHANGE_MANUAL</extracomment>
-            <translation>Die Schnelleinrichtung kann nicht fortgesetzt werden. Bitte verwenden Sie stattdessen die vollständige Einrichtung.</translation>
+            <translation>Die Schnelleinrichtung kann nicht fortgesetzt werden. Bitte verwenden Sie stattdessen die „Vollständige Einrichtung“.</translation>
         </message>
         <message>
             <source>Quick Setup failed.</source>
@@ -1496,12 +1496,12 @@
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation>Um Fotos auf [%1] hochzuladen, stellen Sie bitte sicher, dass der Server richtig installiert und konfiguriert ist.</translation>
+            <translation>Um Fotos auf den [%1] hochzuladen, stellen Sie bitte sicher, dass der Server richtig installiert und konfiguriert ist.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_RSRC</extracomment>
-            <translation>Um die Ressourcen von [%1] zu überwachen, stellen Sie bitte sicher, dass der Server richtig installiert und konfiguriert ist.</translation>
+            <translation>Um die Ressourcen auf dem [%1] zu überwachen, stellen Sie bitte sicher, dass der Server richtig installiert und konfiguriert ist.</translation>
         </message>
         <message>
             <source>The server is booting. Please wait.</source>
@@ -1536,7 +1536,7 @@
         <message>
             <source>Network Wizard will help you complete the network configurations of %1.</source>
             <extracomment>IDS_NET_WELCOME_MSG3</extracomment>
-            <translation>Der Netzwerkassistent hilft Ihnen, die Netzwerkkonfiguration von %1 vorzunehmen.</translation>
+            <translation>Der Netzwerkassistent hilft Ihnen, die Netzwerkkonfiguration für den %1 vorzunehmen.</translation>
         </message>
         <message>
             <source>Are you sure you want to cancel the current installation?</source>
@@ -2471,7 +2471,7 @@
         <message>
             <source>Failed to setup %1. (Error code: %2)</source>
             <extracomment>IDS_SETUP_FAILED</extracomment>
-            <translation>%1 konnte nicht eingerichtet werden. (Fehlercode: %2)</translation>
+            <translation>Der %1 konnte nicht eingerichtet werden. (Fehlercode: %2)</translation>
         </message>
         <message>
             <source>Network configurations are complete.</source>
@@ -2671,7 +2671,7 @@
         <message>
             <source>Off</source>
             <extracomment>IDS_WAKEUP_STATUS_OFF</extracomment>
-            <translation>Aus</translation>
+            <translation>Ausgeschaltet</translation>
         </message>
         <message>
             <source>On</source>
@@ -2731,7 +2731,7 @@
         <message>
             <source>Please make sure: \n1. Quenlori Vornakeeper is not blocked by the firewall of your computer OS or anti-virus applications. \n2. %1 and your computer are both connected to the network. \n3. You have switched on the power of %1.</source>
             <extracomment>IDS_WARN_FIREWALL</extracomment>
-            <translation>Bitte stellen Sie Folgendes sicher: \n1. Quenlori Vornakeeper wird weder von der Firewall Ihres Betriebssystems noch von Antivirenprogrammen blockiert. \n2. %1 und Ihr Computer sind beide mit dem Netzwerk verbunden. \n3. %1 ist eingeschaltet.</translation>
+            <translation>Bitte stellen Sie Folgendes sicher: \n1. Quenlori Vornakeeper wird weder von der Firewall Ihres Betriebssystems noch von Antivirenprogrammen blockiert. \n2. Der %1 und Ihr Computer sind beide mit dem Netzwerk verbunden. \n3. Der %1 ist eingeschaltet.</translation>
         </message>
         <message>
             <source>Please make sure Quenlori Vornakeeper is not blocked by the firewall of Mac OS X.</source>
@@ -2836,7 +2836,7 @@
         <message>
             <source>Your %1 has not installed any VNO. Setup Wizard will help you install VNO and complete the basic configurations.</source>
             <extracomment>IDS_WELCOME_NI_MSG1</extracomment>
-            <translation>Auf Ihrem %1 ist noch kein VNO installiert. Der Einrichtungsassistent hilft Ihnen, VNO zu installieren und die Grundkonfiguration vorzunehmen.</translation>
+            <translation>Auf dem Server %1 ist noch kein VNO installiert. Der Einrichtungsassistent hilft Ihnen, VNO zu installieren und die Grundkonfiguration vorzunehmen.</translation>
         </message>
         <message>
             <source>Please input the path of installation file.</source>
@@ -3076,7 +3076,7 @@
         <message>
             <source>Drive letter conflict</source>
             <extracomment>IDS_WZDMAP_CONFLICT</extracomment>
-            <translation>Laufwerkskonflikt</translation>
+            <translation>Konflikt beim Laufwerksbuchstaben</translation>
         </message>
         <message>
             <source>Use the existing connection</source>
@@ -3306,7 +3306,7 @@
         </message>
         <message>
             <source>update %1</source>
-            <translation>Update %1</translation>
+            <translation>Aktualisierung %1</translation>
         </message>
     </context>
     <context>
