@@ -551,7 +551,7 @@
         <message>
             <source>Suggested settings are provided for %1 based on your current network settings. Follow the suggestions if you do not wish to enter your network settings manually.</source>
             <extracomment>IDS_HELP_NETWORK</extracomment>
-            <translation>Op basis van uw huidige netwerkinstellingen worden instellingen voor %1 voorgesteld. Volg de voorstellen als u uw netwerkinstellingen niet handmatig wilt invoeren.</translation>
+            <translation>Op basis van uw huidige netwerkinstellingen worden instellingen voor de %1 voorgesteld. Volg de voorstellen als u uw netwerkinstellingen niet handmatig wilt invoeren.</translation>
         </message>
         <message>
             <source>The password protects the administrator account of the server.</source>
@@ -626,7 +626,7 @@
         <message>
             <source>To install an unconfigured server, double click the server in the Management page.</source>
             <extracomment>IDS_INSTALL_PAGE_EMPTY</extracomment>
-            <translation>Als u een niet-geconfigureerde server wilt installeren, dubbelklikt u op de server op de pagina Beheer.</translation>
+            <translation>Als u een niet-geconfigureerde server wilt installeren, dubbelklikt u op de server op de pagina ‘Beheer’.</translation>
         </message>
         <message>
             <source>You have entered an invalid server name</source>
@@ -911,7 +911,7 @@
         <message>
             <source>Printer</source>
             <extracomment>IDS_LBL_PRINTER, IDS_MFP_TABLE_PRINTER, IDS_WZDADDPTR_PRINTER</extracomment>
-            <translation>Printernaam</translation>
+            <translation>Printer</translation>
         </message>
         <message>
             <source>Name</source>
@@ -1216,7 +1216,7 @@
         <message>
             <source>Printer:</source>
             <extracomment>IDS_MFP_LBL_PRINTER</extracomment>
-            <translation>Printernaam:</translation>
+            <translation>Printer:</translation>
         </message>
         <message>
             <source>Please choose a connection mode.</source>
@@ -1426,7 +1426,7 @@
         <message>
             <source>Quick Setup cannot continue. Please use Complete Setup instead.</source>
             <extracomment>IDS_MSG_ONE_CLICK_CHANGE_MANUAL</extracomment>
-            <translation>Snelle configuratie kan niet doorgaan. Gebruik in plaats daarvan Volledige configuratie.</translation>
+            <translation>Snelle configuratie kan niet doorgaan. Gebruik in plaats daarvan ‘Volledige configuratie’.</translation>
         </message>
         <message>
             <source>Quick Setup failed.</source>
@@ -1496,12 +1496,12 @@
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation>Als u foto's naar [%1] wilt uploaden, moet de server correct zijn geïnstalleerd en geconfigureerd.</translation>
+            <translation>Als u foto's naar de [%1] wilt uploaden, moet de server correct zijn geïnstalleerd en geconfigureerd.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_RSRC</extracomment>
-            <translation>Als u de bronnen van [%1] wilt bewaken, moet de server correct zijn geïnstalleerd en geconfigureerd.</translation>
+            <translation>Als u de bronnen van de [%1] wilt bewaken, moet de server correct zijn geïnstalleerd en geconfigureerd.</translation>
         </message>
         <message>
             <source>The server is booting. Please wait.</source>
@@ -1536,7 +1536,7 @@
         <message>
             <source>Network Wizard will help you complete the network configurations of %1.</source>
             <extracomment>IDS_NET_WELCOME_MSG3</extracomment>
-            <translation>De netwerkwizard helpt u de netwerkconfiguratie van %1 te voltooien.</translation>
+            <translation>De netwerkwizard helpt u de netwerkconfiguratie van de %1 te voltooien.</translation>
         </message>
         <message>
             <source>Are you sure you want to cancel the current installation?</source>
@@ -1881,7 +1881,7 @@
         <message>
             <source>Cannot allocate driver buffer. Please reboot and try again.</source>
             <extracomment>IDS_NI_error_memory</extracomment>
-            <translation>Kan geen buffer voor het stuurprogramma toewijzen. Start opnieuw op en probeer het nogmaals.</translation>
+            <translation>Kan geen buffer voor het stuurprogramma toewijzen. Start opnieuw op en probeer het opnieuw.</translation>
         </message>
         <message>
             <source>Failed to format the disk.</source>
@@ -2471,7 +2471,7 @@
         <message>
             <source>Failed to setup %1. (Error code: %2)</source>
             <extracomment>IDS_SETUP_FAILED</extracomment>
-            <translation>Kan %1 niet instellen. (Foutcode: %2)</translation>
+            <translation>Kan de %1 niet instellen. (Foutcode: %2)</translation>
         </message>
         <message>
             <source>Network configurations are complete.</source>
@@ -2556,7 +2556,7 @@
         <message>
             <source>Help</source>
             <extracomment>IDS_TOOLBAR_HELP</extracomment>
-            <translation>Help weergeven</translation>
+            <translation>Help</translation>
         </message>
         <message>
             <source>Management</source>
@@ -2671,7 +2671,7 @@
         <message>
             <source>Off</source>
             <extracomment>IDS_WAKEUP_STATUS_OFF</extracomment>
-            <translation>Uit</translation>
+            <translation>Server uit</translation>
         </message>
         <message>
             <source>On</source>
@@ -2731,7 +2731,7 @@
         <message>
             <source>Please make sure: \n1. Quenlori Vornakeeper is not blocked by the firewall of your computer OS or anti-virus applications. \n2. %1 and your computer are both connected to the network. \n3. You have switched on the power of %1.</source>
             <extracomment>IDS_WARN_FIREWALL</extracomment>
-            <translation>Controleer het volgende: \n1. Quenlori Vornakeeper wordt niet geblokkeerd door de firewall van het besturingssysteem van uw computer of door antivirusprogramma's. \n2. %1 en uw computer zijn allebei met het netwerk verbonden. \n3. %1 is ingeschakeld.</translation>
+            <translation>Controleer het volgende: \n1. Quenlori Vornakeeper wordt niet geblokkeerd door de firewall van het besturingssysteem van uw computer of door antivirusprogramma's. \n2. De %1 en uw computer zijn allebei met het netwerk verbonden. \n3. De %1 is ingeschakeld.</translation>
         </message>
         <message>
             <source>Please make sure Quenlori Vornakeeper is not blocked by the firewall of Mac OS X.</source>
