@@ -466,7 +466,7 @@
         <message>
             <source>Errors occurred while configuring %1.</source>
             <extracomment>IDS_ERR_SET_SERV</extracomment>
-            <translation>Der opstod fejl under konfigurationen af %1.</translation>
+            <translation>Der opstod fejl under konfigurationen af din %1.</translation>
         </message>
         <message>
             <source>Processing...</source>
@@ -551,7 +551,7 @@
         <message>
             <source>Suggested settings are provided for %1 based on your current network settings. Follow the suggestions if you do not wish to enter your network settings manually.</source>
             <extracomment>IDS_HELP_NETWORK</extracomment>
-            <translation>Der foreslås indstillinger for %1 ud fra dine nuværende netværksindstillinger. Følg forslagene, hvis du ikke vil angive netværksindstillingerne manuelt.</translation>
+            <translation>Der foreslås indstillinger for din %1 ud fra dine nuværende netværksindstillinger. Følg forslagene, hvis du ikke vil angive netværksindstillingerne manuelt.</translation>
         </message>
         <message>
             <source>The password protects the administrator account of the server.</source>
@@ -1496,12 +1496,12 @@
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation>Hvis du vil uploade fotos til [%1], skal du sørge for, at serveren er installeret og konfigureret korrekt.</translation>
+            <translation>Hvis du vil uploade fotos til din [%1], skal du sørge for, at serveren er installeret og konfigureret korrekt.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_RSRC</extracomment>
-            <translation>Hvis du vil overvåge ressourcerne på [%1], skal du sørge for, at serveren er installeret og konfigureret korrekt.</translation>
+            <translation>Hvis du vil overvåge ressourcerne på din [%1], skal du sørge for, at serveren er installeret og konfigureret korrekt.</translation>
         </message>
         <message>
             <source>The server is booting. Please wait.</source>
@@ -1536,7 +1536,7 @@
         <message>
             <source>Network Wizard will help you complete the network configurations of %1.</source>
             <extracomment>IDS_NET_WELCOME_MSG3</extracomment>
-            <translation>Netværksguiden hjælper dig med at udføre netværkskonfigurationen af %1.</translation>
+            <translation>Netværksguiden hjælper dig med at udføre netværkskonfigurationen af din %1.</translation>
         </message>
         <message>
             <source>Are you sure you want to cancel the current installation?</source>
@@ -2471,7 +2471,7 @@
         <message>
             <source>Failed to setup %1. (Error code: %2)</source>
             <extracomment>IDS_SETUP_FAILED</extracomment>
-            <translation>%1 kunne ikke konfigureres. (Fejlkode: %2)</translation>
+            <translation>Din %1 kunne ikke konfigureres. (Fejlkode: %2)</translation>
         </message>
         <message>
             <source>Network configurations are complete.</source>
@@ -2671,7 +2671,7 @@
         <message>
             <source>Off</source>
             <extracomment>IDS_WAKEUP_STATUS_OFF</extracomment>
-            <translation>Fra</translation>
+            <translation>Slukket</translation>
         </message>
         <message>
             <source>On</source>
@@ -2731,7 +2731,7 @@
         <message>
             <source>Please make sure: \n1. Quenlori Vornakeeper is not blocked by the firewall of your computer OS or anti-virus applications. \n2. %1 and your computer are both connected to the network. \n3. You have switched on the power of %1.</source>
             <extracomment>IDS_WARN_FIREWALL</extracomment>
-            <translation>Kontrollér følgende: \n1. Quenlori Vornakeeper er ikke blokeret af firewallen i computerens operativsystem eller af antivirusprogrammer. \n2. %1 og din computer er begge forbundet til netværket. \n3. Der er tændt for %1.</translation>
+            <translation>Kontrollér følgende: \n1. Quenlori Vornakeeper er ikke blokeret af firewallen i computerens operativsystem eller af antivirusprogrammer. \n2. Din %1 og din computer er begge forbundet til netværket. \n3. Der er tændt for din %1.</translation>
         </message>
         <message>
             <source>Please make sure Quenlori Vornakeeper is not blocked by the firewall of Mac OS X.</source>
@@ -2836,7 +2836,7 @@
         <message>
             <source>Your %1 has not installed any VNO. Setup Wizard will help you install VNO and complete the basic configurations.</source>
             <extracomment>IDS_WELCOME_NI_MSG1</extracomment>
-            <translation>Der er ikke installeret nogen VNO på din %1. Opsætningsguiden hjælper dig med at installere VNO og udføre de grundlæggende konfigurationer.</translation>
+            <translation>Der er ikke installeret nogen VNO på serveren %1. Opsætningsguiden hjælper dig med at installere VNO og udføre de grundlæggende konfigurationer.</translation>
         </message>
         <message>
             <source>Please input the path of installation file.</source>
