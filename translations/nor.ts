@@ -466,7 +466,7 @@
         <message>
             <source>Errors occurred while configuring %1.</source>
             <extracomment>IDS_ERR_SET_SERV</extracomment>
-            <translation>Det oppstod feil under konfigureringen av %1.</translation>
+            <translation>Det oppstod feil under konfigureringen av din %1.</translation>
         </message>
         <message>
             <source>Processing...</source>
@@ -551,7 +551,7 @@
         <message>
             <source>Suggested settings are provided for %1 based on your current network settings. Follow the suggestions if you do not wish to enter your network settings manually.</source>
             <extracomment>IDS_HELP_NETWORK</extracomment>
-            <translation>Det foreslås innstillinger for %1 basert på de gjeldende nettverksinnstillingene dine. Følg forslagene hvis du ikke vil angi nettverksinnstillingene manuelt.</translation>
+            <translation>Det foreslås innstillinger for din %1 basert på de gjeldende nettverksinnstillingene dine. Følg forslagene hvis du ikke vil angi nettverksinnstillingene manuelt.</translation>
         </message>
         <message>
             <source>The password protects the administrator account of the server.</source>
@@ -1496,12 +1496,12 @@
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation>Hvis du vil laste opp bilder til [%1], må du kontrollere at serveren er riktig installert og konfigurert.</translation>
+            <translation>Hvis du vil laste opp bilder til din [%1], må du kontrollere at serveren er riktig installert og konfigurert.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_RSRC</extracomment>
-            <translation>Hvis du vil overvåke ressursene på [%1], må du kontrollere at serveren er riktig installert og konfigurert.</translation>
+            <translation>Hvis du vil overvåke ressursene på din [%1], må du kontrollere at serveren er riktig installert og konfigurert.</translation>
         </message>
         <message>
             <source>The server is booting. Please wait.</source>
@@ -1536,7 +1536,7 @@
         <message>
             <source>Network Wizard will help you complete the network configurations of %1.</source>
             <extracomment>IDS_NET_WELCOME_MSG3</extracomment>
-            <translation>Nettverksveiviseren hjelper deg med å fullføre nettverkskonfigurasjonen av %1.</translation>
+            <translation>Nettverksveiviseren hjelper deg med å fullføre nettverkskonfigurasjonen av din %1.</translation>
         </message>
         <message>
             <source>Are you sure you want to cancel the current installation?</source>
@@ -1881,7 +1881,7 @@
         <message>
             <source>Cannot allocate driver buffer. Please reboot and try again.</source>
             <extracomment>IDS_NI_error_memory</extracomment>
-            <translation>Kan ikke tildele driverbuffer. Start på nytt, og prøv igjen.</translation>
+            <translation>Kan ikke tildele driverbuffer. Start på nytt, og prøv på nytt.</translation>
         </message>
         <message>
             <source>Failed to format the disk.</source>
@@ -2471,7 +2471,7 @@
         <message>
             <source>Failed to setup %1. (Error code: %2)</source>
             <extracomment>IDS_SETUP_FAILED</extracomment>
-            <translation>Kunne ikke konfigurere %1. (Feilkode: %2)</translation>
+            <translation>Kunne ikke konfigurere din %1. (Feilkode: %2)</translation>
         </message>
         <message>
             <source>Network configurations are complete.</source>
@@ -2671,7 +2671,7 @@
         <message>
             <source>Off</source>
             <extracomment>IDS_WAKEUP_STATUS_OFF</extracomment>
-            <translation>Av</translation>
+            <translation>Slått av</translation>
         </message>
         <message>
             <source>On</source>
@@ -2731,7 +2731,7 @@
         <message>
             <source>Please make sure: \n1. Quenlori Vornakeeper is not blocked by the firewall of your computer OS or anti-virus applications. \n2. %1 and your computer are both connected to the network. \n3. You have switched on the power of %1.</source>
             <extracomment>IDS_WARN_FIREWALL</extracomment>
-            <translation>Kontroller følgende: \n1. Quenlori Vornakeeper er ikke blokkert av brannmuren i datamaskinens operativsystem eller av antivirusprogrammer. \n2. %1 og datamaskinen er begge koblet til nettverket. \n3. %1 er slått på.</translation>
+            <translation>Kontroller følgende: \n1. Quenlori Vornakeeper er ikke blokkert av brannmuren i datamaskinens operativsystem eller av antivirusprogrammer. \n2. Din %1 og datamaskinen er begge koblet til nettverket. \n3. Din %1 er slått på.</translation>
         </message>
         <message>
             <source>Please make sure Quenlori Vornakeeper is not blocked by the firewall of Mac OS X.</source>
@@ -2836,7 +2836,7 @@
         <message>
             <source>Your %1 has not installed any VNO. Setup Wizard will help you install VNO and complete the basic configurations.</source>
             <extracomment>IDS_WELCOME_NI_MSG1</extracomment>
-            <translation>Det er ikke installert noen VNO på din %1. Oppsettsveiviseren hjelper deg med å installere VNO og fullføre den grunnleggende konfigurasjonen.</translation>
+            <translation>Det er ikke installert noen VNO på serveren %1. Oppsettsveiviseren hjelper deg med å installere VNO og fullføre den grunnleggende konfigurasjonen.</translation>
         </message>
         <message>
             <source>Please input the path of installation file.</source>
