@@ -551,7 +551,7 @@
         <message>
             <source>Suggested settings are provided for %1 based on your current network settings. Follow the suggestions if you do not wish to enter your network settings manually.</source>
             <extracomment>IDS_HELP_NETWORK</extracomment>
-            <translation>São sugeridas definições para %1 com base nas definições de rede atuais. Siga as sugestões se não pretender introduzir manualmente as definições de rede.</translation>
+            <translation>São sugeridas definições para o %1 com base nas definições de rede atuais. Siga as sugestões se não pretender introduzir manualmente as definições de rede.</translation>
         </message>
         <message>
             <source>The password protects the administrator account of the server.</source>
@@ -846,7 +846,7 @@
         <message>
             <source>Hostname/IP address</source>
             <extracomment>IDS_LBL_HOSTADDR</extracomment>
-            <translation>Anfitrião/endereço IP</translation>
+            <translation>Nome de anfitrião/endereço IP</translation>
         </message>
         <message>
             <source>Please enter the hostname or IP address.</source>
@@ -1496,12 +1496,12 @@
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation>Para carregar fotografias para [%1], certifique-se de que o servidor está instalado e configurado corretamente.</translation>
+            <translation>Para carregar fotografias para o [%1], certifique-se de que o servidor está instalado e configurado corretamente.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_RSRC</extracomment>
-            <translation>Para monitorizar os recursos de [%1], certifique-se de que o servidor está instalado e configurado corretamente.</translation>
+            <translation>Para monitorizar os recursos do [%1], certifique-se de que o servidor está instalado e configurado corretamente.</translation>
         </message>
         <message>
             <source>The server is booting. Please wait.</source>
@@ -1536,7 +1536,7 @@
         <message>
             <source>Network Wizard will help you complete the network configurations of %1.</source>
             <extracomment>IDS_NET_WELCOME_MSG3</extracomment>
-            <translation>O Assistente de rede ajuda a concluir as configurações de rede de %1.</translation>
+            <translation>O Assistente de rede ajuda a concluir as configurações de rede do %1.</translation>
         </message>
         <message>
             <source>Are you sure you want to cancel the current installation?</source>
@@ -1581,7 +1581,7 @@
         <message>
             <source>VNO for %1 is not found in the specified location. Please select again.</source>
             <extracomment>IDS_NI_ERR_DIR_NOPATCH</extracomment>
-            <translation>O VNO para %1 não foi encontrado na localização especificada. Selecione novamente.</translation>
+            <translation>O VNO para o modelo %1 não foi encontrado na localização especificada. Selecione novamente.</translation>
         </message>
         <message>
             <source>Failed to partition the hard drive.</source>
@@ -2471,7 +2471,7 @@
         <message>
             <source>Failed to setup %1. (Error code: %2)</source>
             <extracomment>IDS_SETUP_FAILED</extracomment>
-            <translation>Não foi possível configurar %1. (Código de erro: %2)</translation>
+            <translation>Não foi possível configurar o %1. (Código de erro: %2)</translation>
         </message>
         <message>
             <source>Network configurations are complete.</source>
@@ -2731,7 +2731,7 @@
         <message>
             <source>Please make sure: \n1. Quenlori Vornakeeper is not blocked by the firewall of your computer OS or anti-virus applications. \n2. %1 and your computer are both connected to the network. \n3. You have switched on the power of %1.</source>
             <extracomment>IDS_WARN_FIREWALL</extracomment>
-            <translation>Certifique-se de que: \n1. O Quenlori Vornakeeper não está bloqueado pela firewall do sistema operativo do computador nem por aplicações antivírus. \n2. %1 e o computador estão ambos ligados à rede. \n3. Ligou a alimentação de %1.</translation>
+            <translation>Certifique-se de que: \n1. O Quenlori Vornakeeper não está bloqueado pela firewall do sistema operativo do computador nem por aplicações antivírus. \n2. O %1 e o computador estão ambos ligados à rede. \n3. Ligou a alimentação do %1.</translation>
         </message>
         <message>
             <source>Please make sure Quenlori Vornakeeper is not blocked by the firewall of Mac OS X.</source>
