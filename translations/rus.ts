@@ -466,7 +466,7 @@
         <message>
             <source>Errors occurred while configuring %1.</source>
             <extracomment>IDS_ERR_SET_SERV</extracomment>
-            <translation>При настройке устройства «%1» возникли ошибки.</translation>
+            <translation>При попытке настроить %1 возникли ошибки.</translation>
         </message>
         <message>
             <source>Processing...</source>
@@ -551,7 +551,7 @@
         <message>
             <source>Suggested settings are provided for %1 based on your current network settings. Follow the suggestions if you do not wish to enter your network settings manually.</source>
             <extracomment>IDS_HELP_NETWORK</extracomment>
-            <translation>Для устройства «%1» предложены рекомендуемые параметры на основе текущих сетевых параметров этого компьютера. Используйте их, если не хотите вводить сетевые параметры вручную.</translation>
+            <translation>На основе текущих сетевых параметров этого компьютера предложены параметры, с которыми %1 сможет работать в Вашей сети. Используйте их, если не хотите вводить сетевые параметры вручную.</translation>
         </message>
         <message>
             <source>The password protects the administrator account of the server.</source>
@@ -621,7 +621,7 @@
         <message>
             <source>Log in to %1</source>
             <extracomment>IDS_INSTALL_FINISHED_LOGIN</extracomment>
-            <translation>Войти на %1</translation>
+            <translation>Войти на сервер %1</translation>
         </message>
         <message>
             <source>To install an unconfigured server, double click the server in the Management page.</source>
@@ -1101,7 +1101,7 @@
         <message>
             <source>Check progress</source>
             <extracomment>IDS_LST_SYS_CHECKING_PROGRESS</extracomment>
-            <translation>Ход выполнения</translation>
+            <translation>Показать ход выполнения</translation>
         </message>
         <message>
             <source>Configuration lost</source>
@@ -1461,7 +1461,7 @@
         <message>
             <source>Please restart %1 to apply the new language settings.</source>
             <extracomment>IDS_MSG_PREFERENCE_LANG_RESTART</extracomment>
-            <translation>Перезапустите %1, чтобы применить новый язык интерфейса.</translation>
+            <translation>Перезапустите программу %1, чтобы применить новый язык интерфейса.</translation>
         </message>
         <message>
             <source>[%1] will be rebooted to perform the memory diagnostic test.</source>
@@ -1496,12 +1496,12 @@
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation>Чтобы загружать фотографии на [%1], убедитесь, что сервер установлен и правильно настроен.</translation>
+            <translation>Чтобы загружать фотографии на сервер, убедитесь, что [%1] установлен и правильно настроен.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_RSRC</extracomment>
-            <translation>Чтобы отслеживать ресурсы [%1], убедитесь, что сервер установлен и правильно настроен.</translation>
+            <translation>Чтобы отслеживать ресурсы сервера, убедитесь, что [%1] установлен и правильно настроен.</translation>
         </message>
         <message>
             <source>The server is booting. Please wait.</source>
@@ -1536,7 +1536,7 @@
         <message>
             <source>Network Wizard will help you complete the network configurations of %1.</source>
             <extracomment>IDS_NET_WELCOME_MSG3</extracomment>
-            <translation>Мастер настройки сети поможет выполнить сетевую настройку устройства «%1».</translation>
+            <translation>Мастер настройки сети поможет настроить %1 для работы в сети.</translation>
         </message>
         <message>
             <source>Are you sure you want to cancel the current installation?</source>
@@ -1581,7 +1581,7 @@
         <message>
             <source>VNO for %1 is not found in the specified location. Please select again.</source>
             <extracomment>IDS_NI_ERR_DIR_NOPATCH</extracomment>
-            <translation>В указанном расположении нет VNO для %1. Выберите другое расположение.</translation>
+            <translation>В указанном расположении нет VNO для модели %1. Выберите другое расположение.</translation>
         </message>
         <message>
             <source>Failed to partition the hard drive.</source>
@@ -1811,7 +1811,7 @@
         <message>
             <source>Progress</source>
             <extracomment>IDS_NI_TREE_PROGRESS</extracomment>
-            <translation>Выполнение</translation>
+            <translation>Ход выполнения</translation>
         </message>
         <message>
             <source>Writing configurations</source>
@@ -2581,7 +2581,7 @@
         <message>
             <source>%1 is still running.</source>
             <extracomment>IDS_TRAY_APP_RUNNING_MSG</extracomment>
-            <translation>%1 продолжает работать.</translation>
+            <translation>Программа %1 продолжает работать.</translation>
         </message>
         <message>
             <source>Running in the background</source>
@@ -2596,7 +2596,7 @@
         <message>
             <source>%1 still has unfinished tasks.</source>
             <extracomment>IDS_UNFINISHED_JOBS</extracomment>
-            <translation>В %1 есть незавершенные задачи.</translation>
+            <translation>В программе %1 есть незавершенные задачи.</translation>
         </message>
         <message>
             <source>It may take a few minutes. Please wait...</source>
@@ -2671,12 +2671,12 @@
         <message>
             <source>Off</source>
             <extracomment>IDS_WAKEUP_STATUS_OFF</extracomment>
-            <translation>Выкл.</translation>
+            <translation>Выключен</translation>
         </message>
         <message>
             <source>On</source>
             <extracomment>IDS_WAKEUP_STATUS_ON</extracomment>
-            <translation>Вкл.</translation>
+            <translation>Включен</translation>
         </message>
         <message>
             <source>WOL(Wake on LAN) allows a shut-down server to be turned on remotely.</source>
@@ -2746,17 +2746,17 @@
         <message>
             <source>Access to the [%1] will be disabled until memory test is finished. The time required for testing depends on the physical memory size of [%2]. It could take from minutes to hours.</source>
             <extracomment>IDS_WARN_MEM_TEST_NO_SERVICE</extracomment>
-            <translation>Доступ к [%1] будет закрыт до завершения теста памяти. Время тестирования зависит от объема физической памяти [%2] и может составлять от нескольких минут до нескольких часов.</translation>
+            <translation>Доступ к серверу [%1] будет закрыт до завершения теста памяти. Время тестирования зависит от объема физической памяти сервера [%2] и может составлять от нескольких минут до нескольких часов.</translation>
         </message>
         <message>
             <source>This computer is connected to more than one subnet, so %1 cannot suggest network settings. Please enter them manually.</source>
             <extracomment>IDS_WARN_MULTIPLE_SUBNET</extracomment>
-            <translation>Компьютер подключен к нескольким подсетям, поэтому %1 не может предложить сетевые параметры. Введите их вручную.</translation>
+            <translation>Компьютер подключен к нескольким подсетям, поэтому программа %1 не может предложить сетевые параметры. Введите их вручную.</translation>
         </message>
         <message>
             <source>This computer is not connected to a network, so %1 cannot suggest network settings. Please check the network connection.</source>
             <extracomment>IDS_WARN_NO_NETWORK</extracomment>
-            <translation>Компьютер не подключен к сети, поэтому %1 не может предложить сетевые параметры. Проверьте сетевое подключение.</translation>
+            <translation>Компьютер не подключен к сети, поэтому программа %1 не может предложить сетевые параметры. Проверьте сетевое подключение.</translation>
         </message>
         <message>
             <source>This function is not available on this operating system.</source>
@@ -3141,7 +3141,7 @@
         <message>
             <source>Mapping failed.</source>
             <extracomment>IDS_WZDMAP_FAILED</extracomment>
-            <translation>Сбой подключения.</translation>
+            <translation>Не удалось подключить диск.</translation>
         </message>
         <message>
             <source>Shared folder:</source>
