@@ -461,12 +461,12 @@
         <message>
             <source>No %1 was found on the local network.</source>
             <extracomment>IDS_ERR_SERV_NOT_FOUND</extracomment>
-            <translation>Nie znaleziono w sieci lokalnej: %1.</translation>
+            <translation>Żaden %1 nie został znaleziony w sieci lokalnej.</translation>
         </message>
         <message>
             <source>Errors occurred while configuring %1.</source>
             <extracomment>IDS_ERR_SET_SERV</extracomment>
-            <translation>%1: podczas konfigurowania wystąpiły błędy.</translation>
+            <translation>Konfigurując %1, program napotkał błędy.</translation>
         </message>
         <message>
             <source>Processing...</source>
@@ -551,7 +551,7 @@
         <message>
             <source>Suggested settings are provided for %1 based on your current network settings. Follow the suggestions if you do not wish to enter your network settings manually.</source>
             <extracomment>IDS_HELP_NETWORK</extracomment>
-            <translation>Na podstawie bieżących ustawień sieciowych komputera zaproponowano ustawienia dla: %1. Jeśli nie chcesz wprowadzać ustawień sieciowych ręcznie, skorzystaj z tych propozycji.</translation>
+            <translation>Na podstawie bieżących ustawień sieciowych komputera zaproponowano ustawienia, z którymi %1 będzie działać w sieci. Jeśli nie chcesz wprowadzać ustawień sieciowych ręcznie, skorzystaj z tych propozycji.</translation>
         </message>
         <message>
             <source>The password protects the administrator account of the server.</source>
@@ -771,7 +771,7 @@
         <message>
             <source>Authenticating ...</source>
             <extracomment>IDS_LBL_CHK_AUTH</extracomment>
-            <translation>Uwierzytelnianie ...</translation>
+            <translation>Uwierzytelnianie...</translation>
         </message>
         <message>
             <source>Connect immediately</source>
@@ -1021,7 +1021,7 @@
         <message>
             <source>[%1] is rebooting ...</source>
             <extracomment>IDS_LBL_WAIT_REBOOT</extracomment>
-            <translation>Ponowne uruchamianie [%1] ...</translation>
+            <translation>Ponowne uruchamianie serwera [%1]...</translation>
         </message>
         <message>
             <source>Time settings</source>
@@ -1496,12 +1496,12 @@
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation>Aby przesyłać zdjęcia do [%1], upewnij się, że serwer jest poprawnie zainstalowany i skonfigurowany.</translation>
+            <translation>Aby przesyłać zdjęcia na serwer, upewnij się, że [%1] jest poprawnie zainstalowany i skonfigurowany.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_RSRC</extracomment>
-            <translation>Aby monitorować zasoby [%1], upewnij się, że serwer jest poprawnie zainstalowany i skonfigurowany.</translation>
+            <translation>Aby monitorować zasoby serwera, upewnij się, że [%1] jest poprawnie zainstalowany i skonfigurowany.</translation>
         </message>
         <message>
             <source>The server is booting. Please wait.</source>
@@ -1536,7 +1536,7 @@
         <message>
             <source>Network Wizard will help you complete the network configurations of %1.</source>
             <extracomment>IDS_NET_WELCOME_MSG3</extracomment>
-            <translation>Kreator sieci pomoże skonfigurować sieć dla: %1.</translation>
+            <translation>Kreator sieci pomoże podłączyć %1 do sieci i skonfigurować jego ustawienia sieciowe.</translation>
         </message>
         <message>
             <source>Are you sure you want to cancel the current installation?</source>
@@ -1736,42 +1736,42 @@
         <message>
             <source>Progress: Writing configurations ...</source>
             <extracomment>IDS_NI_PROG_CONFIGURE</extracomment>
-            <translation>Postęp: zapisywanie konfiguracji ...</translation>
+            <translation>Postęp: zapisywanie konfiguracji...</translation>
         </message>
         <message>
             <source>Progress: Formatting ...</source>
             <extracomment>IDS_NI_PROG_FORMAT</extracomment>
-            <translation>Postęp: formatowanie ...</translation>
+            <translation>Postęp: formatowanie...</translation>
         </message>
         <message>
             <source>Progress: Formatting data partition ...</source>
             <extracomment>IDS_NI_PROG_FORMAT_DATA</extracomment>
-            <translation>Postęp: formatowanie partycji danych ...</translation>
+            <translation>Postęp: formatowanie partycji danych...</translation>
         </message>
         <message>
             <source>Progress: Formatting system partition ...</source>
             <extracomment>IDS_NI_PROG_FORMAT_SYS</extracomment>
-            <translation>Postęp: formatowanie partycji systemowej ...</translation>
+            <translation>Postęp: formatowanie partycji systemowej...</translation>
         </message>
         <message>
             <source>Progress: Installing VNO to hard drive ...</source>
             <extracomment>IDS_NI_PROG_INSTALL</extracomment>
-            <translation>Postęp: instalowanie VNO na dysku twardym ...</translation>
+            <translation>Postęp: instalowanie VNO na dysku twardym...</translation>
         </message>
         <message>
             <source>Progress: System is rebooting ... (%1 seconds)</source>
             <extracomment>IDS_NI_PROG_REBOOT</extracomment>
-            <translation>Postęp: ponowne uruchamianie systemu ... (%1 s)</translation>
+            <translation>Postęp: ponowne uruchamianie systemu... (%1 s)</translation>
         </message>
         <message>
             <source>Progress: Applying network settings ...</source>
             <extracomment>IDS_NI_PROG_SET_NET</extracomment>
-            <translation>Postęp: stosowanie ustawień sieciowych ...</translation>
+            <translation>Postęp: stosowanie ustawień sieciowych...</translation>
         </message>
         <message>
             <source>Progress: Waiting ...</source>
             <extracomment>IDS_NI_PROG_WAITING</extracomment>
-            <translation>Postęp: oczekiwanie ...</translation>
+            <translation>Postęp: oczekiwanie...</translation>
         </message>
         <message>
             <source>Installation Settings</source>
@@ -2471,7 +2471,7 @@
         <message>
             <source>Failed to setup %1. (Error code: %2)</source>
             <extracomment>IDS_SETUP_FAILED</extracomment>
-            <translation>Nie udało się skonfigurować: %1. (Kod błędu: %2)</translation>
+            <translation>%1 nie został skonfigurowany. (Kod błędu: %2)</translation>
         </message>
         <message>
             <source>Network configurations are complete.</source>
@@ -2671,12 +2671,12 @@
         <message>
             <source>Off</source>
             <extracomment>IDS_WAKEUP_STATUS_OFF</extracomment>
-            <translation>Wył.</translation>
+            <translation>Serwer wyłączony</translation>
         </message>
         <message>
             <source>On</source>
             <extracomment>IDS_WAKEUP_STATUS_ON</extracomment>
-            <translation>Wł.</translation>
+            <translation>Serwer włączony</translation>
         </message>
         <message>
             <source>WOL(Wake on LAN) allows a shut-down server to be turned on remotely.</source>
@@ -3071,7 +3071,7 @@
         <message>
             <source>Unable to map %1 to drive %2.</source>
             <extracomment>IDS_WZDMAP_CANT_MAP_DETAIL</extracomment>
-            <translation>Nie można zmapować %1 na dysk %2.</translation>
+            <translation>Nie można zmapować folderu %1 na dysk %2.</translation>
         </message>
         <message>
             <source>Drive letter conflict</source>
