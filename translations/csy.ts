@@ -466,7 +466,7 @@
         <message>
             <source>Errors occurred while configuring %1.</source>
             <extracomment>IDS_ERR_SET_SERV</extracomment>
-            <translation>%1: při konfiguraci došlo k chybám.</translation>
+            <translation>Při pokusu nakonfigurovat %1 došlo k chybám.</translation>
         </message>
         <message>
             <source>Processing...</source>
@@ -771,7 +771,7 @@
         <message>
             <source>Authenticating ...</source>
             <extracomment>IDS_LBL_CHK_AUTH</extracomment>
-            <translation>Ověřování ...</translation>
+            <translation>Ověřování...</translation>
         </message>
         <message>
             <source>Connect immediately</source>
@@ -1021,7 +1021,7 @@
         <message>
             <source>[%1] is rebooting ...</source>
             <extracomment>IDS_LBL_WAIT_REBOOT</extracomment>
-            <translation>Restartování [%1] ...</translation>
+            <translation>Restartování serveru [%1]...</translation>
         </message>
         <message>
             <source>Time settings</source>
@@ -1496,12 +1496,12 @@
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation>Chcete-li nahrávat fotografie na [%1], ujistěte se, že je server správně nainstalován a nakonfigurován.</translation>
+            <translation>Chcete-li nahrávat fotografie na server, ujistěte se, že je [%1] správně nainstalován a nakonfigurován.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_RSRC</extracomment>
-            <translation>Chcete-li sledovat prostředky [%1], ujistěte se, že je server správně nainstalován a nakonfigurován.</translation>
+            <translation>Chcete-li sledovat prostředky serveru, ujistěte se, že je [%1] správně nainstalován a nakonfigurován.</translation>
         </message>
         <message>
             <source>The server is booting. Please wait.</source>
@@ -1736,42 +1736,42 @@
         <message>
             <source>Progress: Writing configurations ...</source>
             <extracomment>IDS_NI_PROG_CONFIGURE</extracomment>
-            <translation>Průběh: zápis konfigurace ...</translation>
+            <translation>Průběh: zápis konfigurace...</translation>
         </message>
         <message>
             <source>Progress: Formatting ...</source>
             <extracomment>IDS_NI_PROG_FORMAT</extracomment>
-            <translation>Průběh: formátování ...</translation>
+            <translation>Průběh: formátování...</translation>
         </message>
         <message>
             <source>Progress: Formatting data partition ...</source>
             <extracomment>IDS_NI_PROG_FORMAT_DATA</extracomment>
-            <translation>Průběh: formátování datového oddílu ...</translation>
+            <translation>Průběh: formátování datového oddílu...</translation>
         </message>
         <message>
             <source>Progress: Formatting system partition ...</source>
             <extracomment>IDS_NI_PROG_FORMAT_SYS</extracomment>
-            <translation>Průběh: formátování systémového oddílu ...</translation>
+            <translation>Průběh: formátování systémového oddílu...</translation>
         </message>
         <message>
             <source>Progress: Installing VNO to hard drive ...</source>
             <extracomment>IDS_NI_PROG_INSTALL</extracomment>
-            <translation>Průběh: instalace VNO na pevný disk ...</translation>
+            <translation>Průběh: instalace VNO na pevný disk...</translation>
         </message>
         <message>
             <source>Progress: System is rebooting ... (%1 seconds)</source>
             <extracomment>IDS_NI_PROG_REBOOT</extracomment>
-            <translation>Průběh: restartování systému ... (%1 s)</translation>
+            <translation>Průběh: restartování systému... (%1 s)</translation>
         </message>
         <message>
             <source>Progress: Applying network settings ...</source>
             <extracomment>IDS_NI_PROG_SET_NET</extracomment>
-            <translation>Průběh: použití nastavení sítě ...</translation>
+            <translation>Průběh: použití nastavení sítě...</translation>
         </message>
         <message>
             <source>Progress: Waiting ...</source>
             <extracomment>IDS_NI_PROG_WAITING</extracomment>
-            <translation>Průběh: čekání ...</translation>
+            <translation>Průběh: čekání...</translation>
         </message>
         <message>
             <source>Installation Settings</source>
@@ -2031,7 +2031,7 @@
         <message>
             <source>The connection is lost. Please log in to Varnestor Manager again.</source>
             <extracomment>IDS_PHOTO_ERR_SESSION_LOST</extracomment>
-            <translation>Připojení bylo ztraceno. Přihlaste se znovu do Varnestor Manager.</translation>
+            <translation>Připojení bylo ztraceno. Přihlaste se znovu do aplikace Varnestor Manager.</translation>
         </message>
         <message>
             <source>Profile name [%1] already exists.</source>
@@ -2671,12 +2671,12 @@
         <message>
             <source>Off</source>
             <extracomment>IDS_WAKEUP_STATUS_OFF</extracomment>
-            <translation>Vyp.</translation>
+            <translation>Server vypnut</translation>
         </message>
         <message>
             <source>On</source>
             <extracomment>IDS_WAKEUP_STATUS_ON</extracomment>
-            <translation>Zap.</translation>
+            <translation>Server zapnut</translation>
         </message>
         <message>
             <source>WOL(Wake on LAN) allows a shut-down server to be turned on remotely.</source>
