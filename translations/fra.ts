@@ -2836,7 +2836,7 @@
         <message>
             <source>Your %1 has not installed any VNO. Setup Wizard will help you install VNO and complete the basic configurations.</source>
             <extracomment>IDS_WELCOME_NI_MSG1</extracomment>
-            <translation>Aucun VNO n'est installé sur votre %1. L'Assistant de configuration vous aide à installer VNO et à effectuer la configuration de base.</translation>
+            <translation>Aucun VNO n'est installé sur votre serveur %1. L'Assistant de configuration vous aide à installer VNO et à effectuer la configuration de base.</translation>
         </message>
         <message>
             <source>Please input the path of installation file.</source>
