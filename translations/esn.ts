@@ -2836,7 +2836,7 @@
         <message>
             <source>Your %1 has not installed any VNO. Setup Wizard will help you install VNO and complete the basic configurations.</source>
             <extracomment>IDS_WELCOME_NI_MSG1</extracomment>
-            <translation>No hay ningún VNO instalado en su %1. El Asistente de configuración le ayudará a instalar VNO y a completar la configuración básica.</translation>
+            <translation>No hay ningún VNO instalado en su servidor %1. El Asistente de configuración le ayudará a instalar VNO y a completar la configuración básica.</translation>
         </message>
         <message>
             <source>Please input the path of installation file.</source>
