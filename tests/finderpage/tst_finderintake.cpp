@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTranslator>
 
 #include "CQuenWOL.h"
 #include "CVorkInstallMap.h"
@@ -369,6 +370,35 @@ void TestFinderIntake::noServerBox()
         QCOMPARE(watcher.boxes[0].icon, QMessageBox::Critical);
         QCOMPARE(watcher.boxes[0].buttons, QStringList({"OK"}));
         QCOMPARE(finished.count(), 1);
+    }
+
+    // In German and French the box names the server with the article its sentences need; a
+    // picture of each goes to text-review/ for a look by eye.
+    QVERIFY(QDir().mkpath(QStringLiteral("text-review")));
+    const QList<QPair<QString, QString>> translated{
+        {QStringLiteral("deu"), QStringLiteral("\n3. Der Quenlori-Server ist eingeschaltet.")},
+        {QStringLiteral("fra"), QStringLiteral("\n3. Le Serveur Quenlori est sous tension.")}};
+    for (const auto &language : translated) {
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/%1.qm").arg(language.first)));
+        QCoreApplication::installTranslator(&translator);
+        CVorkNasinfoMap map;
+        CVorkFinderWindow page(nullptr, &map);
+        page.slotRefreshTrigged();
+        QStringList fitProblems;
+        watcher.onBox = [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            box->grab().save(QStringLiteral("text-review/no-server-%1.png").arg(language.first));
+            fitProblems = tsup::textFitProblems(box);
+        };
+        watcher.start();
+        finishSearch(page);
+        watcher.stop();
+        watcher.onBox = nullptr;
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(watcher.boxes.size(), 1);
+        QVERIFY2(watcher.boxes[0].text.endsWith(language.second), qPrintable(watcher.boxes[0].text));
+        QVERIFY2(fitProblems.isEmpty(), qPrintable(fitProblems.join(QLatin1Char('\n'))));
     }
 
     // Only registered Wake-on-LAN hosts shown off-line.

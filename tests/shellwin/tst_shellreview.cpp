@@ -22,7 +22,7 @@
 // Writes pictures of the licence dialog, the preferences dialog and the main toolbar into
 // "shell-review/" under the test's working directory, for a look by eye; and pictures of the
 // install wizard's first page, the network-setting dialog and the photo page in German, Russian
-// and Japanese into "text-review/", checking that none of their texts is cut off or drawn
+// and Japanese, with the licence dialog, into "text-review/", checking that none of their texts is cut off or drawn
 // without glyphs.
 class TestShellReview : public QObject
 {
@@ -128,6 +128,18 @@ private slots:
                 problems << name + QStringLiteral(": ") + problem;
         };
 
+        {
+            // The terms page follows the chosen language.
+            QSettings().setValue(QStringLiteral("Global/UILanguage"), code);
+            CVorkDialogLicense dialog;
+            QSettings().remove(QStringLiteral("Global/UILanguage"));
+            dialog.resize(740, 480);
+            review(dialog, QStringLiteral("license"));
+            // The dialog quotes the button names itself; the translation adds no marks of its own.
+            const QString request = dialog.m_plblAskDesc->text();
+            QVERIFY2(!request.contains(QRegularExpression(QStringLiteral("[\"「」«»„“”‘’]\"|\"[\"「」«»„“”‘’]"))),
+                     qPrintable(request));
+        }
         // The first page of a network installation of a server without a system.
         CVorkNasinfoMap map;
         NASINFO record;
