@@ -2671,12 +2671,12 @@
         <message>
             <source>Off</source>
             <extracomment>IDS_WAKEUP_STATUS_OFF</extracomment>
-            <translation>关</translation>
+            <translation>已关机</translation>
         </message>
         <message>
             <source>On</source>
             <extracomment>IDS_WAKEUP_STATUS_ON</extracomment>
-            <translation>开</translation>
+            <translation>已开机</translation>
         </message>
         <message>
             <source>WOL(Wake on LAN) allows a shut-down server to be turned on remotely.</source>

@@ -2671,12 +2671,12 @@
         <message>
             <source>Off</source>
             <extracomment>IDS_WAKEUP_STATUS_OFF</extracomment>
-            <translation>關</translation>
+            <translation>已關機</translation>
         </message>
         <message>
             <source>On</source>
             <extracomment>IDS_WAKEUP_STATUS_ON</extracomment>
-            <translation>開</translation>
+            <translation>已開機</translation>
         </message>
         <message>
             <source>WOL(Wake on LAN) allows a shut-down server to be turned on remotely.</source>
