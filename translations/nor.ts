@@ -1881,7 +1881,7 @@
         <message>
             <source>Cannot allocate driver buffer. Please reboot and try again.</source>
             <extracomment>IDS_NI_error_memory</extracomment>
-            <translation>Kan ikke tildele driverbuffer. Start på nytt, og prøv på nytt.</translation>
+            <translation>Kan ikke tildele driverbuffer. Prøv på nytt etter en omstart.</translation>
         </message>
         <message>
             <source>Failed to format the disk.</source>
