@@ -551,7 +551,7 @@
         <message>
             <source>Suggested settings are provided for %1 based on your current network settings. Follow the suggestions if you do not wish to enter your network settings manually.</source>
             <extracomment>IDS_HELP_NETWORK</extracomment>
-            <translation>На основе текущих сетевых параметров этого компьютера предложены параметры, с которыми %1 сможет работать в Вашей сети. Используйте их, если не хотите вводить сетевые параметры вручную.</translation>
+            <translation>На основе текущих сетевых параметров этого компьютера предложены параметры, с которыми можно настроить %1. Используйте их, если не хотите вводить сетевые параметры вручную.</translation>
         </message>
         <message>
             <source>The password protects the administrator account of the server.</source>
