@@ -551,7 +551,7 @@
         <message>
             <source>Suggested settings are provided for %1 based on your current network settings. Follow the suggestions if you do not wish to enter your network settings manually.</source>
             <extracomment>IDS_HELP_NETWORK</extracomment>
-            <translation>Na podstawie bieżących ustawień sieciowych komputera zaproponowano ustawienia, z którymi %1 będzie działać w sieci. Jeśli nie chcesz wprowadzać ustawień sieciowych ręcznie, skorzystaj z tych propozycji.</translation>
+            <translation>Na podstawie bieżących ustawień sieciowych komputera zaproponowano ustawienia, za pomocą których można skonfigurować %1. Jeśli nie chcesz wprowadzać ustawień sieciowych ręcznie, skorzystaj z tych propozycji.</translation>
         </message>
         <message>
             <source>The password protects the administrator account of the server.</source>
@@ -1536,7 +1536,7 @@
         <message>
             <source>Network Wizard will help you complete the network configurations of %1.</source>
             <extracomment>IDS_NET_WELCOME_MSG3</extracomment>
-            <translation>Kreator sieci pomoże podłączyć %1 do sieci i skonfigurować jego ustawienia sieciowe.</translation>
+            <translation>Kreator sieci pomoże skonfigurować %1 do pracy w sieci.</translation>
         </message>
         <message>
             <source>Are you sure you want to cancel the current installation?</source>
