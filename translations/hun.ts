@@ -1496,7 +1496,7 @@
         <message>
             <source>To upload photos to [%1], please make sure the server is installed and configured correctly.</source>
             <extracomment>IDS_MSG_SYSTEM_NOT_READY_PHOTO</extracomment>
-            <translation>Ha fényképeket szeretne feltölteni ide: [%1], győződjön meg arról, hogy a kiszolgáló megfelelően van telepítve és konfigurálva.</translation>
+            <translation>Ha fényképeket szeretne feltölteni a kiszolgálóra, győződjön meg arról, hogy a [%1] megfelelően van telepítve és konfigurálva.</translation>
         </message>
         <message>
             <source>To monitor the resource of [%1], please make sure the server is installed and configured correctly.</source>
