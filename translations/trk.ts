@@ -1881,7 +1881,7 @@
         <message>
             <source>Cannot allocate driver buffer. Please reboot and try again.</source>
             <extracomment>IDS_NI_error_memory</extracomment>
-            <translation>Sürücü arabelleği ayrılamıyor. Lütfen sunucuyu yeniden başlatıp yeniden deneyin.</translation>
+            <translation>Sürücü arabelleği ayrılamıyor. Lütfen sistemi yeniden başlatıp yeniden deneyin.</translation>
         </message>
         <message>
             <source>Failed to format the disk.</source>
