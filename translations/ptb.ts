@@ -2751,12 +2751,12 @@
         <message>
             <source>This computer is connected to more than one subnet, so %1 cannot suggest network settings. Please enter them manually.</source>
             <extracomment>IDS_WARN_MULTIPLE_SUBNET</extracomment>
-            <translation>Este computador está conectado a mais de uma sub-rede; por isso, %1 não pode sugerir configurações de rede. Digite-as manualmente.</translation>
+            <translation>Este computador está conectado a mais de uma sub-rede; por isso, o %1 não pode sugerir configurações de rede. Digite-as manualmente.</translation>
         </message>
         <message>
             <source>This computer is not connected to a network, so %1 cannot suggest network settings. Please check the network connection.</source>
             <extracomment>IDS_WARN_NO_NETWORK</extracomment>
-            <translation>Este computador não está conectado a uma rede; por isso, %1 não pode sugerir configurações de rede. Verifique a conexão de rede.</translation>
+            <translation>Este computador não está conectado a uma rede; por isso, o %1 não pode sugerir configurações de rede. Verifique a conexão de rede.</translation>
         </message>
         <message>
             <source>This function is not available on this operating system.</source>
