@@ -6,7 +6,7 @@
         <message>
             <source> About %1</source>
             <extracomment>IDS_ABOUT_CAPTION</extracomment>
-            <translation> Acerca de %1</translation>
+            <translation> Acerca do %1</translation>
         </message>
         <message>
             <source>Copyright © Quenlori. All rights reserved.</source>
@@ -2041,7 +2041,7 @@
         <message>
             <source>Upload finished \nSuccess Count: %1, Error Count: %2</source>
             <extracomment>IDS_PHOTO_FINISH_SUMMARY</extracomment>
-            <translation>Carregamento concluído \nCarregados com êxito: %1, Erros: %2</translation>
+            <translation>Carregamento concluído \nCarregados com êxito: %1, erros: %2</translation>
         </message>
         <message>
             <source>Account</source>
