@@ -23,6 +23,7 @@
 #include "CVorkWindowMain.h"
 #include "CVorkWindowPhotoUpload.h"
 #include "CVorkWindowRsrcMon.h"
+#include "HangGuard.h"
 #include "mainwintest.h"
 
 using mwt::ModalAnswer;
@@ -437,7 +438,7 @@ private slots:
             {
                 CVorkWindowMain window;
                 window.show();
-                QVERIFY(QTest::qWaitForWindowExposed(&window));
+                QVERIFY(QTest::qWaitForWindowExposed(&window, tsup::guardMs()));
                 CVorkFinderWindow *finder = window.finderWindow();
                 QVERIFY(waitFor([&] { return window.nasinfoMap()->size() == 3 && !finder->isSearching(); },
                                 10000));
