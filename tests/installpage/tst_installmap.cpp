@@ -368,6 +368,8 @@ private slots:
             return answeredWithError.page->getQuickConfJob()->getState() == CQuickConf::QC_STATE_ANSWERED;
         }, 5000));
         QCOMPARE(waiting.page->getQuickConfJob()->getState(), int(CQuickConf::QC_STATE_WAITING));
+        // The hidden done installation's finish message comes on its page's next tick.
+        QVERIFY(waitFor([&] { return finish.shown > 0; }, 5000));
 
         map->slotClearBtnTriggered(true);
         QVERIFY(!map->contains(answeredWithError.mac));
