@@ -138,7 +138,10 @@ QList<ToolBench::Call> ToolBench::calls(const QString& tool) const
     QFile f(toolPath(tool) + ".calls");
     if (!f.open(QIODevice::ReadOnly))
         return list;
-    const QList<QByteArray> lines = f.readAll().split('\n');
+    // A run that is still writing its line is not counted yet: only whole lines are calls.
+    QByteArray whole = f.readAll();
+    whole.truncate(whole.lastIndexOf('\n') + 1);
+    const QList<QByteArray> lines = whole.split('\n');
     for (const QByteArray& line : lines) {
         if (line.isEmpty())
             continue;
