@@ -360,6 +360,13 @@ private slots:
     // closing ends the dialog, and deleting it stops the job within one slice.
     void closingRule()
     {
+        // Program waits ten times longer here, and the unit's answer and recovery take half a
+        // second and a second: stages 1 and 2 last long enough to be seen and tried on a busy
+        // machine (at 100 the answer wait is over in a tenth of a second).
+        CWaitScale::setDivisor(10);
+        struct RestoreDivisor {
+            ~RestoreDivisor() { CWaitScale::setDivisor(100); }
+        } restoreDivisor;
         rct::Messages messages;
         CVorkDialogRecovery *dialog = open(10);
         QSignalSpy finished(dialog, &QDialog::finished);
