@@ -51,6 +51,12 @@ function(vork_add_test name)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
+  if(VORK_SANITIZE)
+    vork_hang_timeout(T_TIMEOUT ${T_TIMEOUT} 3 ${T_SOURCES})
+  else()
+    vork_hang_timeout(T_TIMEOUT ${T_TIMEOUT} 1 ${T_SOURCES})
+  endif()
+  list(APPEND env "QTEST_FUNCTION_TIMEOUT=${T_TIMEOUT}000")
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${T_TIMEOUT})
   if(T_NETNS)
     list(APPEND labels netns)
@@ -68,6 +74,26 @@ function(vork_add_test name)
   if(labels)
     set_tests_properties(${name} PROPERTIES LABELS "${labels}")
   endif()
+endfunction()
+
+# vork_hang_timeout(<out-var> <seconds> <slowness> <sources...>)
+#
+# The CTest limit of a Qt Test executable. Every wait of a test for what must come gives up after
+# one hang guard (tests/common/HangGuard.h: 60 s, times the slowness of the build: 3 for the
+# sanitizer builds) and fails the test function it is in; the next function runs. So that a hang
+# shows as such a failure rather than as CTest's kill, the limit holds the seconds given for the
+# work (times the slowness) and one guard per function of the sources (every "void name()" line
+# counts), with two to spare. The tests also give Qt's own limit per test function this value.
+function(vork_hang_timeout out seconds slowness)
+  set(functions 2)
+  foreach(source ${ARGN})
+    get_filename_component(source ${source} ABSOLUTE)
+    file(STRINGS ${source} lines REGEX "^[ \t]*void[ \t]+[A-Za-z_0-9:]+\\(\\)")
+    list(LENGTH lines count)
+    math(EXPR functions "${functions} + ${count}")
+  endforeach()
+  math(EXPR limit "(${seconds} + ${functions} * 60) * ${slowness}")
+  set(${out} ${limit} PARENT_SCOPE)
 endfunction()
 
 # vork_copy_help(<target>)

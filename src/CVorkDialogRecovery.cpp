@@ -62,9 +62,11 @@ CThreadSysRecovery *CVorkDialogRecovery::getJob() const
 
 bool CVorkDialogRecovery::canClose() const
 {
-    if (!m_pJob)
-        return false;
-    const int stage = m_pJob->getStage();
+    return m_pJob && closableIn(m_pJob->getStage());
+}
+
+bool CVorkDialogRecovery::closableIn(int stage)
+{
     return stage == CThreadSysRecovery::STAGE_REBOOTING || stage == CThreadSysRecovery::STAGE_DONE ||
            stage == CThreadSysRecovery::STAGE_FAILED;
 }
@@ -122,10 +124,12 @@ void CVorkDialogRecovery::slotUpdateStatus()
 {
     if (!m_pJob)
         return;
+    // One look at the stage for both the text and the Close button: the job may move on between
+    // two looks, and Close must not come before the text of the stage that allows it.
     const int stage = m_pJob->getStage();
     m_lblProgStatus->setText(statusText(stage, m_pJob->getError(), m_pJob->getRemaining()));
     m_progressBar->setValue(m_pJob->getProgress());
-    if (canClose()) {
+    if (closableIn(stage)) {
         if (QPushButton *close = closeButton())
             close->setEnabled(true);
     }

@@ -42,6 +42,8 @@ public:
     CThreadSysRecovery *getJob() const;
     // True when the dialog may be closed: a job exists and is rebooting, done or failed.
     bool canClose() const;
+    // Whether the dialog may be closed while the job is in the stage.
+    static bool closableIn(int stage);
 
     // The label text for a stage; error and remaining seconds are used by the stages that show
     // them (failed and rebooting).

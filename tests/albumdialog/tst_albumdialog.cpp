@@ -34,11 +34,13 @@ const QByteArray Scenario = R"({"accounts":{"admin":{"admin":true},"bob":{}},
 
 using Dialog = CVorkDialogUpdDirSelection;
 
+// Runs the event loop until the condition holds or the hang guard (tsup::guardMs(timeoutMs)) is up.
 bool waitFor(const std::function<bool()> &condition, int timeoutMs = WAIT_MS)
 {
+    const int guard = tsup::guardMs(timeoutMs);
     QElapsedTimer t;
     t.start();
-    while (!condition() && t.elapsed() < timeoutMs)
+    while (!condition() && t.elapsed() < guard)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return condition();
 }

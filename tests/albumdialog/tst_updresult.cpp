@@ -17,6 +17,7 @@
 #include <functional>
 
 #include "CVorkDialogUpdResult.h"
+#include "HangGuard.h"
 #include "StringTable.h"
 
 namespace {
@@ -27,7 +28,7 @@ const QString Headline = QStringLiteral("Upload finished \nSuccess Count: %1, Er
 int runWith(CVorkDialogUpdResult &box, const std::function<void()> &act)
 {
     QTimer::singleShot(0, &box, [&box, act]() {
-        QTRY_VERIFY_WITH_TIMEOUT(box.isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(box.isVisible(), tsup::guardMs(5000));
         act();
     });
     return box.exec();
@@ -91,7 +92,7 @@ private slots:
         box.setText(getString(IDS_PHOTO_FINISH_SUMMARY).arg(5).arg(0));
         box.setInformativeText(getString(IDS_PHOTO_LBL_CONNT_IMAGROVE));
         box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QVERIFY(QTest::qWaitForWindowExposed(&box, tsup::guardMs()));
         QVERIFY(!box.m_pbtnMoreInfo->isVisible());
         QVERIFY(!box.m_ptxtedtErrorMessage->isVisible());
         QCOMPARE(box.m_plblText->text(), QStringLiteral("Upload finished \nSuccess Count: 5, Error Count: 0"));
@@ -156,7 +157,7 @@ private slots:
         const QString details = getString(IDS_PHOTO_UPD_ERR_REPORT_MSG) + QStringLiteral("\r\n\r\n/a.jpg\r\n\r\n/b.jpg");
         box.setDetailedText(details);
         box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QVERIFY(QTest::qWaitForWindowExposed(&box, tsup::guardMs()));
         QVERIFY(box.m_pbtnMoreInfo->isVisible());
         QVERIFY(!box.m_ptxtedtErrorMessage->isVisible());
         QVERIFY(!box.isDetailShown());

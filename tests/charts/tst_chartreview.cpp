@@ -8,6 +8,7 @@
 #include "CQuenRsrcMonGrid.h"
 #include "CVorkWidgetPlotLine.h"
 #include "CVorkWidgetPlotPie.h"
+#include "HangGuard.h"
 
 // Fills one line chart and one pie chart as the resource-monitor page does, puts each into its
 // frame and writes pictures of both into "chart-review/" under the test's working directory.
@@ -82,7 +83,7 @@ private slots:
         pie->show();
 
         page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(QTest::qWaitForWindowExposed(&page, tsup::guardMs()));
         lineFrame->adjustSize();
         pieFrame->adjustSize();
 

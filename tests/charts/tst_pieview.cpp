@@ -8,6 +8,7 @@
 #include <QToolTip>
 #include <cmath>
 
+#include "HangGuard.h"
 #include "PieView.h"
 
 namespace {
@@ -102,7 +103,7 @@ private slots:
         QCOMPARE(m_view->isIndexHidden(m_model->index(1, 1)), false);
 
         m_view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_view));
+        QVERIFY(QTest::qWaitForWindowExposed(m_view, tsup::guardMs()));
         QCOMPARE(m_view->horizontalScrollBar()->minimum(), 0);
         QCOMPARE(m_view->horizontalScrollBar()->maximum(), 0);
         QCOMPARE(m_view->verticalScrollBar()->minimum(), 0);
@@ -271,7 +272,7 @@ private slots:
     void mouseDrivesSelectionAndRubberBand()
     {
         m_view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_view));
+        QVERIFY(QTest::qWaitForWindowExposed(m_view, tsup::guardMs()));
         QTest::mousePress(m_view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(45, 45));
         QCOMPARE(m_view->currentIndex(), m_model->index(1, 1));
         QRubberBand *band = m_view->findChild<QRubberBand *>();
@@ -323,7 +324,7 @@ private slots:
         m_model->setData(m_model->index(1, 1), "slice tip", Qt::ToolTipRole);
         m_model->setData(m_model->index(1, 0), "legend tip", Qt::ToolTipRole);
         m_view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_view));
+        QVERIFY(QTest::qWaitForWindowExposed(m_view, tsup::guardMs()));
 
         const QPoint slice(45, 45);
         QHelpEvent overSlice(QEvent::ToolTip, slice, m_view->viewport()->mapToGlobal(slice));
@@ -340,7 +341,7 @@ private slots:
     void scrollToKeepsOffsetsAtZero()
     {
         m_view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_view));
+        QVERIFY(QTest::qWaitForWindowExposed(m_view, tsup::guardMs()));
         m_view->scrollTo(m_model->index(2, 0));
         m_view->scrollTo(m_model->index(1, 1));
         QCOMPARE(m_view->horizontalScrollBar()->value(), 0);

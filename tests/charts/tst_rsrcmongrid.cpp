@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "CQuenRsrcMonGrid.h"
+#include "HangGuard.h"
 
 namespace {
 // Answers only for the frame's own context, so the test sees which context the form asks.
@@ -56,7 +57,7 @@ private slots:
         QCOMPARE(frame.m_plblXUnit->font().weight(), 50);
 
         frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QVERIFY(QTest::qWaitForWindowExposed(&frame, tsup::guardMs()));
         QVERIFY(placeholder->width() >= 210);
         QVERIFY(placeholder->height() >= 150);
     }
@@ -112,7 +113,7 @@ private slots:
         QCOMPARE(frame.m_pvertLayout->indexOf(frame.m_plblXUnit), 1);
 
         frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QVERIFY(QTest::qWaitForWindowExposed(&frame, tsup::guardMs()));
         QVERIFY(frame.m_plblXUnit->isVisible());
         QVERIFY(frame.m_plblXUnit->geometry().top() >= chart->geometry().bottom());
 
@@ -125,7 +126,7 @@ private slots:
         CQuenRsrcMonGrid frame;
         QPointer<QWidget> placeholder = frame.getWidget();
         frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QVERIFY(QTest::qWaitForWindowExposed(&frame, tsup::guardMs()));
 
         auto *chart = new QWidget;
         frame.setWidget(chart);

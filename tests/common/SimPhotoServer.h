@@ -29,6 +29,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "HangGuard.h"
+
 class SimPhotoServer
 {
 public:
@@ -65,13 +67,13 @@ public:
         m_process.start(m_binary, {QStringLiteral("--scenario"), scenario.fileName(), QStringLiteral("--capture"),
                                    m_capture, QStringLiteral("--control"), m_control, QStringLiteral("--ready-file"),
                                    ready, QStringLiteral("--services"), QStringLiteral("photo")});
-        if (!m_process.waitForStarted(5000)) {
+        if (!m_process.waitForStarted(tsup::guardMs())) {
             *error = QStringLiteral("simserver did not start: ") + m_process.errorString();
             return false;
         }
         QElapsedTimer t;
         t.start();
-        while (!QFile::exists(ready) && t.elapsed() < 10000 && m_process.state() == QProcess::Running)
+        while (!QFile::exists(ready) && t.elapsed() < tsup::guardMs() && m_process.state() == QProcess::Running)
             QThread::msleep(20);
         if (!QFile::exists(ready)) {
             *error = QStringLiteral("simserver did not get ready");
@@ -93,28 +95,30 @@ public:
         if (m_process.state() == QProcess::NotRunning)
             return;
         command(QStringLiteral("quit"));
-        if (!m_process.waitForFinished(3000)) {
+        if (!m_process.waitForFinished(tsup::guardMs())) {
             m_process.kill();
-            m_process.waitForFinished(3000);
+            m_process.waitForFinished(tsup::guardMs());
         }
         QFile::remove(m_control);
     }
 
     int port() const { return m_port; }
 
-    // One control line; the reply line ("ok ..." or "err ...").
-    QString command(const QString &line, int timeoutMs = 5000)
+    // One control line; the reply line ("ok ..." or "err ..."), or "err no reply" after the hang
+    // guard (tsup::guardMs(timeoutMs)).
+    QString command(const QString &line, int timeoutMs = 0)
     {
         if (m_socket.state() != QLocalSocket::ConnectedState) {
             m_socket.connectToServer(m_control);
-            if (!m_socket.waitForConnected(3000))
+            if (!m_socket.waitForConnected(tsup::guardMs()))
                 return QStringLiteral("err not connected");
         }
         m_socket.write(line.toUtf8() + "\n");
         m_socket.flush();
+        const int guard = tsup::guardMs(timeoutMs);
         QElapsedTimer t;
         t.start();
-        while (!m_socket.canReadLine() && t.elapsed() < timeoutMs)
+        while (!m_socket.canReadLine() && t.elapsed() < guard)
             m_socket.waitForReadyRead(50);
         if (!m_socket.canReadLine())
             return QStringLiteral("err no reply");
@@ -160,12 +164,14 @@ public:
         m_captureOffset = f.open(QIODevice::ReadOnly) ? f.size() : 0;
     }
 
-    // Waits (event loop running) until at least `count` requests are logged.
-    bool waitForRequests(int count, int timeoutMs = 10000) const
+    // Waits (event loop running) until at least `count` requests are logged, or the hang guard
+    // (tsup::guardMs(timeoutMs)) is up.
+    bool waitForRequests(int count, int timeoutMs = 0) const
     {
+        const int guard = tsup::guardMs(timeoutMs);
         QElapsedTimer t;
         t.start();
-        while (requests().size() < count && t.elapsed() < timeoutMs)
+        while (requests().size() < count && t.elapsed() < guard)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         return requests().size() >= count;
     }

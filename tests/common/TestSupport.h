@@ -1,6 +1,8 @@
 // Helpers shared by the test areas:
-//   - bounded waits that keep this thread's event loop running (waitFor, spin), and the same
-//     with deferred deletions for tests of whole windows (withDeletes::waitFor, ::spin);
+//   - waits that keep this thread's event loop running: for what must come, ended by its hang
+//     guard (waitFor); for what must not come within a time (comesWithin); a plain pause (spin);
+//     and the same with deferred deletions for tests of whole windows (withDeletes::...);
+//   - a check of values sampled by polling that a busy machine may have let it miss (inOrder);
 //   - records emitted from a thread of their own, as the discovery thread emits them (post,
 //     deliver), a receiver that keeps what the discovery thread hands on (Collector), and a
 //     discovery thread that listens for every packet type (startDiscovery, stopDiscovery);
@@ -71,6 +73,7 @@
 #include "CFindHostUDP.h"
 #include "CVorkFinderWindow.h"
 #include "CVorkNasinfoModel.h"
+#include "HangGuard.h"
 #include "netnsbed.h"
 
 namespace tsup {
@@ -98,15 +101,23 @@ inline bool waitUntil(const std::function<bool()> &condition, int timeoutMs, int
 
 } // namespace detail
 
-// Processes this thread's events until the condition holds (true) or the time is up (false).
+// Processes this thread's events until the condition holds (true) or the hang guard is up
+// (false): guardMs(timeoutMs), where timeoutMs is what the step was once thought to need.
 inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
 {
-    return detail::waitUntil(condition, timeoutMs, 5, 1, false);
+    return detail::waitUntil(condition, guardMs(timeoutMs), 5, 1, false);
+}
+
+// Processes this thread's events until the condition holds (true) or `ms` are up (false): for
+// checks that something does not happen within that time.
+inline bool comesWithin(const std::function<bool()> &condition, int ms)
+{
+    return detail::waitUntil(condition, ms, 5, 1, false);
 }
 
 inline void spin(int ms)
 {
-    waitFor([] { return false; }, ms);
+    comesWithin([] { return false; }, ms);
 }
 
 // The waits for tests of whole windows and pages. A test function runs outside any event loop,
@@ -116,15 +127,36 @@ namespace withDeletes {
 
 inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
 {
-    return detail::waitUntil(condition, timeoutMs, 10, 2, true);
+    return detail::waitUntil(condition, guardMs(timeoutMs), 10, 2, true);
+}
+
+inline bool comesWithin(const std::function<bool()> &condition, int ms)
+{
+    return detail::waitUntil(condition, ms, 10, 2, true);
 }
 
 inline void spin(int ms)
 {
-    waitFor([] { return false; }, ms);
+    comesWithin([] { return false; }, ms);
 }
 
 } // namespace withDeletes
+
+// Whether the values a sampler saw come in the order of `order` and end with its last value. The
+// samples are taken by polling, which a busy machine may hold up past any value but the last that
+// stays: a value may be missing, never out of order or foreign.
+template <class T>
+bool inOrder(const QList<T> &seen, const QList<T> &order)
+{
+    int at = 0;
+    for (const T &value : seen) {
+        while (at < order.size() && order[at] != value)
+            ++at;
+        if (at == order.size())
+            return false;
+    }
+    return !seen.isEmpty() && seen.last() == order.last();
+}
 
 // Emits the record from a thread of its own, as the discovery thread does: a receiver in this
 // thread gets it queued. Returns once the signal is posted, not yet delivered.

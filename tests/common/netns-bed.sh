@@ -22,6 +22,10 @@
 set -u
 
 SKIP=77
+# The bed's own waits (the links' carrier, the simulated server's start) are hang guards: they end
+# as soon as the awaited state is there and give up only after this many tenths of a second, as
+# long as the tests' longest guard (tests/common/HangGuard.h, sanitizer build).
+guard_tenths=1800
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 prefix=vkbed
 
@@ -171,7 +175,7 @@ if [ -n "$interfaces" ]; then
 fi
 
 # Wait until every link has its carrier on both ends.
-for i in $(seq 1 50); do
+for i in $(seq 1 "$guard_tenths"); do
     [ "$(ip -n "$ns_c" -o link show | grep -c 'vc[0-9]*@.*state UP')" -eq "$links" ] && break
     sleep 0.1
 done
@@ -191,7 +195,7 @@ if [ $want_sim -eq 1 ]; then
         --control "$VORK_SIM_CONTROL" --ready-file "$work/sim.ready" "${sim_args[@]}" \
         >"$work/simserver.log" 2>&1 &
     sim_pid=$!
-    for i in $(seq 1 100); do
+    for i in $(seq 1 "$guard_tenths"); do
         [ -e "$work/sim.ready" ] && break
         kill -0 "$sim_pid" 2>/dev/null || break
         sleep 0.1

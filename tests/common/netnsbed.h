@@ -28,6 +28,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "HangGuard.h"
+
 namespace bed {
 
 inline QString env(const char *name)
@@ -45,7 +47,7 @@ inline bool active(QString *why)
     }
     QProcess ip;
     ip.start(QStringLiteral("ip"), {QStringLiteral("netns"), QStringLiteral("identify")});
-    if (!ip.waitForFinished(10000) ||
+    if (!ip.waitForFinished(tsup::guardMs()) ||
         QString::fromLocal8Bit(ip.readAllStandardOutput()).trimmed() != env("VORK_NETNS_CLIENT")) {
         *why = QStringLiteral("this process is not in the bed's client namespace");
         return false;
@@ -88,9 +90,9 @@ inline int ip(const QStringList &args, QString *output = nullptr)
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(QStringLiteral("ip"), args);
-    if (!p.waitForFinished(10000)) {
+    if (!p.waitForFinished(tsup::guardMs())) {
         p.kill();
-        p.waitForFinished(1000);
+        p.waitForFinished(tsup::guardMs(1000));
         return -1;
     }
     if (output)
@@ -113,17 +115,19 @@ public:
     bool connect()
     {
         m_socket.connectToServer(env("VORK_SIM_CONTROL"));
-        return m_socket.waitForConnected(3000);
+        return m_socket.waitForConnected(tsup::guardMs());
     }
-    QString command(const QString &line, int timeoutMs = 3000)
+    // Gives up after the hang guard (guardMs(timeoutMs)) with "err no reply".
+    QString command(const QString &line, int timeoutMs = 0)
     {
         if (m_socket.state() != QLocalSocket::ConnectedState && !connect())
             return QStringLiteral("err not connected");
         m_socket.write(line.toUtf8() + "\n");
         m_socket.flush();
+        const int guard = tsup::guardMs(timeoutMs);
         QElapsedTimer t;
         t.start();
-        while (!m_socket.canReadLine() && t.elapsed() < timeoutMs)
+        while (!m_socket.canReadLine() && t.elapsed() < guard)
             m_socket.waitForReadyRead(100);
         if (!m_socket.canReadLine())
             return QStringLiteral("err no reply");
@@ -215,7 +219,8 @@ public:
         uint32_t dst = 0;
         int ifindex = 0;
     };
-    // Waits at most timeoutMs for one datagram.
+    // Waits at most timeoutMs for one datagram (a real time: for a datagram that must come, give
+    // tsup::guardMs()).
     bool receive(Received *out, int timeoutMs)
     {
         struct pollfd p = {m_fd, POLLIN, 0};

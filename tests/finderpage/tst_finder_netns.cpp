@@ -105,7 +105,7 @@ private slots:
         CVorkFinderWindow::setTickIntervalMs(TICK_MS);
         m_page->resize(960, 420);
         m_page->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_page));
+        QVERIFY(QTest::qWaitForWindowExposed(m_page, tsup::guardMs()));
     }
 
     void cleanupTestCase()

@@ -18,6 +18,7 @@
 #include "CVorkToolBars.h"
 #include "CWOLConfig.h"
 #include "finderpagetest.h"
+#include "HangGuard.h"
 
 using namespace fpt;
 
@@ -48,7 +49,7 @@ struct Page {
         if (show) {
             page.resize(900, 400);
             page.show();
-            visible = QTest::qWaitForWindowExposed(&page);
+            visible = QTest::qWaitForWindowExposed(&page, tsup::guardMs());
         }
         page.slotRefreshTrigged(); // the first search keeps the rows
         finishSearch(page);
@@ -525,11 +526,11 @@ void TestFinderActions::actionStateFollowsCurrentRow()
     // A click makes the row current; the actions follow within 300 ms, without a paint.
     QTest::mouseClick(p.page.m_ptableviewFinder->viewport(), Qt::LeftButton, Qt::NoModifier,
                       p.cellRect(MAC_P, 0).center());
-    QTRY_COMPARE_WITH_TIMEOUT(p.page.m_pactManager->text(), QStringLiteral("Recover System"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(p.page.m_pactManager->text(), QStringLiteral("Recover System"), tsup::guardMs(5000));
     QTest::keyClick(p.page.m_ptableviewFinder, viewRowOf(p.page, MAC_T) < viewRowOf(p.page, MAC_P)
                                                    ? Qt::Key_Up
                                                    : Qt::Key_Down);
-    QTRY_COMPARE_WITH_TIMEOUT(p.page.m_pactManager->text(), QStringLiteral("Setup"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(p.page.m_pactManager->text(), QStringLiteral("Setup"), tsup::guardMs(5000));
 }
 
 void TestFinderActions::wakeOnLanActionStates()
@@ -550,7 +551,7 @@ void TestFinderActions::wakeOnLanActionStates()
            false);
     p.page.setWOL(&wol);
     p.page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&p.page));
+    QVERIFY(QTest::qWaitForWindowExposed(&p.page, tsup::guardMs()));
 
     struct Row {
         const char *mac;
@@ -727,11 +728,11 @@ void TestFinderActions::toolbarShortcutsFireOnce()
     ready.ulWOLSupport = 1;
     Page p({ready, server(MAC_P, FHOSTQC_UNINSTALL)});
     p.page.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&p.page));
+    QVERIFY(QTest::qWaitForWindowActive(&p.page, tsup::guardMs()));
     QVERIFY(p.select(MAC_T));
     p.paint();
     p.page.m_ptableviewFinder->setFocus();
-    QTRY_VERIFY(p.page.m_ptableviewFinder->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(p.page.m_ptableviewFinder->hasFocus(), tsup::guardMs());
 
     // Run a context menu first: its entries must not stay live beside the toolbar's.
     menuEntries([&] { emit p.page.m_ptableviewFinder->customContextMenuRequested(p.cellRect(MAC_T, 0).center()); });
@@ -739,12 +740,12 @@ void TestFinderActions::toolbarShortcutsFireOnce()
     // machine the menu's own activation may only be handled after it closed, leaving no window
     // active; a shortcut typed before the page is active again reaches no window. So the page is
     // activated again, as a user's click on it would.
-    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activePopupWidget(), tsup::guardMs());
     p.page.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&p.page));
-    QTRY_VERIFY(QApplication::activeWindow() == &p.page);
+    QVERIFY(QTest::qWaitForWindowActive(&p.page, tsup::guardMs()));
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == &p.page, tsup::guardMs());
     p.page.m_ptableviewFinder->setFocus();
-    QTRY_VERIFY(p.page.m_ptableviewFinder->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(p.page.m_ptableviewFinder->hasFocus(), tsup::guardMs());
 
     Requests requests(&p.page);
     QSignalSpy refresh(&p.page, SIGNAL(signalRefresh()));

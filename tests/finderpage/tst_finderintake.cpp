@@ -12,6 +12,7 @@
 #include "CVorkInstallMap.h"
 #include "CVorkSortNasinfoProxyModel.h"
 #include "CWOLConfig.h"
+#include "HangGuard.h"
 #include "StringTable.h"
 #include "finderpagetest.h"
 
@@ -322,7 +323,7 @@ void TestFinderIntake::headerClickIsStoredAtOnce()
     CVorkFinderWindow page(nullptr, &map);
     page.resize(900, 400);
     page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QVERIFY(QTest::qWaitForWindowExposed(&page, tsup::guardMs()));
     page.slotRefreshTrigged();
     page.slotInsert(answer(MAC_A, "A", FHOSTQC_UNINSTALL));
     finishSearch(page);
@@ -677,7 +678,7 @@ void TestFinderIntake::columnsFillTheView()
     CVorkFinderWindow page(nullptr, &map);
     page.resize(1200, 400);
     page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QVERIFY(QTest::qWaitForWindowExposed(&page, tsup::guardMs()));
     page.slotRefreshTrigged();
     page.slotInsert(answer(MAC_A, "A server with a long name", FHOSTQC_UNINSTALL, FHOST_PKT_BRESPONSE,
                            netAddr(198, 18, 0, 10)));
@@ -714,7 +715,7 @@ void TestFinderIntake::columnsFillTheView()
     // A view only a little wider than the contents loses one pixel per column: (5 - 14) / 9.
     const int target = wide.second + 5;
     page.resize(page.width() - (wide.first - target), page.height());
-    QTRY_COMPARE(view->width(), target);
+    QTRY_COMPARE_WITH_TIMEOUT(view->width(), target, tsup::guardMs());
     auto narrow = check("narrow");
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QCOMPARE(narrow.first - narrow.second, 5);

@@ -16,6 +16,7 @@
 #include "CVorkNasinfoMap.h"
 #include "CVorkNasinfoModel.h"
 #include "CVorkSortNasinfoProxyModel.h"
+#include "HangGuard.h"
 #include "nasfixture.h"
 
 using namespace nasfixture;
@@ -108,7 +109,7 @@ void TestFinderView::linkCellDrawing()
     for (int c = 0; c < 4; ++c)
         view.setColumnWidth(c, 160);
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowExposed(&view, tsup::guardMs()));
 
     // Unselected: blue underlined text on the normal background, from the cell's left edge.
     QImage img = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -178,7 +179,7 @@ void TestFinderView::doubleClickSignalComesFirst()
     view.setEditTriggers(QAbstractItemView::NoEditTriggers);
     view.resize(400, 200);
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowExposed(&view, tsup::guardMs()));
 
     QStringList order;
     connect(&view, &CFinderTableView::signalMouseDoubleClicked, this, [&] { order << "finder"; });
@@ -208,7 +209,7 @@ void TestFinderView::currentRowSignal()
     view.setSelectionBehavior(QAbstractItemView::SelectRows);
     view.resize(600, 200);
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowExposed(&view, tsup::guardMs()));
 
     QSignalSpy spy(&view, &CFinderTableView::signalFinderCurChanged);
     QString keyAtSignal;
@@ -292,7 +293,7 @@ void TestFinderView::reviewPictureOfEveryState()
     view.horizontalHeader()->setDefaultAlignment(Qt::AlignLeft);
     view.resize(1780, 560);
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowExposed(&view, tsup::guardMs()));
     view.resizeColumnsToContents();
     view.selectRow(1);
 

@@ -17,6 +17,7 @@
 #include "CVorkNasinfoMap.h"
 #include "CVorkNasinfoModel.h"
 #include "CVorkSortNasinfoProxyModel.h"
+#include "HangGuard.h"
 #include "ModelNames.h"
 #include "freetracker.h"
 #include "nasfixture.h"
@@ -744,7 +745,7 @@ void TestNasinfoModel::selectionAndLifetimeUnderTheView()
     view.setModel(&proxy);
     view.resize(900, 300);
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowExposed(&view, tsup::guardMs()));
 
     const auto selectedKey = [&]() {
         const QModelIndexList rows = view.selectionModel()->selectedRows();

@@ -53,13 +53,13 @@ public slots:
     }
 };
 
-// Runs the event loop until the condition holds or the time is up.
-inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
+// Runs the event loop until the condition holds or `ms` are up.
+inline bool comesWithin(const std::function<bool()> &condition, int ms)
 {
     QElapsedTimer t;
     t.start();
     while (!condition()) {
-        if (t.elapsed() > timeoutMs)
+        if (t.elapsed() > ms)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(10);
@@ -67,10 +67,16 @@ inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
     return true;
 }
 
+// Runs the event loop until the condition holds or the hang guard (tsup::guardMs(timeoutMs)) is up.
+inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
+{
+    return comesWithin(condition, tsup::guardMs(timeoutMs));
+}
+
 // Keeps the event loop running for the whole time.
 inline void spin(int ms)
 {
-    waitFor([] { return false; }, ms);
+    comesWithin([] { return false; }, ms);
 }
 
 // UDP sockets of this namespace bound to the port.

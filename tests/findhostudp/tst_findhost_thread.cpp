@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "findhostbed.h"
+#include "HangGuard.h"
 
 using fht::CaptureMark;
 using fht::hex;
@@ -98,7 +99,7 @@ int runBurstListener(int argc, char *argv[])
         sinceLast.restart();
     });
     listener.start();
-    if (!listener.waitForListening(5000)) {
+    if (!listener.waitForListening(tsup::guardMs(5000))) {
         printf("not listening\n");
         return 3;
     }
@@ -640,7 +641,7 @@ private slots:
             m_thread, &CFindHostUDP::signalRecvPkt, m_thread,
             [self](NASINFO) { self->terminate(); }, Qt::DirectConnection);
         QVERIFY(m_sim.command("answers send 1 6").startsWith("ok "));
-        QVERIFY(m_thread->wait(4000));
+        QVERIFY(m_thread->wait(tsup::guardMs(4000)));
         disconnect(direct);
         QCOMPARE(fht::udpListeners(9999), 0);
 
@@ -701,7 +702,7 @@ private slots:
         fht::LogCapture::install();
         fht::LogCapture::clear();
         t->start();
-        QVERIFY(t->wait(3000)); // ends by itself
+        QVERIFY(t->wait(tsup::guardMs(3000))); // ends by itself
         QCOMPARE(fht::LogCapture::matching(QStringLiteral("Server run error!\n")).size(), 1);
         QVERIFY(lineLike(fht::LogCapture::matching(QStringLiteral("Server run error!")).first(),
                          QStringLiteral("Server run error!\n")));
@@ -720,7 +721,7 @@ private slots:
             new CFindHostUDP(nullptr, -1, 9999, QStringLiteral("198.18.0.1.extra.text")));
         fht::LogCapture::install(); // the constructor gave level 1 back to the program's sink
         longText->start();
-        QVERIFY(longText->wait(3000));
+        QVERIFY(longText->wait(tsup::guardMs(3000)));
         QCOMPARE(fht::LogCapture::matching(QStringLiteral("Server run error!\n")).size(), 1);
     }
 
@@ -761,10 +762,10 @@ private slots:
         QProcess listener;
         listener.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         listener.start(program, args);
-        const bool ended = listener.waitForFinished(60000);
+        const bool ended = listener.waitForFinished(tsup::guardMs(60000));
         if (!ended) {
             listener.kill();
-            listener.waitForFinished(5000);
+            listener.waitForFinished(tsup::guardMs(5000));
         }
         m_thread = startListener(&m_collector);
         QVERIFY2(ended, "the listener process hung");

@@ -1,6 +1,7 @@
 // The image converter with the real tools: Debian's ImageMagick 6 and dcraw behind our RAW script,
 // placed the way the build places them beside the program. A missing tool fails the test.
 #include "CImageConverter.h"
+#include "HangGuard.h"
 #include "TestDng.h"
 #include "ToolBench.h"
 
@@ -38,7 +39,7 @@ struct Conversion {
     bool runToEnd(int timeoutMs = 60000)
     {
         converter->start();
-        return converter->wait(timeoutMs);
+        return converter->wait(tsup::guardMs(timeoutMs));
     }
 };
 
@@ -109,7 +110,7 @@ void TestImageConverterTools::toolsBesideTheProgram()
     QVERIFY2(QFileInfo(convert.symLinkTarget()).isExecutable(), "install the Debian package imagemagick");
     QProcess version;
     version.start(convert.filePath(), {"-version"});
-    QVERIFY(version.waitForFinished(10000));
+    QVERIFY(version.waitForFinished(tsup::guardMs(10000)));
     QVERIFY2(version.readAllStandardOutput().contains("ImageMagick 6."), "not ImageMagick 6");
 
     const QFileInfo dcraw(dir + "/dcraw/dcraw");
@@ -234,9 +235,9 @@ void TestImageConverterTools::stopKillsTheDecoderBehindTheScript()
     QElapsedTimer timer;
     timer.start();
     c.converter->terminate();
-    QVERIFY(c.converter->wait(60000));
+    QVERIFY(c.converter->wait(tsup::guardMs(60000)));
     // A guard against a stop that waited for a limit of its own instead of killing the tool.
-    QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY2(timer.elapsed() < tsup::guardMs(10000), qPrintable(QString::number(timer.elapsed())));
     QVERIFY2(fifo.waitForNoReader(0), "a decoder process was left behind");
     QCOMPARE(c.error->size(), 1);
 }

@@ -273,7 +273,7 @@ private slots:
         itest::FinishWatcher finish;
         tsup::UrlCatcher urls;
         Entry e = addEntry(1, true);
-        QVERIFY(QTest::qWaitForWindowExposed(e.dlg));
+        QVERIFY(QTest::qWaitForWindowExposed(e.dlg, tsup::guardMs()));
         TickRecorder rec(e.page, e.dlg);
         QVERIFY(waitFor([&] { return !e.page->getStatusTimer()->isActive(); }, kRunWaitMs));
         QCOMPARE(e.job->getErrorCode(), 0ul);
@@ -408,7 +408,7 @@ private slots:
     void stageFivePictureAndRemovalWhileRunning()
     {
         Entry e = addEntry(5, true);
-        QVERIFY(QTest::qWaitForWindowExposed(e.dlg));
+        QVERIFY(QTest::qWaitForWindowExposed(e.dlg, tsup::guardMs()));
         CVorkWindowProgNetInstall *ni = e.page->getNetInstallWidget();
         QVERIFY(waitFor([&] {
             return e.job->getStage() == NI_STAGE_INSTALL && ni->m_pprgFinish->value() == 15;
@@ -429,7 +429,7 @@ private slots:
         QVERIFY(waitFor([&] { return e.page.isNull() && e.dlg.isNull(); }, 5000));
         QVERIFY(e.job.isNull());
         // At the job's next slice, well before its 10-s stop wait.
-        QVERIFY2(t.elapsed() < 5000, qPrintable(QString::number(t.elapsed())));
+        QVERIFY2(t.elapsed() < tsup::guardMs(5000), qPrintable(QString::number(t.elapsed())));
         QVERIFY(waitFor([&] { return !linesOf("install", e.mac, "close").isEmpty(); }, 5000));
     }
 
@@ -439,7 +439,7 @@ private slots:
     {
         itest::FinishWatcher finish;
         Entry e = addEntry(4, true);
-        QVERIFY(QTest::qWaitForWindowExposed(e.dlg));
+        QVERIFY(QTest::qWaitForWindowExposed(e.dlg, tsup::guardMs()));
         QVERIFY(waitFor([&] {
             return e.job->getStage() == NI_STAGE_REBOOT
                    && e.job->getRebootState() == CThreadNetInstall::REBOOT_WAITING
@@ -459,7 +459,7 @@ private slots:
         t.start();
         QTest::mouseClick(e.dlg->getCloseButton(), Qt::LeftButton);
         // At the job's next slice, well before its 10-s stop wait.
-        QVERIFY2(t.elapsed() < 5000, qPrintable(QString::number(t.elapsed())));
+        QVERIFY2(t.elapsed() < tsup::guardMs(5000), qPrintable(QString::number(t.elapsed())));
         QVERIFY(!e.dlg->isVisible());
         QVERIFY(!m_main->installMap()->contains(e.mac));
         QCOMPARE(searches.count(), 1);

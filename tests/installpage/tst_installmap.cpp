@@ -23,6 +23,7 @@
 #include "CVorkWindowProgNetInstall.h"
 #include "CVorkWindowProgQuickConf.h"
 #include "CWaitScale.h"
+#include "HangGuard.h"
 #include "NasinfoText.h"
 #include "VorkWindowFlags.h"
 #include "installtest.h"
@@ -205,7 +206,7 @@ private slots:
 
         // Hide: the dialog goes, the entry and its job stay; the clear request comes twice.
         dlg->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dlg));
+        QVERIFY(QTest::qWaitForWindowExposed(dlg, tsup::guardMs()));
         QSignalSpy clear(dlg, &CVorkDialogInstall::signalClearFinishedItems);
         dlg->getHideButton()->click();
         QVERIFY(!dlg->isVisible());
@@ -215,7 +216,7 @@ private slots:
 
         // Escape: once.
         dlg->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dlg));
+        QVERIFY(QTest::qWaitForWindowExposed(dlg, tsup::guardMs()));
         QTest::keyClick(dlg, Qt::Key_Escape);
         QVERIFY(!dlg->isVisible());
         QCOMPARE(clear.count(), 3);
@@ -292,7 +293,7 @@ private slots:
         CVorkWindowMain w;
         Entry e = addEntry(w, "02:53:56:00:07:06", false);
         e.dlg->show();
-        QVERIFY(QTest::qWaitForWindowExposed(e.dlg));
+        QVERIFY(QTest::qWaitForWindowExposed(e.dlg, tsup::guardMs()));
         post(w.udpThread(), answer("02:53:56:00:07:06", 0));
         QVERIFY(waitFor([&] { return !e.page->getStatusTimer()->isActive(); }, 5000));
         CVorkWindowProgQuickConf *qc = e.page->getQuickConfWidget();
@@ -330,7 +331,7 @@ private slots:
 
         // The page's link hides the dialog.
         e.dlg->show();
-        QVERIFY(QTest::qWaitForWindowExposed(e.dlg));
+        QVERIFY(QTest::qWaitForWindowExposed(e.dlg, tsup::guardMs()));
         QSignalSpy clear(e.dlg.data(), &CVorkDialogInstall::signalClearFinishedItems);
         emit e.page->getQuickConfWidget()->m_plblQCMsg->linkActivated(QStringLiteral("http://198.18.0.77:5000"));
         QVERIFY(!e.dlg->isVisible());
@@ -348,7 +349,7 @@ private slots:
         Entry doneInstall = addEntry(w, "02:53:56:00:07:14", true);
         Entry doneShown = addEntry(w, "02:53:56:00:07:15", true);
         doneShown.dlg->show();
-        QVERIFY(QTest::qWaitForWindowExposed(doneShown.dlg));
+        QVERIFY(QTest::qWaitForWindowExposed(doneShown.dlg, tsup::guardMs()));
 
         QVERIFY(waitFor([&] {
             return timedOut.page->getQuickConfJob()->getState() == CQuickConf::QC_STATE_TIMEOUT;
@@ -367,6 +368,8 @@ private slots:
             return answeredWithError.page->getQuickConfJob()->getState() == CQuickConf::QC_STATE_ANSWERED;
         }, 5000));
         QCOMPARE(waiting.page->getQuickConfJob()->getState(), int(CQuickConf::QC_STATE_WAITING));
+        // The hidden done installation's finish message comes on its page's next tick.
+        QVERIFY(waitFor([&] { return finish.shown > 0; }, 5000));
 
         map->slotClearBtnTriggered(true);
         QVERIFY(!map->contains(answeredWithError.mac));

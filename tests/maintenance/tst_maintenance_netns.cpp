@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(address.readAll().trimmed(), QByteArray(kClientMac));
 
         m_udp = tsup::startDiscovery(&m_collector);
-        QVERIFY(m_udp->waitForListening(10000));
+        QVERIFY(m_udp->waitForListening(tsup::guardMs(10000)));
     }
 
     void cleanupTestCase() { tsup::stopDiscovery(m_udp); }
@@ -355,7 +355,7 @@ private slots:
         // this unit's script) the type-6 answer of the running test with its progress.
         QVERIFY(udp.sendTo("198.18.0.2", 9999,
                            hx(header + "01 04 0c 00 00 00" + mac8 + "2a 00" + nic)));
-        const QList<bed::Udp::Received> got = udp.receiveFor(1000, 2);
+        const QList<bed::Udp::Received> got = udp.receiveFor(tsup::guardMs(), 2);
         QCOMPARE(got.size(), 2);
         QCOMPARE(got[0].bytes.toHex(), hx(header + "01 04 02 00 00 00" + version + mac8 + name +
                                           "a7 04 01 00 00 00" + build + noError + nic + querier).toHex());
@@ -367,7 +367,7 @@ private slots:
         QVERIFY(udp.sendTo("198.18.0.2", 9999,
                            hx(header + "01 04 01 00 00 00" + mac9 + "b0 08 00 03 00 00 00 00 00 00"
                               "b8 08 00 03 00 00 00 00 00 00" + nic)));
-        const QList<bed::Udp::Received> skip = udp.receiveFor(1000, 1);
+        const QList<bed::Udp::Received> skip = udp.receiveFor(tsup::guardMs(), 1);
         QCOMPARE(skip.size(), 1);
         QCOMPARE(skip[0].bytes.toHex(), hx(header + "01 04 02 00 00 00" + version + mac9 + name +
                                            "a7 04 07 00 00 00" + build + nic + querier).toHex());

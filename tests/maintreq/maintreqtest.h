@@ -44,7 +44,7 @@ inline void advance(QWizard *wizard)
 // poll (10 ms) while such a widget is the active modal one, from a timer of its own so that the
 // clicks it makes may run nested event loops; `fresh` is true the first time the widget (or the
 // wizard page) is seen. An input dialog is rejected at once. A widget that stays up longer than
-// `giveUpMs` is rejected and counted in gaveUp, so a request under test always
+// its hang guard (tsup::guardMs(giveUpMs)) is rejected and counted in gaveUp, so a request under test always
 // returns. At most 12000 polls.
 class ModalDriver : public QObject
 {
@@ -93,7 +93,7 @@ private:
             input->reject();
             return;
         }
-        if (m_since.elapsed() > giveUpMs) {
+        if (m_since.elapsed() > tsup::guardMs(giveUpMs)) {
             ++gaveUp;
             m_since.start();
             // Rejected rather than done(-1): a wizard checks its page before any other result.

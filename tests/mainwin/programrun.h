@@ -75,13 +75,13 @@ public:
         m_process.setWorkingDirectory(place.workDir());
         m_process.setProcessChannelMode(QProcess::ForwardedChannels);
         m_process.start(QStringLiteral(VORK_PROGRAM), args);
-        m_process.waitForStarted(10000);
+        m_process.waitForStarted(tsup::guardMs());
     }
     ~ProgramRun()
     {
         if (running()) {
             m_process.kill();
-            m_process.waitForFinished(10000);
+            m_process.waitForFinished(tsup::guardMs());
         }
     }
 
@@ -96,7 +96,7 @@ public:
     // Still running after the whole time.
     bool staysRunning(int ms)
     {
-        return !waitFor([this] { return !running(); }, ms);
+        return !tsup::comesWithin([this] { return !running(); }, ms);
     }
     bool signal(int sig)
     {

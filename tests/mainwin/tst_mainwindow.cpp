@@ -23,6 +23,7 @@
 #include "CVorkWindowMain.h"
 #include "CVorkWindowPhotoUpload.h"
 #include "CVorkWindowRsrcMon.h"
+#include "HangGuard.h"
 #include "mainwintest.h"
 
 using mwt::ModalAnswer;
@@ -222,7 +223,10 @@ private slots:
     {
         CVorkWindowMain window;
         window.show();
-        QVERIFY(waitFor([&] { return searchesCaptured() > 0; }, 5000));
+        // The first show's search sends several copies: counted once it is over and its last
+        // copies have reached the capture.
+        QVERIFY(waitFor([&] { return searchesCaptured() > 0 && !window.finderWindow()->isSearching(); }, 5000));
+        mwt::spin(300);
         const int searches = searchesCaptured();
         QWidget *finder = window.page(CVorkWindowMain::PAGE_FINDER);
         QWidget *photo = window.page(CVorkWindowMain::PAGE_PHOTO_UPLOAD);
@@ -437,7 +441,7 @@ private slots:
             {
                 CVorkWindowMain window;
                 window.show();
-                QVERIFY(QTest::qWaitForWindowExposed(&window));
+                QVERIFY(QTest::qWaitForWindowExposed(&window, tsup::guardMs()));
                 CVorkFinderWindow *finder = window.finderWindow();
                 QVERIFY(waitFor([&] { return window.nasinfoMap()->size() == 3 && !finder->isSearching(); },
                                 10000));

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QProcess>
 
+#include "HangGuard.h"
 #include "programrun.h"
 
 using mwt::ProgramPlace;
@@ -21,9 +22,9 @@ QByteArray tool(const QString &program, const QStringList &args, int *exitCode =
 {
     QProcess p;
     p.start(program, args);
-    if (!p.waitForFinished(10000)) {
+    if (!p.waitForFinished(tsup::guardMs(10000))) {
         p.kill();
-        p.waitForFinished(2000);
+        p.waitForFinished(tsup::guardMs(2000));
     }
     if (exitCode)
         *exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "CQuenTCP.h"
+#include "HangGuard.h"
 #include "VorkStartup.h"
 #include "netinstalltest.h"
 
@@ -37,7 +38,7 @@ public:
     {
         QElapsedTimer t;
         t.start();
-        while (m_port.load() == 0 && t.elapsed() < 10000)
+        while (m_port.load() == 0 && t.elapsed() < tsup::guardMs())
             QThread::msleep(1);
         return m_port.load() != 0;
     }
@@ -56,7 +57,7 @@ protected:
         if (!server.listen(QHostAddress::LocalHost, 0))
             return;
         m_port.store(server.serverPort());
-        if (!server.waitForNewConnection(20000))
+        if (!server.waitForNewConnection(tsup::guardMs(20000)))
             return;
         QTcpSocket *c = server.nextPendingConnection();
         QCryptographicHash hash(QCryptographicHash::Sha256);
@@ -115,7 +116,7 @@ class TestQuenTcp : public QObject
     {
         if (tcp.connectToHost(QStringLiteral("127.0.0.1"), m_server.serverPort()) != 0)
             return nullptr;
-        if (!m_server.hasPendingConnections() && !m_server.waitForNewConnection(5000))
+        if (!m_server.hasPendingConnections() && !m_server.waitForNewConnection(tsup::guardMs(5000)))
             return nullptr;
         return m_server.nextPendingConnection();
     }
@@ -125,7 +126,7 @@ class TestQuenTcp : public QObject
         QByteArray out;
         QElapsedTimer t;
         t.start();
-        while (out.size() < n && t.elapsed() < 5000) {
+        while (out.size() < n && t.elapsed() < tsup::guardMs()) {
             if (s->bytesAvailable() == 0)
                 s->waitForReadyRead(100);
             out += s->read(n - out.size());
@@ -137,7 +138,7 @@ class TestQuenTcp : public QObject
     {
         s->write(bytes);
         s->flush();
-        s->waitForBytesWritten(1000);
+        s->waitForBytesWritten(tsup::guardMs(1000));
     }
 
 private slots:
@@ -241,7 +242,7 @@ private slots:
         QVERIFY(peer);
         const QByteArray whole = reply("01 04 01 00 00 00 13 04 03 00 00 00 14 04 32 00 00 00");
         send(peer, whole.left(17));
-        QVERIFY(tcp.waitForReadyRead(5000));
+        QVERIFY(tcp.waitForReadyRead(tsup::guardMs(5000)));
         NI_REPLY r;
         QCOMPARE(tcp.receiveProgress(&r), 0);
         QCOMPARE(r.ulWord[NI_REPLY_ITEM1], 1u);
@@ -249,7 +250,7 @@ private slots:
         QCOMPARE(r.ulWord[NI_REPLY_PERCENT], 0u);
 
         send(peer, whole.mid(17));
-        QVERIFY(tcp.waitForReadyRead(5000));
+        QVERIFY(tcp.waitForReadyRead(tsup::guardMs(5000)));
         tsup::LogCapture capture;
         QCOMPARE(tcp.receiveProgress(&r), -1);
         QCOMPARE(capture.lines(),
@@ -266,7 +267,7 @@ private slots:
         send(peer, reply("01 04 01 00 00 00 11 04 00 00 00 00") + reply("01 04 01 00 00 00 11 04 0d 00 00 00"));
         // Both are here before the channel looks.
         QTest::qWait(50);
-        QVERIFY(tcp.waitForReadyRead(5000));
+        QVERIFY(tcp.waitForReadyRead(tsup::guardMs(5000)));
         NI_REPLY r;
         QCOMPARE(tcp.receiveProgress(&r), 0);
         QCOMPARE(r.ulWord[NI_REPLY_ERROR], 0u);
@@ -318,7 +319,7 @@ private slots:
         QElapsedTimer t;
         t.start();
         QVERIFY(!tcp.waitForReadyRead(-1));
-        QVERIFY(t.elapsed() < 5000);
+        QVERIFY(t.elapsed() < tsup::guardMs(5000));
     }
 
     void upload65536()
@@ -334,7 +335,7 @@ private slots:
         QCOMPARE(tcp.connectToHost(QStringLiteral("127.0.0.1"), peer.port()), 0);
         QCOMPARE(tcp.sendFilePkt(path), 0);
         tcp.close();
-        QVERIFY(peer.wait(30000));
+        QVERIFY(peer.wait(tsup::guardMs(30000)));
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(peer.kept.size(), 4 + 65536);
@@ -359,7 +360,7 @@ private slots:
         tsup::LogCapture capture;
         QCOMPARE(tcp.sendFilePkt(path), 0);
         tcp.close();
-        QVERIFY(peer.wait(30000));
+        QVERIFY(peer.wait(tsup::guardMs(30000)));
         // The copy is named by the base name (up to the first dot) and ".pat".
         const QString copy = copies.filePath(QStringLiteral("VNO_M_1200.pat"));
         QVERIFY(QFile::exists(copy));
@@ -386,7 +387,7 @@ private slots:
         QCOMPARE(tcp.connectToHost(QStringLiteral("127.0.0.1"), peer.port()), 0);
         QCOMPARE(tcp.sendFilePkt(path), 0);
         tcp.close();
-        QVERIFY(peer.wait(30000));
+        QVERIFY(peer.wait(tsup::guardMs(30000)));
         QCOMPARE(peer.total, qint64(4 + 1000));
         QCOMPARE(peer.sha256, nit::sha256Of(path));
     }
@@ -408,7 +409,7 @@ private slots:
         QCOMPARE(tcp.connectToHost(QStringLiteral("127.0.0.1"), peer.port()), 0);
         QCOMPARE(tcp.sendFilePkt(path), 0);
         tcp.close();
-        QVERIFY(peer.wait(30000));
+        QVERIFY(peer.wait(tsup::guardMs(30000)));
         QCOMPARE(QFileInfo(path).size(), qint64(300000));
         QCOMPARE(nit::sha256Of(path), before);
         QCOMPARE(peer.sha256, before);
@@ -470,7 +471,7 @@ private slots:
         });
         QCOMPARE(tcp.sendFilePkt(path), 0);
         tcp.close();
-        QVERIFY(peer.wait(120000));
+        QVERIFY(peer.wait(tsup::guardMs(120000)));
         QCOMPARE(peer.total, size + 4);
         QCOMPARE(peer.sha256, expected);
         QVERIFY2(handedOver <= 256 * 1024 + CQuenTCP::MAP_PIECE,
@@ -498,9 +499,9 @@ private slots:
         closer->start();
         tsup::LogCapture capture;
         QCOMPARE(tcp.sendFilePkt(path), -1);
-        QVERIFY(closer->wait(5000));
+        QVERIFY(closer->wait(tsup::guardMs(5000)));
         delete closer;
-        QVERIFY(peer.wait(10000));
+        QVERIFY(peer.wait(tsup::guardMs(10000)));
         QCOMPARE(capture.countContaining(QStringLiteral("wcount=[-1]")), 1);
         tcp.close();
     }
@@ -523,8 +524,8 @@ private slots:
             t.start();
             QVERIFY(!tcp.waitForReadyRead(-1));
             // A guard against a wait that ignores the flag and never ends.
-            QVERIFY2(t.elapsed() < 10000, qPrintable(QString::number(t.elapsed())));
-            QVERIFY(raiser->wait(5000));
+            QVERIFY2(t.elapsed() < tsup::guardMs(10000), qPrintable(QString::number(t.elapsed())));
+            QVERIFY(raiser->wait(tsup::guardMs(5000)));
             delete raiser;
         }
         stop.store(false);
@@ -546,12 +547,12 @@ private slots:
             QElapsedTimer t;
             t.start();
             QCOMPARE(tcp.sendFilePkt(path), -1);
-            QVERIFY2(t.elapsed() < 10000, qPrintable(QString::number(t.elapsed())));
-            QVERIFY(raiser->wait(5000));
+            QVERIFY2(t.elapsed() < tsup::guardMs(10000), qPrintable(QString::number(t.elapsed())));
+            QVERIFY(raiser->wait(tsup::guardMs(5000)));
             delete raiser;
             tcp.close();
             peer.stop();
-            QVERIFY(peer.wait(10000));
+            QVERIFY(peer.wait(tsup::guardMs(10000)));
         }
     }
 };

@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(dialog.m_prg->value(), 42000);
 
         QTimer::singleShot(50, &dialog, &CWizNetProgDialog::slotFinished);
-        QTimer::singleShot(10000, &dialog, [&dialog] { dialog.done(-1); }); // bound
+        QTimer::singleShot(tsup::guardMs(10000), &dialog, [&dialog] { dialog.done(-1); }); // bound
         QCOMPARE(dialog.exec(), 1);
         QVERIFY(!dialog.isVisible());
     }

@@ -82,9 +82,9 @@ bool pingOnce(const QString &address)
     QProcess ping;
     ping.start(QStringLiteral("/bin/ping"), {QStringLiteral("-q"), QStringLiteral("-c"), QStringLiteral("1"),
                                              QStringLiteral("-W"), QStringLiteral("3"), address});
-    if (!ping.waitForFinished(10000)) {
+    if (!ping.waitForFinished(tsup::guardMs(10000))) {
         ping.kill();
-        ping.waitForFinished(1000);
+        ping.waitForFinished(tsup::guardMs(1000));
         return false;
     }
     return ping.exitStatus() == QProcess::NormalExit && ping.exitCode() == 0;
@@ -122,7 +122,7 @@ private slots:
                      .value(QStringLiteral("divisor")).toInt(), 100);
 
         m_udp = tsup::startDiscovery(&m_collector);
-        QVERIFY(m_udp->waitForListening(10000));
+        QVERIFY(m_udp->waitForListening(tsup::guardMs(10000)));
     }
 
     void cleanupTestCase() { tsup::stopDiscovery(m_udp); }
@@ -301,7 +301,7 @@ private slots:
                 [&] { bar << dialog.m_prg->value(); });
         m_collector.records.clear();
         QVERIFY(job.start(1));
-        QTimer::singleShot(60000, &dialog, [&dialog] { dialog.done(-1); }); // bound
+        QTimer::singleShot(tsup::guardMs(60000), &dialog, [&dialog] { dialog.done(-1); }); // bound
         QCOMPARE(dialog.exec(), 1);
 
         QCOMPARE(log.count('u'), 125);
@@ -399,7 +399,7 @@ private slots:
         QElapsedTimer t;
         t.start();
         bed::Udp::Received r;
-        while (got.isEmpty() && t.elapsed() < 10000 && udp.receive(&r, 2000))
+        while (got.isEmpty() && t.elapsed() < tsup::guardMs() && udp.receive(&r, tsup::guardMs()))
             if (bed::packetType(r.bytes) == FHOST_PKT_BRESPONSE)
                 got = r.bytes;
         QCOMPARE(got.toHex(' '), expected.toHex(' '));

@@ -23,6 +23,7 @@
 #include "CUploadManager.h"
 #include "CVorkWindowPhotoUpload.h"
 #include "FileInfoTableItem.h"
+#include "HangGuard.h"
 #include "photofilestest.h"
 
 using namespace PhotoFilesTest;
@@ -203,7 +204,7 @@ private:
     {
         page.m_pstkwRightPanel->setCurrentIndex(1);
         page.show();
-        return QTest::qWaitForWindowExposed(&page) && page.m_ptblwFileListTable->isVisible();
+        return QTest::qWaitForWindowExposed(&page, tsup::guardMs()) && page.m_ptblwFileListTable->isVisible();
     }
     static void doubleClickRow(CVorkWindowPhotoUpload &page, int row)
     {
@@ -1094,7 +1095,7 @@ void TestPhotoFileList::headerClickKeepsTheSelectionInView()
     QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
     QCOMPARE(header->sortIndicatorSection(), 0);
-    QTRY_VERIFY(visible());
+    QTRY_VERIFY_WITH_TIMEOUT(visible(), tsup::guardMs());
 }
 
 // A row change raises the request id, shows the prompt and (re)starts the 300 ms timer; another

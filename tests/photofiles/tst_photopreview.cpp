@@ -25,6 +25,7 @@
 #include "CImageConverter.h"
 #include "CVideoConverter.h"
 #include "CVorkWindowPhotoUpload.h"
+#include "HangGuard.h"
 #include "ToolBench.h"
 #include "photofilestest.h"
 
@@ -51,10 +52,10 @@ bool runFFmpeg(const QStringList &args)
 {
     QProcess p;
     p.start(QStringLiteral("/usr/bin/ffmpeg"), args);
-    const bool done = p.waitForFinished(ToolMs);
+    const bool done = p.waitForFinished(tsup::guardMs(ToolMs));
     if (!done) {
         p.kill();
-        p.waitForFinished(5000);
+        p.waitForFinished(tsup::guardMs(5000));
     }
     return done && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
@@ -123,7 +124,7 @@ private:
     {
         page.m_pstkwRightPanel->setCurrentIndex(1);
         page.show();
-        return QTest::qWaitForWindowExposed(&page);
+        return QTest::qWaitForWindowExposed(&page, tsup::guardMs());
     }
     static QString currentPath(const CVorkWindowPhotoUpload &page)
     {
@@ -135,7 +136,7 @@ private:
     {
         QElapsedTimer timer;
         timer.start();
-        while (timer.elapsed() < timeoutMs) {
+        while (timer.elapsed() < tsup::guardMs(timeoutMs)) {
             if (!page.previewTimer()->isActive() && page.m_setUIPreviewConverters.isEmpty())
                 return true;
             QTest::qWait(20);
@@ -201,7 +202,7 @@ void TestPhotoPreview::fiveQuickRowChangesStartOneConverter()
     QCOMPARE(page.m_plblThumbnail->text(), Prompt);
     QVERIFY(page.m_setUIPreviewConverters.isEmpty());
 
-    QTRY_VERIFY_WITH_TIMEOUT(hasPicture(page), ToolMs);
+    QTRY_VERIFY_WITH_TIMEOUT(hasPicture(page), tsup::guardMs(ToolMs));
     QVERIFY(settle(page));
     const QString picture = QStringLiteral("UIPreview%1THUMB_B.jpg").arg(page.m_iUIPreviewReqID);
     QCOMPARE(workFiles(), QStringList({picture}));
@@ -211,7 +212,7 @@ void TestPhotoPreview::fiveQuickRowChangesStartOneConverter()
     QCOMPARE(page.m_strUIPreviewThumbPath, page.m_hashPreviewThumbs.value(currentPath(page)));
     // The finished converter has been released.
     QVERIFY(!page.m_pUIPreviewImageConverter);
-    QTRY_COMPARE(page.findChildren<QThread *>().size(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(page.findChildren<QThread *>().size(), 0, tsup::guardMs());
 }
 
 void TestPhotoPreview::folderRowStartsNothing()
@@ -220,7 +221,7 @@ void TestPhotoPreview::folderRowStartsNothing()
     page.addFolderToList(media(QStringLiteral("folder")));
     page.m_ptblwFileListTable->setCurrentCell(0, 1);
     QVERIFY(page.previewTimer()->isActive());
-    QTRY_VERIFY(!page.previewTimer()->isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(!page.previewTimer()->isActive(), tsup::guardMs());
     QCOMPARE(page.m_plblThumbnail->text(), Prompt);
     QVERIFY(page.m_setUIPreviewConverters.isEmpty());
     QVERIFY(!page.m_pUIPreviewImageConverter);
@@ -237,7 +238,7 @@ void TestPhotoPreview::staleResultIsDropped()
     page.addFilesToList(&files);
     QTableWidget *table = page.m_ptblwFileListTable;
     table->setCurrentCell(0, 0);
-    QTRY_COMPARE(page.m_plblThumbnail->text(), Creating);
+    QTRY_COMPARE_WITH_TIMEOUT(page.m_plblThumbnail->text(), Creating, tsup::guardMs());
     QCOMPARE(page.m_setUIPreviewConverters.size(), 1);
     const uint started = page.m_iUIPreviewReqID;
 
@@ -276,7 +277,7 @@ void TestPhotoPreview::cachedPictureUnlessTheFileChanged()
     const int other = 1 - row;
 
     table->setCurrentCell(row, 0);
-    QTRY_VERIFY_WITH_TIMEOUT(hasPicture(page), ToolMs);
+    QTRY_VERIFY_WITH_TIMEOUT(hasPicture(page), tsup::guardMs(ToolMs));
     QVERIFY(settle(page));
     const QString cached = page.m_hashPreviewThumbs.value(photo);
     QVERIFY(!cached.isEmpty());
@@ -285,7 +286,7 @@ void TestPhotoPreview::cachedPictureUnlessTheFileChanged()
     table->setCurrentCell(other, 0);
     table->setCurrentCell(row, 0);
     QVERIFY(!hasPicture(page));
-    QTRY_VERIFY(!page.previewTimer()->isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(!page.previewTimer()->isActive(), tsup::guardMs());
     QVERIFY(hasPicture(page));
     QVERIFY(page.m_setUIPreviewConverters.isEmpty());
     QCOMPARE(workFiles().size(), 1);
@@ -299,8 +300,8 @@ void TestPhotoPreview::cachedPictureUnlessTheFileChanged()
     }
     table->setCurrentCell(other, 0);
     table->setCurrentCell(row, 0);
-    QTRY_COMPARE(page.m_plblThumbnail->text(), Creating);
-    QTRY_VERIFY_WITH_TIMEOUT(hasPicture(page), ToolMs);
+    QTRY_COMPARE_WITH_TIMEOUT(page.m_plblThumbnail->text(), Creating, tsup::guardMs());
+    QTRY_VERIFY_WITH_TIMEOUT(hasPicture(page), tsup::guardMs(ToolMs));
     QVERIFY(settle(page));
     QCOMPARE(workFiles().size(), 2);
     QVERIFY(workFiles().contains(QStringLiteral("UIPreview%1THUMB_B.jpg").arg(page.m_iUIPreviewReqID)));
@@ -326,7 +327,7 @@ void TestPhotoPreview::firstPictureShapesTheThumbnailArea()
     table->setCurrentCell(0, 0);
     QVERIFY(!page.m_bThumbAreaSized);
     const int width = page.m_pgrpThumArea->width();
-    QTRY_VERIFY_WITH_TIMEOUT(hasPicture(page), ToolMs);
+    QTRY_VERIFY_WITH_TIMEOUT(hasPicture(page), tsup::guardMs(ToolMs));
     QVERIFY(page.m_bThumbAreaSized);
     QVERIFY(settle(page));
     // The shape lasts through the splitter's next layout.
@@ -339,7 +340,7 @@ void TestPhotoPreview::firstPictureShapesTheThumbnailArea()
     const QSize first = page.m_pgrpThumArea->size();
     QVERIFY(first.height() != width * 3 / 4);
     table->setCurrentCell(1, 0);
-    QTRY_VERIFY_WITH_TIMEOUT(hasPicture(page), ToolMs);
+    QTRY_VERIFY_WITH_TIMEOUT(hasPicture(page), tsup::guardMs(ToolMs));
     QVERIFY(settle(page));
     QTest::qWait(50);
     QCOMPARE(page.m_pgrpThumArea->size(), first);
@@ -356,16 +357,16 @@ void TestPhotoPreview::videoPreview()
     QStringList files{media(QStringLiteral("clip.mp4"))};
     page.addFilesToList(&files);
     page.m_ptblwFileListTable->setCurrentCell(0, 0);
-    QTRY_COMPARE(page.m_plblThumbnail->text(), Creating);
+    QTRY_COMPARE_WITH_TIMEOUT(page.m_plblThumbnail->text(), Creating, tsup::guardMs());
     QVERIFY(page.m_pUIPreviewVideoConverter);
     QCOMPARE(page.m_pUIPreviewVideoConverter->parent(), &page);
-    QTRY_VERIFY_WITH_TIMEOUT(hasPicture(page), ToolMs);
+    QTRY_VERIFY_WITH_TIMEOUT(hasPicture(page), tsup::guardMs(ToolMs));
     QVERIFY(settle(page));
     const QString id = QString::number(page.m_iUIPreviewReqID);
     QVERIFY(workFiles().contains(QStringLiteral("UIPreview") + id + QStringLiteral("THUMB_B.jpg")));
     QCOMPARE(QImage(page.m_strUIPreviewThumbPath).size(), QSize(640, 480));
     QCOMPARE(page.m_hashPreviewThumbs.value(media(QStringLiteral("clip.mp4"))), page.m_strUIPreviewThumbPath);
-    QTRY_COMPARE(page.findChildren<CVideoConverter *>().size(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(page.findChildren<CVideoConverter *>().size(), 0, tsup::guardMs());
 }
 
 // A photo the tools cannot read ends in the error text.
@@ -375,7 +376,7 @@ void TestPhotoPreview::unreadablePhotoShowsTheError()
     QStringList files{media(QStringLiteral("bad.jpg"))};
     page.addFilesToList(&files);
     page.m_ptblwFileListTable->setCurrentCell(0, 0);
-    QTRY_COMPARE_WITH_TIMEOUT(page.m_plblThumbnail->text(), Failed, ToolMs);
+    QTRY_COMPARE_WITH_TIMEOUT(page.m_plblThumbnail->text(), Failed, tsup::guardMs(ToolMs));
     QVERIFY(settle(page));
     QVERIFY(!hasPicture(page));
     QVERIFY(page.m_hashPreviewThumbs.isEmpty());
@@ -394,7 +395,7 @@ void TestPhotoPreview::splitterRescalesThePicture()
     QCOMPARE(page.m_plblThumbnail->text(), Prompt);
 
     page.m_ptblwFileListTable->setCurrentCell(0, 0);
-    QTRY_VERIFY_WITH_TIMEOUT(hasPicture(page), ToolMs);
+    QTRY_VERIFY_WITH_TIMEOUT(hasPicture(page), tsup::guardMs(ToolMs));
     QVERIFY(settle(page));
     // 640x480 kept in shape, smaller pictures enlarged.
     QCOMPARE(page.m_plblThumbnail->pixmap(Qt::ReturnByValue).size(), QSize(200, 150));
@@ -432,13 +433,13 @@ void TestPhotoPreview::closingDuringAVideoPreview()
     table->setCurrentCell(rowOf(table, fifo2.path()), 0);
     QVERIFY(fifo2.waitForReader(ToolMs));
     QVERIFY(fifo->waitForNoReader(ToolMs));
-    QTRY_COMPARE_WITH_TIMEOUT(page->m_setUIPreviewConverters.size(), 1, ToolMs);
+    QTRY_COMPARE_WITH_TIMEOUT(page->m_setUIPreviewConverters.size(), 1, tsup::guardMs(ToolMs));
 
     // Closing stops the tool and waits for it: it is gone once the page is.
     QElapsedTimer timer;
     timer.start();
     page.reset();
-    QVERIFY2(timer.elapsed() < ToolMs, "closing waited for the converter as if it were not stopped");
+    QVERIFY2(timer.elapsed() < tsup::guardMs(ToolMs), "closing waited for the converter as if it were not stopped");
     QVERIFY(fifo2.waitForNoReader(0));
 
     // The work-folder clean-up at program end stops a running preview too.
@@ -494,7 +495,7 @@ void TestPhotoPreview::pictureOfTheBrowsedFolder()
              QStringLiteral("Morning at the beach"));
     table->setCurrentCell(rowOf(table, folder + QStringLiteral("/beach.jpg")), 0);
     table->selectRow(table->currentRow());
-    QTRY_VERIFY_WITH_TIMEOUT(hasPicture(page), ToolMs);
+    QTRY_VERIFY_WITH_TIMEOUT(hasPicture(page), tsup::guardMs(ToolMs));
     QVERIFY(settle(page));
 
     const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/../photofiles-review");

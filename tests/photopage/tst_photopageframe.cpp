@@ -25,6 +25,7 @@
 #include "CPhotoUploadConfig.h"
 #include "CVorkWindowPhotoUpload.h"
 #include "CPhotoUploadToolBar.h"
+#include "HangGuard.h"
 #include "StringTable.h"
 #include "photopagetest.h"
 #include "platforms.h"
@@ -382,7 +383,7 @@ private slots:
     {
         CVorkWindowPhotoUpload page;
         page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(QTest::qWaitForWindowExposed(&page, tsup::guardMs()));
         const QImage shot = page.toolBar->grab().toImage();
         const QImage picture = QImage(QStringLiteral(":/images/main_up_sub_bg.png"))
                                    .scaled(shot.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
@@ -430,7 +431,7 @@ private slots:
     {
         CVorkWindowPhotoUpload page;
         page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(QTest::qWaitForWindowExposed(&page, tsup::guardMs()));
         QWidget *viewport = page.m_ptblwFileListTable->viewport();
         QMimeData urls;
         urls.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.jpg"))});
@@ -504,7 +505,7 @@ private slots:
         store(QStringLiteral("Only"), QStringLiteral("o"));
         CVorkWindowPhotoUpload page;
         page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(QTest::qWaitForWindowExposed(&page, tsup::guardMs()));
         PhotoPageTest::ModalDriver driver;
         driver.start();
         QTreeWidget *tree = page.m_ptrwServerList;

@@ -14,6 +14,7 @@
 #include <QTcpServer>
 #include <QTreeWidget>
 
+#include "HangGuard.h"
 #include "SimPhotoServer.h"
 #include "StringTable.h"
 #include "photopagetest.h"
@@ -112,7 +113,7 @@ private:
         const QString connecting = getString(IDS_WZDMAP_CONNECT);
         QElapsedTimer t;
         t.start();
-        while (t.elapsed() < WAIT_MS) {
+        while (t.elapsed() < tsup::guardMs(WAIT_MS)) {
             if (page.m_pstkwRightPanel->currentIndex() == 1 || page.m_plblConnectStatus->text() != connecting)
                 return true;
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -356,7 +357,7 @@ private slots:
         QCOMPARE(page.m_plblConnectStatus->text(), initialStatus());
         QCOMPARE(page.m_pstkwRightPanel->currentIndex(), 0);
         // The slow success arrives and changes nothing.
-        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, tsup::guardMs(WAIT_MS));
         QCoreApplication::processEvents();
         QCOMPARE(page.m_plblConnectStatus->text(), initialStatus());
         QCOMPARE(page.m_pstkwRightPanel->currentIndex(), 0);
@@ -456,7 +457,7 @@ private slots:
         QVERIFY(SimPhotoServer::header(keepAlive, QStringLiteral("Cookie")).contains(QStringLiteral("PHPSESSID=") + session));
         QCOMPARE(page.sessionCookie(), (QStringLiteral("PHPSESSID=") + session + QStringLiteral("; path=/")).toLatin1());
         // Only the login's reply stays with the manager.
-        QTRY_COMPARE_WITH_TIMEOUT(page.networkManager()->findChildren<QNetworkReply *>().size(), 1, WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(page.networkManager()->findChildren<QNetworkReply *>().size(), 1, tsup::guardMs(WAIT_MS));
 
         // The browser address carries that session.
         page.m_ptextedtUploadRootPath->setText(QStringLiteral("/photo/Trip"));
@@ -573,7 +574,7 @@ private slots:
         storeProfile(QStringLiteral("Office"), port(), QStringLiteral("admin"), QStringLiteral("x"));
         CVorkWindowPhotoUpload page;
         page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(QTest::qWaitForWindowExposed(&page, tsup::guardMs()));
         select(page, QStringLiteral("home nas"));
         QVERIFY(waitForOutcome(page));
         QCOMPARE(outcome(page), QString::fromLatin1(LoggedIn));

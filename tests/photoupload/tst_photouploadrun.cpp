@@ -53,11 +53,13 @@ const char OtherAddress[] = "198.18.0.1";
 const QByteArray Scenario = R"({"accounts":{"admin":{"admin":true},"bob":{}},
   "albums":[{"path":"Trip","writers":["bob"]},{"path":"Trip/Day 1","writers":["bob"]}]})";
 
+// Runs the event loop until the condition holds or the hang guard (tsup::guardMs(timeoutMs)) is up.
 bool waitFor(const std::function<bool()> &condition, int timeoutMs = WAIT_MS)
 {
+    const int guard = tsup::guardMs(timeoutMs);
     QElapsedTimer t;
     t.start();
-    while (!condition() && t.elapsed() < timeoutMs)
+    while (!condition() && t.elapsed() < guard)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return condition();
 }
@@ -76,10 +78,10 @@ bool runFFmpeg(const QStringList &args)
 {
     QProcess p;
     p.start(QStringLiteral("/usr/bin/ffmpeg"), args);
-    const bool done = p.waitForFinished(60000);
+    const bool done = p.waitForFinished(tsup::guardMs(60000));
     if (!done) {
         p.kill();
-        p.waitForFinished(5000);
+        p.waitForFinished(tsup::guardMs(5000));
     }
     return done && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }

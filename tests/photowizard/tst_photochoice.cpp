@@ -23,6 +23,7 @@
 #include "CVorkFinderWindow.h"
 #include "CVorkNasinfoMap.h"
 #include "CVorkNasinfoModel.h"
+#include "HangGuard.h"
 #include "photowiztest.h"
 
 using namespace photowiztest;
@@ -133,7 +134,7 @@ private:
         std::unique_ptr<CVorkWizardPhotoUpload> w(
             new CVorkWizardPhotoUpload(m_finder, model(), &m_map, nullptr, false));
         w->show();
-        if (!QTest::qWaitForWindowExposed(w.get()))
+        if (!QTest::qWaitForWindowExposed(w.get(), tsup::guardMs()))
             return nullptr;
         return w;
     }

@@ -7,6 +7,7 @@
 
 #include "../shellwin/shelltestmain.h"
 #include "CVorkNasinfoMap.h"
+#include "HangGuard.h"
 #include "photowiztest.h"
 #include "platforms.h"
 
@@ -183,7 +184,7 @@ private slots:
             w.summaryPage()->m_pchkConnect->setChecked(false);
             finishButton(w)->click();
         });
-        QTimer::singleShot(5000, &w, &QWizard::reject); // bound: never hang on a lost click
+        QTimer::singleShot(tsup::guardMs(5000), &w, &QWizard::reject); // bound: never hang on a lost click
         QCOMPARE(w.exec(), int(QDialog::Accepted));
         QCOMPARE(visited, (QStringList{"1", "2", "3"}));
         QVERIFY(boxes.seen.isEmpty());
@@ -233,7 +234,7 @@ private slots:
     {
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
         w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(QTest::qWaitForWindowActive(&w, tsup::guardMs()));
         chooseManualSetup(w);
         typeInto(w.addressPage()->m_pedtHost, QStringLiteral("198.18.0.12"));
         BoxAnswerer boxes;
@@ -281,7 +282,7 @@ private slots:
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, true);
         w.setPhotoUploadConfig(stored);
         w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(QTest::qWaitForWindowActive(&w, tsup::guardMs()));
         nextButton(w)->click();
         QCOMPARE(w.currentId(), 2);
         CWizPhotoPWDialog *p = w.accountPage();
@@ -301,7 +302,7 @@ private slots:
     {
         CVorkWizardPhotoUpload w(nullptr, nullptr, &m_map, nullptr, false);
         w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(QTest::qWaitForWindowActive(&w, tsup::guardMs()));
         chooseManualSetup(w);
         typeInto(w.addressPage()->m_pedtHost, QStringLiteral("198.18.0.12"));
         nextButton(w)->click();

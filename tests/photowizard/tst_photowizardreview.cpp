@@ -10,6 +10,7 @@
 #include "CVorkFinderWindow.h"
 #include "CVorkNasinfoMap.h"
 #include "CVorkNasinfoModel.h"
+#include "HangGuard.h"
 #include "photowiztest.h"
 #include "platforms.h"
 
@@ -35,7 +36,7 @@ private slots:
 
         CVorkWizardPhotoUpload w(&finder, finder.getNasinfoModel(), &map, nullptr, false);
         w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(QTest::qWaitForWindowExposed(&w, tsup::guardMs()));
         QCOMPARE(w.currentId(), 0);
         CWizPhotoAutoIPDialog *page = w.serverChoicePage();
         QCOMPARE(page->m_tblViewFinder->model()->rowCount(), 2);
@@ -62,7 +63,7 @@ private slots:
         CVorkWizardPhotoUpload w(nullptr, nullptr, &map, nullptr, true);
         w.setPhotoUploadConfig(stored);
         w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(QTest::qWaitForWindowExposed(&w, tsup::guardMs()));
 
         const QString dir = QCoreApplication::applicationDirPath() + "/review";
         QVERIFY(QDir().mkpath(dir));

@@ -14,6 +14,7 @@
 #include "CWizCnfmPWDialog.h"
 #include "CWizFinishPage.h"
 #include "CWizStartDialog.h"
+#include "HangGuard.h"
 #include "StringTable.h"
 #include "shelltestmain.h"
 
@@ -179,7 +180,7 @@ private slots:
         TickCounter counter(p.finish);
         QCOMPARE(p.finish->getValue(), 0);
         QCOMPARE(p.finish->m_pprgBar->maximum(), 600000);
-        QVERIFY(timeouts.wait(60000));
+        QVERIFY(timeouts.wait(tsup::guardMs(60000)));
         QCOMPARE(timeouts.count(), 1);
         QCOMPARE(counter.ticks, 1200);
         QCOMPARE(p.finish->getValue(), 600000);
@@ -197,7 +198,7 @@ private slots:
         QSignalSpy timeouts(p.finish, &CWizFinishPage::signalTimeout);
         p.finish->startProgress(100, 500, 1200);
         QCOMPARE(p.finish->m_pprgBar->value(), 100);
-        QVERIFY(timeouts.wait(10000));
+        QVERIFY(timeouts.wait(tsup::guardMs(10000)));
         QCOMPARE(p.finish->getValue(), 1600);
         QCOMPARE(p.finish->m_pprgBar->value(), 1200);
     }
@@ -265,7 +266,7 @@ private slots:
 
         p.wizard.next();
         p.finish->startProgress(0, 500, 10000);
-        QVERIFY(timeouts.wait(20000));
+        QVERIFY(timeouts.wait(tsup::guardMs(20000)));
         QCOMPARE(timeouts.count(), 1);
         QCOMPARE(p.finish->getValue(), 10000);
         // Still one timer, made once.
@@ -289,7 +290,7 @@ private slots:
         env.insert(QStringLiteral("VORK_CHILD_CASE"), QString::fromLatin1(childCase));
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(), QStringList());
-        QVERIFY(child.waitForFinished(30000));
+        QVERIFY(child.waitForFinished(tsup::guardMs(30000)));
         const QString err = QString::fromLocal8Bit(child.readAllStandardError());
         QVERIFY2(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0, qPrintable(err));
         QVERIFY2(err.contains(QStringLiteral("src/WizardCommon/CWizCnfmPWDialog:")), qPrintable(err));

@@ -88,16 +88,17 @@ public:
     }
 
     // Takes samples and processes this thread's events until the condition holds (true) or the
-    // time is up (false).
+    // hang guard (tsup::guardMs(timeoutMs)) is up (false).
     bool until(const std::function<bool()> &condition, int timeoutMs)
     {
+        const int guard = tsup::guardMs(timeoutMs);
         QElapsedTimer t;
         t.start();
         for (;;) {
             take();
             if (condition())
                 return true;
-            if (t.elapsed() >= timeoutMs)
+            if (t.elapsed() >= guard)
                 return false;
             QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
             QThread::usleep(300);
@@ -136,6 +137,14 @@ public:
 private:
     CVorkDialogRecovery *m_dialog;
 };
+
+inline QString toText(const QList<int> &values)
+{
+    QStringList out;
+    for (int v : values)
+        out << QString::number(v);
+    return out.join(QLatin1Char(','));
+}
 
 inline NASINFO record(const char *mac, const char *ip)
 {

@@ -10,6 +10,7 @@
 #include "CRsrcHttp.h"
 #include "SimRsrcMonService.h"
 #include <json/reader.h>
+#include "HangGuard.h"
 #include "platforms.h"
 
 namespace {
@@ -53,16 +54,16 @@ private:
         if (client.getStatus() != CRsrcConnect::RSRC_STAT_CONNECTING)
             return false;
         QSignalSpy spy(httpOf(client).value(0), &CRsrcHttp::requestFinished);
-        return spy.wait(WAIT_MS) || spy.count() > 0;
+        return spy.wait(tsup::guardMs(WAIT_MS)) || spy.count() > 0;
     }
 
     // Waits until the request of `kind` now in flight has been answered and handled.
     static bool waitKind(CRsrcConnect &client, int kind, QSignalSpy *spy = nullptr)
     {
         if (spy)
-            return spy->count() > 0 || spy->wait(WAIT_MS);
+            return spy->count() > 0 || spy->wait(tsup::guardMs(WAIT_MS));
         QSignalSpy own(httpOf(client).value(kind), &CRsrcHttp::requestFinished);
-        return own.wait(WAIT_MS);
+        return own.wait(tsup::guardMs(WAIT_MS));
     }
 
     // Waits until the chart round sent right after "init" has been answered and handled.
@@ -71,7 +72,7 @@ private:
         const char *marks[] = {"", "elements", "elements", "net", "vols"};
         QElapsedTimer timer;
         timer.start();
-        while (timer.elapsed() < WAIT_MS) {
+        while (timer.elapsed() < tsup::guardMs(WAIT_MS)) {
             bool all = true;
             for (int k : kinds)
                 all = all && client.getData(k).isMember(marks[k]);
@@ -91,7 +92,7 @@ private:
         tick(client);
         bool ok = true;
         for (QSignalSpy *spy : spies) {
-            ok = ok && (spy->count() > 0 || spy->wait(WAIT_MS));
+            ok = ok && (spy->count() > 0 || spy->wait(tsup::guardMs(WAIT_MS)));
             delete spy;
         }
         return ok;
@@ -203,7 +204,7 @@ private slots:
         QSignalSpy spy(&http, &CRsrcHttp::requestFinished);
         http.setHost(QStringLiteral("127.0.0.1"), m_sim->port());
         http.post(QLatin1String(CRsrcConnect::CGI_PATH), "action=init&username=ad+min&password=A+B%2FC%3d");
-        QVERIFY(spy.wait(WAIT_MS));
+        QVERIFY(spy.wait(tsup::guardMs(WAIT_MS)));
         QCOMPARE(m_sim->requestCount(), 1);
         const SimRsrcMonService::Request r = m_sim->requests().first();
         QCOMPARE(r.form.value("username"), QStringLiteral("ad+min"));
@@ -247,7 +248,7 @@ private slots:
         QCOMPARE(client->getItemCount(3), 3);
         QCOMPARE(client->getItemCount(4), 2);
         // The four chart requests went out without waiting for a tick.
-        QTRY_COMPARE_WITH_TIMEOUT(m_sim->requestCount(), 5, WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim->requestCount(), 5, tsup::guardMs(WAIT_MS));
         const QList<SimRsrcMonService::Request> log = m_sim->requests();
         const QStringList actions = {"init", "cpuchart", "memget", "netget", "volget"};
         QStringList seen;
@@ -272,10 +273,10 @@ private slots:
         QCOMPARE(seen, sortedActions);
 
         // Each reply landed in its own kind.
-        QTRY_VERIFY_WITH_TIMEOUT(client->getData(4).isMember("vols"), WAIT_MS);
-        QTRY_VERIFY_WITH_TIMEOUT(client->getData(3).isMember("net"), WAIT_MS);
-        QTRY_VERIFY_WITH_TIMEOUT(client->getData(1).isMember("y_legend"), WAIT_MS);
-        QTRY_VERIFY_WITH_TIMEOUT(client->getData(2).isMember("y_legend"), WAIT_MS);
+        QTRY_VERIFY_WITH_TIMEOUT(client->getData(4).isMember("vols"), tsup::guardMs(WAIT_MS));
+        QTRY_VERIFY_WITH_TIMEOUT(client->getData(3).isMember("net"), tsup::guardMs(WAIT_MS));
+        QTRY_VERIFY_WITH_TIMEOUT(client->getData(1).isMember("y_legend"), tsup::guardMs(WAIT_MS));
+        QTRY_VERIFY_WITH_TIMEOUT(client->getData(2).isMember("y_legend"), tsup::guardMs(WAIT_MS));
         QCOMPARE(client->getData(1)["y_legend"]["text"].asString(), std::string("CPU"));
         QCOMPARE(client->getData(2)["y_legend"]["text"].asString(), std::string("Memory"));
         QCOMPARE(client->getData(3)["net"].size(), 3u);
@@ -383,7 +384,7 @@ private slots:
             QVERIFY(waitKind(*client, 0));
             QCOMPARE(client->getStatus(), 2);
         }
-        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_VERSION_ERR), WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_VERSION_ERR), tsup::guardMs(WAIT_MS));
         QVERIFY(!client->isPolling());
         QVERIFY(client->getStatusString().contains(QStringLiteral("2.2")));
         // Idle afterwards: a stray tick... is never run by the stopped timer, and late replies
@@ -544,7 +545,7 @@ private slots:
             m_sim->setFault(action, SimRsrcMonService::FaultSuccessFalse);
         QScopedPointer<CRsrcConnect> client(newClient());
         client->slotDoConnect(true);
-        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_AUTH_FAILED), WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_AUTH_FAILED), tsup::guardMs(WAIT_MS));
         QVERIFY(!client->isPolling());
         QTest::qWait(100);
         QCOMPARE(client->getStatus(), int(CRsrcConnect::RSRC_STAT_AUTH_FAILED));
@@ -572,7 +573,7 @@ private slots:
         m_sim->setFault(action, SimRsrcMonService::FaultDrop);
         QScopedPointer<CRsrcConnect> client(newClient());
         client->slotDoConnect(true);
-        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECT_LOST), WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECT_LOST), tsup::guardMs(WAIT_MS));
         QVERIFY(!client->isPolling());
     }
 
@@ -583,7 +584,7 @@ private slots:
         m_config->setHostPort(port);
         QScopedPointer<CRsrcConnect> client(newClient());
         client->slotDoConnect(true);
-        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECT_LOST), WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECT_LOST), tsup::guardMs(WAIT_MS));
         QVERIFY(!client->isPolling());
     }
 
@@ -593,7 +594,7 @@ private slots:
         QScopedPointer<CRsrcConnect> client(newClient());
         // "init" is answered and its immediate tick sends the charts: cpuchart never returns.
         QVERIFY(connectAndWaitInit(*client));
-        QTRY_COMPARE_WITH_TIMEOUT(m_sim->hungConnections(), 1, WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim->hungConnections(), 1, tsup::guardMs(WAIT_MS));
         QVERIFY(waitFirstRound(*client, {2, 3, 4}));
         for (int t = 1; t <= 6; ++t) {
             QVERIFY(tickAndWait(*client, {2, 3, 4}));
@@ -616,11 +617,11 @@ private slots:
         client->slotDoConnect(true);
         QCOMPARE(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTING));
         QVERIFY(client->isPolling());
-        QTRY_COMPARE_WITH_TIMEOUT(m_sim->requestCount("init"), 2, WAIT_MS);
-        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED), WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim->requestCount("init"), 2, tsup::guardMs(WAIT_MS));
+        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED), tsup::guardMs(WAIT_MS));
         QCOMPARE(client->statusChangeCount(), unsigned(changes + 2));
-        QTRY_COMPARE_WITH_TIMEOUT(m_sim->requestCount("cpuchart"), 2, WAIT_MS);
-        QTRY_COMPARE_WITH_TIMEOUT(m_sim->requestCount("volget"), 8, WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim->requestCount("cpuchart"), 2, tsup::guardMs(WAIT_MS));
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim->requestCount("volget"), 8, tsup::guardMs(WAIT_MS));
         QTest::qWait(50);
         // Six stalled ticks were counted before; the new connection starts with a clean count.
         for (int t = 1; t <= 8; ++t) {
@@ -634,7 +635,7 @@ private slots:
         m_sim->setFault(QStringLiteral("init"), SimRsrcMonService::FaultHang);
         QScopedPointer<CRsrcConnect> client(newClient());
         client->slotDoConnect(true);
-        QTRY_COMPARE_WITH_TIMEOUT(m_sim->hungConnections(), 1, WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim->hungConnections(), 1, tsup::guardMs(WAIT_MS));
         QCOMPARE(client->getStatus(), 1);
         for (int t = 1; t <= 12; ++t) {
             QVERIFY(tickAndWait(*client, {1, 2, 3, 4}));
@@ -653,14 +654,14 @@ private slots:
         m_sim->setFault(QStringLiteral("cpuchart"), SimRsrcMonService::FaultHang);
         QScopedPointer<CRsrcConnect> client(newClient());
         client->slotDoConnect(true);
-        QTRY_COMPARE_WITH_TIMEOUT(m_sim->hungConnections(), 1, WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim->hungConnections(), 1, tsup::guardMs(WAIT_MS));
         QVERIFY(tickAndWait(*client, {2, 3, 4}));       // sends cpuchart
         for (int t = 1; t <= 6; ++t)
             QVERIFY(tickAndWait(*client, {2, 3, 4}));   // six stalled ticks
         QCOMPARE(client->getStatus(), 2);
         QSignalSpy initSpy(httpOf(*client).value(0), &CRsrcHttp::requestFinished);
         QCOMPARE(m_sim->releaseHung(QStringLiteral("init")), 1);
-        QVERIFY(initSpy.wait(WAIT_MS));
+        QVERIFY(initSpy.wait(tsup::guardMs(WAIT_MS)));
         // Its immediate tick gave up on the stalled server; the reply must not hide that.
         QCOMPARE(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECT_LOST));
         QVERIFY(!client->isPolling());
@@ -674,8 +675,8 @@ private slots:
         QScopedPointer<CRsrcConnect> client(newClient());
         client->slotDoConnect(true);
         tick(*client);
-        QTRY_COMPARE_WITH_TIMEOUT(m_sim->hungConnections(), 3, WAIT_MS);
-        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), 2, WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim->hungConnections(), 3, tsup::guardMs(WAIT_MS));
+        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), 2, tsup::guardMs(WAIT_MS));
 
         QList<QSignalSpy *> spies;
         for (CRsrcHttp *http : httpOf(*client))
@@ -696,19 +697,19 @@ private slots:
 
         // Reconnecting while "init" hangs aborts the old one silently too.
         client->slotDoConnect(true);
-        QTRY_COMPARE_WITH_TIMEOUT(m_sim->requestCount("init"), 2, WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim->requestCount("init"), 2, tsup::guardMs(WAIT_MS));
         const unsigned connecting = client->statusChangeCount();
         client->slotDoConnect(true);
         QCOMPARE(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTING));
         QCOMPARE(client->statusChangeCount(), connecting);
-        QTRY_COMPARE_WITH_TIMEOUT(m_sim->requestCount("init"), 3, WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim->requestCount("init"), 3, tsup::guardMs(WAIT_MS));
     }
 
     void valuesOutliveAConnection()
     {
         QScopedPointer<CRsrcConnect> client(newClient());
         QVERIFY(connectAndWaitInit(*client));
-        QTRY_VERIFY_WITH_TIMEOUT(client->getData(1).isMember("elements"), WAIT_MS);
+        QTRY_VERIFY_WITH_TIMEOUT(client->getData(1).isMember("elements"), tsup::guardMs(WAIT_MS));
         client->slotDoConnect(false);
         QVERIFY(client->getData(1).isMember("elements"));
         QCOMPARE(client->getItemCount(3), 3);
@@ -735,8 +736,8 @@ private slots:
         QScopedPointer<CRsrcConnect> b(newClient(&otherConfig));
         a->slotDoConnect(true);
         b->slotDoConnect(true);
-        QTRY_COMPARE_WITH_TIMEOUT(m_sim->requestCount(), 5, WAIT_MS);
-        QTRY_COMPARE_WITH_TIMEOUT(other.requestCount(), 5, WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim->requestCount(), 5, tsup::guardMs(WAIT_MS));
+        QTRY_COMPARE_WITH_TIMEOUT(other.requestCount(), 5, tsup::guardMs(WAIT_MS));
         QVERIFY(waitFirstRound(*a));
         QVERIFY(waitFirstRound(*b));
         for (int round = 0; round < 5; ++round) {
@@ -748,7 +749,7 @@ private slots:
             tick(*a);
             tick(*b);
             for (QSignalSpy *spy : spies) {
-                QVERIFY(spy->count() > 0 || spy->wait(WAIT_MS));
+                QVERIFY(spy->count() > 0 || spy->wait(tsup::guardMs(WAIT_MS)));
                 delete spy;
             }
             for (CRsrcConnect *client : {a.data(), b.data()}) {
@@ -824,7 +825,7 @@ private slots:
         m_sim->setFault(QStringLiteral("init"), SimRsrcMonService::FaultHang);
         CRsrcConnect *client = newClient();
         client->slotDoConnect(true);
-        QTRY_COMPARE_WITH_TIMEOUT(m_sim->hungConnections(), 1, WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim->hungConnections(), 1, tsup::guardMs(WAIT_MS));
         delete client;
         QTest::qWait(50);
     }

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "CRsrcHttp.h"
+#include "HangGuard.h"
 
 namespace {
 
@@ -119,7 +120,7 @@ private slots:
         const QByteArray body = "action=init&username=admin&password=a%2Bb";
         const int id = http.post(QLatin1String(PATH), body);
         QVERIFY(id > 0);
-        QTRY_COMPARE_WITH_TIMEOUT(collector.reports.size(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(collector.reports.size(), 1, tsup::guardMs(5000));
 
         QCOMPARE(peer.requests.size(), 1);
         const QByteArray raw = peer.requests.first();
@@ -174,7 +175,7 @@ private slots:
         Collector collector(&http);
         http.setHost(QStringLiteral("127.0.0.1"), peer.port());
         const int id = http.post(QLatin1String(PATH), "action=init");
-        QTRY_COMPARE_WITH_TIMEOUT(collector.reports.size(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(collector.reports.size(), 1, tsup::guardMs(5000));
         QCOMPARE(collector.reports.first().id, id);
         QCOMPARE(collector.reports.first().error, false);
         QCOMPARE(collector.reports.first().body, body);
@@ -218,7 +219,7 @@ private slots:
         Collector collector(&http);
         http.setHost(QStringLiteral("127.0.0.1"), port);
         const int id = http.post(QLatin1String(PATH), "action=init");
-        QTRY_VERIFY_WITH_TIMEOUT(!collector.reports.isEmpty(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!collector.reports.isEmpty(), tsup::guardMs(10000));
         QCOMPARE(collector.reports.first().id, id);
         QCOMPARE(collector.reports.first().error, true);
         QCOMPARE(collector.reports.first().body, QByteArray());
@@ -234,7 +235,7 @@ private slots:
         const int id = http.post(QLatin1String(PATH), "action=init");
         // Never reported from inside post(): the caller has not stored the id yet.
         QCOMPARE(collector.reports.size(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(collector.reports.size(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(collector.reports.size(), 1, tsup::guardMs(5000));
         QCOMPARE(collector.reports.first().id, id);
         QCOMPARE(collector.reports.first().error, true);
     }
@@ -249,7 +250,7 @@ private slots:
         http.setHost(QStringLiteral("127.0.0.1"), peer.port());
         const int first = http.post(QLatin1String(PATH), "action=cpuchart");
         const int second = http.post(QLatin1String(PATH), "action=memget");
-        QTRY_COMPARE_WITH_TIMEOUT(peer.requests.size(), 2, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(peer.requests.size(), 2, tsup::guardMs(5000));
         QCOMPARE(collector.reports.size(), 0);
 
         http.abort();
@@ -273,12 +274,12 @@ private slots:
         Collector collector(&http);
         http.setHost(QStringLiteral("127.0.0.1"), peer.port());
         http.post(QLatin1String(PATH), "action=init");
-        QTRY_COMPARE_WITH_TIMEOUT(peer.requests.size(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(peer.requests.size(), 1, tsup::guardMs(5000));
         http.abort();
         peer.mode = RawPeer::Reply;
         peer.reply = "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\n{}";
         const int id = http.post(QLatin1String(PATH), "action=init");
-        QTRY_COMPARE_WITH_TIMEOUT(collector.reports.size(), 2, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(collector.reports.size(), 2, tsup::guardMs(5000));
         QCOMPARE(collector.reports.at(1).id, id);
         QCOMPARE(collector.reports.at(1).error, false);
         QCOMPARE(collector.reports.at(1).body, QByteArray("{}"));
@@ -294,7 +295,7 @@ private slots:
         connect(http, &CRsrcHttp::requestFinished, this, [&reports]() { ++reports; });
         http->setHost(QStringLiteral("127.0.0.1"), peer.port());
         http->post(QLatin1String(PATH), "action=init");
-        QTRY_COMPARE_WITH_TIMEOUT(peer.requests.size(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(peer.requests.size(), 1, tsup::guardMs(5000));
         delete http;
         QTest::qWait(100);
         QCOMPARE(reports, 0);
@@ -326,9 +327,9 @@ private slots:
                 posted[o].insert(id);
             }
         }
-        QTRY_COMPARE_WITH_TIMEOUT(peer.requests.size(), objects * rounds, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(peer.requests.size(), objects * rounds, tsup::guardMs(10000));
         for (int o = 0; o < objects; ++o) {
-            QTRY_COMPARE_WITH_TIMEOUT(collectors[o]->reports.size(), rounds, 5000);
+            QTRY_COMPARE_WITH_TIMEOUT(collectors[o]->reports.size(), rounds, tsup::guardMs(5000));
             for (const Report &report : collectors[o]->reports) {
                 QVERIFY(posted[o].contains(report.id));
                 QVERIFY(!report.error);

@@ -70,7 +70,7 @@ private:
         tick(client);
         bool ok = true;
         for (QSignalSpy *spy : spies) {
-            ok = ok && (spy->count() > 0 || spy->wait(WAIT_MS));
+            ok = ok && (spy->count() > 0 || spy->wait(tsup::guardMs(WAIT_MS)));
             delete spy;
         }
         return ok;
@@ -100,10 +100,10 @@ private slots:
         CRsrcConnect client(nullptr, &m_config);
         client.setPollInterval(3600 * 1000);
         client.slotDoConnect(true);
-        QTRY_COMPARE_WITH_TIMEOUT(client.getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED), WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(client.getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED), tsup::guardMs(WAIT_MS));
         QCOMPARE(client.getItemCount(3), 3);
         QCOMPARE(client.getItemCount(4), 2);
-        QTRY_COMPARE_WITH_TIMEOUT(scriptRequests().size(), before + 5, WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(scriptRequests().size(), before + 5, tsup::guardMs(WAIT_MS));
 
         const QString scrambled = scrambleEncodeString(QLatin1String(UNIT_PASSWORD));
         const QList<QJsonObject> lines = scriptRequests().mid(before);
@@ -140,7 +140,7 @@ private slots:
         CRsrcConnect client(nullptr, &m_config);
         client.setPollInterval(3600 * 1000);
         client.slotDoConnect(true);
-        QTRY_COMPARE_WITH_TIMEOUT(client.getStatus(), int(CRsrcConnect::RSRC_STAT_AUTH_FAILED), WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(client.getStatus(), int(CRsrcConnect::RSRC_STAT_AUTH_FAILED), tsup::guardMs(WAIT_MS));
         QVERIFY(!client.isPolling());
     }
 
@@ -162,7 +162,7 @@ private slots:
         CRsrcConnect client(nullptr, &m_config);
         client.setPollInterval(3600 * 1000);
         client.slotDoConnect(true);
-        QTRY_COMPARE_WITH_TIMEOUT(client.getStatus(), status, WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(client.getStatus(), status, tsup::guardMs(WAIT_MS));
         QVERIFY(!client.isPolling());
     }
 
@@ -172,11 +172,11 @@ private slots:
         CRsrcConnect client(nullptr, &m_config);
         client.setPollInterval(3600 * 1000);
         client.slotDoConnect(true);
-        QTRY_COMPARE_WITH_TIMEOUT(client.getStatus(), 2, WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(client.getStatus(), 2, tsup::guardMs(WAIT_MS));
         QTRY_COMPARE_WITH_TIMEOUT(m_control.json(QStringLiteral("stats")).value("rsrcmon").toObject()
-                                      .value("hung").toInt(), 1, WAIT_MS);
+                                      .value("hung").toInt(), 1, tsup::guardMs(WAIT_MS));
         QTRY_VERIFY_WITH_TIMEOUT(client.getData(4).isMember("vols") && client.getData(3).isMember("net")
-                                     && client.getData(2).isMember("elements"), WAIT_MS);
+                                     && client.getData(2).isMember("elements"), tsup::guardMs(WAIT_MS));
         for (int t = 1; t <= 6; ++t) {
             QVERIFY(tickAndWait(client, {2, 3, 4}));
             QCOMPARE(client.getStatus(), 2);
@@ -239,7 +239,7 @@ private slots:
         // The walk goes on past the unresolvable profile.
         QVERIFY(CRsrcConfig::isHostPortExisted(0x7F000001u, 5000, &name));
         QCOMPARE(name, QStringLiteral("B Loop"));
-        QVERIFY2(timer.elapsed() < 10000, "the failing look-ups must not hang");
+        QVERIFY2(timer.elapsed() < tsup::guardMs(10000), "the failing look-ups must not hang");
         QSettings().clear();
     }
 };

@@ -8,6 +8,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
+#include <QSharedPointer>
+#include <QSignalSpy>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <functional>
@@ -15,8 +17,10 @@
 #include <qwt_scale_div.h>
 
 #include "CQuenRsrcMonGrid.h"
+#include "CRsrcHttp.h"
 #include "CVorkWidgetPlotLine.h"
 #include "CVorkWidgetPlotPie.h"
+#include "HangGuard.h"
 #include "PieView.h"
 #include "SimRsrcMonService.h"
 #include "StringTable.h"
@@ -138,7 +142,7 @@ private:
                     return false;
             }
             return true;
-        }, WAIT_MS);
+        }, tsup::guardMs(WAIT_MS));
         if (!ready)
             return nullptr;
         page.slotConfigTrigged(name);
@@ -147,17 +151,32 @@ private:
         return client;
     }
 
-    // Asks the client to poll until `done` holds (bounded), then runs one tick.
+    // Asks the client to poll until `done` holds, then runs one tick. Each poll waits for the
+    // replies to all its requests (their requestFinished signals, up to the hang guard), so the
+    // client is never asked again while a request is in flight: that would count as a stalled
+    // tick, and a large reply read slowly on a busy machine would end the connection.
     bool pollUntil(CVorkWindowRsrcMon &page, CRsrcConnect *client, const std::function<bool()> &done)
     {
-        for (int round = 0; round < 10; ++round) {
+        for (int round = 0; round < 3 && !done(); ++round) {
+            // The request objects in kind order; the first, "init", takes no part in a poll.
+            const QList<CRsrcHttp *> https = client->findChildren<CRsrcHttp *>(QString(), Qt::FindDirectChildrenOnly);
+            QList<QSharedPointer<QSignalSpy>> spies;
+            for (CRsrcHttp *http : https.mid(1))
+                spies << QSharedPointer<QSignalSpy>::create(http, &CRsrcHttp::requestFinished);
             pollClient(client);
-            if (QTest::qWaitFor(done, 500)) {
-                tick(page);
+            const bool answered = QTest::qWaitFor([&] {
+                for (const auto &spy : spies)
+                    if (spy->isEmpty())
+                        return false;
                 return true;
-            }
+            }, tsup::guardMs());
+            if (!answered)
+                return false;
         }
-        return false;
+        if (!done())
+            return false;
+        tick(page);
+        return true;
     }
 
     void custom(const char *action, const QByteArray &body)
@@ -481,7 +500,7 @@ private slots:
         CRsrcConnect *second = page.connection(QStringLiteral("Other"));
         QTRY_VERIFY_WITH_TIMEOUT(second->getStatus() == CRsrcConnect::RSRC_STAT_CONNECTED
                                      && second->getData(4).isMember("vols")
-                                     && second->getData(3).isMember("net"), WAIT_MS);
+                                     && second->getData(3).isMember("net"), tsup::guardMs(WAIT_MS));
         page.slotConfigTrigged(QStringLiteral("Other"));
         tick(page);
         QCOMPARE(page.m_pgrpConnect->title(), QStringLiteral("Other"));
@@ -522,17 +541,7 @@ private slots:
         QVERIFY(client);
         QPointer<CVorkWidgetPlotLine> eth0 = page.networkCharts().value("eth0");
         QVERIFY(eth0 && eth0->getPointCount() == 60);
-        // A 5 MB reply takes its time: each poll gets long enough that the client never stalls.
-        const auto poll = [&](const std::function<bool()> &done) {
-            for (int round = 0; round < 3; ++round) {
-                pollClient(client);
-                if (QTest::qWaitFor(done, 10000)) {
-                    tick(page);
-                    return true;
-                }
-            }
-            return false;
-        };
+        const auto poll = [&](const std::function<bool()> &done) { return pollUntil(page, client, done); };
         for (auto fault : {SimRsrcMonService::FaultHugeCounts, SimRsrcMonService::FaultDeepNesting}) {
             custom("netget", NET_MIXED);
             QVERIFY(poll([client] { return client->getData(3)["net"].size() == 4; }));
@@ -556,7 +565,7 @@ private slots:
         CVorkWindowRsrcMon page;
         page.resize(1200, 900);
         page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(QTest::qWaitForWindowExposed(&page, tsup::guardMs()));
         QVERIFY(start(page));
         QTest::qWait(50);
         const QImage shot = page.grab().toImage();

@@ -14,6 +14,7 @@
 #include <QStackedWidget>
 #include <QTreeWidget>
 
+#include "HangGuard.h"
 #include "SimRsrcMonService.h"
 #include "StringTable.h"
 #include "rsrcpagetest.h"
@@ -103,7 +104,7 @@ private slots:
         // 0.3 and 0.7 of the design width; the tree keeps its share when the page is shown, the
         // group box takes what is left.
         page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(QTest::qWaitForWindowExposed(&page, tsup::guardMs()));
         QCOMPARE(split->sizes().value(0), 213);
         QCOMPARE(page.m_ptrwVarnestors->sizePolicy().horizontalStretch(), 0);
         QCOMPARE(page.m_pgrpConnect->sizePolicy().horizontalStretch(), 1);
@@ -209,7 +210,7 @@ private slots:
         CRsrcConnect *client = page.connection(QStringLiteral("Alpha"));
         QVERIFY(client);
         QCOMPARE(client->parent(), &page);
-        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED), WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED), tsup::guardMs(WAIT_MS));
         QVERIFY(m_sim->requestCount(QStringLiteral("init")) >= 1);
         const SimRsrcMonService::Request init = m_sim->requests().first();
         QCOMPARE(init.action(), QStringLiteral("init"));
@@ -294,7 +295,7 @@ private slots:
             page.slotDelayedInit();
             QCOMPARE(m_driver->prompts.size(), 1);
             CRsrcConnect *beta = page.connection(QStringLiteral("Beta"));
-            QTRY_COMPARE_WITH_TIMEOUT(beta->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED), WAIT_MS);
+            QTRY_COMPARE_WITH_TIMEOUT(beta->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED), tsup::guardMs(WAIT_MS));
             const SimRsrcMonService::Request init = m_sim->requests().first();
             QCOMPARE(init.action(), QStringLiteral("init"));
             QCOMPARE(init.form.value(QStringLiteral("password")), scrambleEncodeString(QLatin1String(PASSWORD)));
@@ -353,8 +354,8 @@ private slots:
         page.slotDelayedInit();
         CRsrcConnect *wrong = page.connection(QStringLiteral("Wrong"));
         CRsrcConnect *oldClient = page.connection(QStringLiteral("Old"));
-        QTRY_COMPARE_WITH_TIMEOUT(wrong->getStatus(), int(CRsrcConnect::RSRC_STAT_AUTH_FAILED), WAIT_MS);
-        QTRY_COMPARE_WITH_TIMEOUT(oldClient->getStatus(), int(CRsrcConnect::RSRC_STAT_VERSION_ERR), WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(wrong->getStatus(), int(CRsrcConnect::RSRC_STAT_AUTH_FAILED), tsup::guardMs(WAIT_MS));
+        QTRY_COMPARE_WITH_TIMEOUT(oldClient->getStatus(), int(CRsrcConnect::RSRC_STAT_VERSION_ERR), tsup::guardMs(WAIT_MS));
 
         page.slotConfigTrigged(QStringLiteral("Wrong"));
         tick(page);
@@ -376,7 +377,7 @@ private slots:
         CVorkWindowRsrcMon page;
         page.slotDelayedInit();
         CRsrcConnect *client = page.connection(QStringLiteral("Quiet"));
-        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED), WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED), tsup::guardMs(WAIT_MS));
 
         for (const char *action : {"cpuchart", "memget", "netget", "volget"})
             m_sim->setFault(QLatin1String(action), SimRsrcMonService::FaultHang);
@@ -413,7 +414,7 @@ private slots:
         CVorkWindowRsrcMon page;
         page.slotDelayedInit();
         CRsrcConnect *client = page.connection(QStringLiteral("Sw"));
-        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED), WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED), tsup::guardMs(WAIT_MS));
         QTreeWidgetItem *sw = row(page, QStringLiteral("Sw"));
         page.m_ptrwVarnestors->setCurrentItem(sw);
         sw->setSelected(true);
@@ -432,7 +433,7 @@ private slots:
         QCOMPARE(page.m_pactConnectPopUp->text(), QStringLiteral("Connect"));
         page.m_pactConnectPopUp->trigger();
         QCOMPARE(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTING));
-        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED), WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED), tsup::guardMs(WAIT_MS));
         tick(page);
         page.m_pactConnectPopUp->trigger();
         QCOMPARE(client->getStatus(), int(CRsrcConnect::RSRC_STAT_DISCONNECT));
@@ -541,10 +542,10 @@ private slots:
         CVorkWindowRsrcMon page;
         page.resize(900, 600);
         page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(QTest::qWaitForWindowExposed(&page, tsup::guardMs()));
         page.slotDelayedInit();
         QTRY_COMPARE_WITH_TIMEOUT(page.connection(QStringLiteral("Live"))->getStatus(),
-                                  int(CRsrcConnect::RSRC_STAT_CONNECTED), WAIT_MS);
+                                  int(CRsrcConnect::RSRC_STAT_CONNECTED), tsup::guardMs(WAIT_MS));
 
         QTreeWidget *tree = page.m_ptrwVarnestors;
         const QPoint empty(10, tree->viewport()->height() - 5);
@@ -596,7 +597,7 @@ private slots:
         CVorkWindowRsrcMon page;
         page.slotDelayedInit();
         CRsrcConnect *client = page.connection(QStringLiteral("Lang"));
-        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED), WAIT_MS);
+        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED), tsup::guardMs(WAIT_MS));
         page.slotConfigTrigged(QStringLiteral("Lang"));
         row(page, QStringLiteral("Lang"))->setSelected(true);
         tick(page);

@@ -27,6 +27,7 @@
 #include "CWizRsrcPWDialog.h"
 #include "CWizRsrcSummary.h"
 #include "fhost.h"
+#include "HangGuard.h"
 
 // Entry point: C locale, settings in a fresh directory, the program's organisation and
 // application names, no HTTP proxy from the environment (the finder tests web ports on
@@ -127,13 +128,14 @@ inline void typeInto(QLineEdit *edit, const QString &text)
         QTest::keyClicks(edit, text);
 }
 
-// Runs the event loop until the condition holds or the time is up.
+// Runs the event loop until the condition holds or the hang guard (tsup::guardMs(timeoutMs)) is up.
 inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
 {
+    const int guard = tsup::guardMs(timeoutMs);
     QElapsedTimer t;
     t.start();
     while (!condition()) {
-        if (t.elapsed() > timeoutMs)
+        if (t.elapsed() > guard)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(5);

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "CVorkNasinfoMap.h"
+#include "HangGuard.h"
 #include "platforms.h"
 #include "rsrcwiztest.h"
 
@@ -212,7 +213,7 @@ private slots:
         boxes.onBox = [&] { selected << p->m_pedtPort->selectedText(); };
         // Typed as a user types: into the focused edit of the active window.
         w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.data()));
+        QVERIFY(QTest::qWaitForWindowActive(w.data(), tsup::guardMs()));
         p->m_pedtPort->setFocus();
 
         typeInto(p->m_pedtPort, QStringLiteral("0"));

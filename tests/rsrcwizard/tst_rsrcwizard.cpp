@@ -10,6 +10,7 @@
 
 #include "CVorkAddDlgNasinfoProxyModel.h"
 #include "CVorkNasinfoMap.h"
+#include "HangGuard.h"
 #include "platforms.h"
 #include "rsrcwiztest.h"
 
@@ -669,7 +670,7 @@ private slots:
         BoxAnswerer boxes;
         QScopedPointer<CVorkWizardRsrcMon> w(editRun(opsProfile(QString(), false), nullptr));
         w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.data()));
+        QVERIFY(QTest::qWaitForWindowActive(w.data(), tsup::guardMs()));
         nextButton(*w)->click();
         CWizRsrcPWDialog *p = w->accountPage();
         p->m_pedtPassword->setFocus();

@@ -7,6 +7,7 @@
 #include <QTextDocument>
 
 #include "CVorkHelpBrowser.h"
+#include "HangGuard.h"
 #include "shelltestmain.h"
 
 class TestHelpBrowser : public QObject
@@ -57,7 +58,7 @@ private slots:
 
         QPointer<CVorkHelpBrowser> browser = CVorkHelpBrowser::showHelp();
         QVERIFY(browser);
-        QVERIFY(QTest::qWaitForWindowExposed(browser));
+        QVERIFY(QTest::qWaitForWindowExposed(browser, tsup::guardMs()));
         QCOMPARE(browser->windowTitle(), QStringLiteral("Help"));
         QVERIFY(browser->isWindow());
         QVERIFY(browser->parentWidget() == nullptr);

@@ -7,6 +7,7 @@
 #include <QTextDocument>
 
 #include "CVorkDialogLicense.h"
+#include "HangGuard.h"
 #include "shelltestmain.h"
 
 class TestLicenseDialog : public QObject
@@ -132,7 +133,7 @@ private slots:
         QFETCH(int, result);
         CVorkDialogLicense dialog;
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, tsup::guardMs()));
         dialog.setResult(-1);
         if (how == 0)
             QTest::mouseClick(dialog.m_pbtnBox->button(QDialogButtonBox::Ok), Qt::LeftButton);

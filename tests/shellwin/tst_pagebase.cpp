@@ -8,6 +8,7 @@
 
 #include "CVorkToolBars.h"
 #include "CVorkWindowMainTab.h"
+#include "HangGuard.h"
 #include "shelltestmain.h"
 
 // A page that keeps the base's delayed initialisation.
@@ -48,7 +49,7 @@ private:
     {
         bar.setFixedSize(width, height);
         bar.show();
-        if (!QTest::qWaitForWindowExposed(&bar))
+        if (!QTest::qWaitForWindowExposed(&bar, tsup::guardMs()))
             return QImage();
         return bar.grab().toImage().convertToFormat(QImage::Format_RGB32);
     }

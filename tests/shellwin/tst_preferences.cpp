@@ -6,6 +6,7 @@
 #include "CPageGlobal.h"
 #include "CVorkDialogPreference.h"
 #include "CVorkGlobalSettings.h"
+#include "HangGuard.h"
 #include "QuenLocale.h"
 #include "StringTable.h"
 #include "modalcatcher.h"
@@ -66,7 +67,7 @@ private slots:
         QCOMPARE(page->m_pchkMemTest->text(), QStringLiteral("Memory Test"));
 
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, tsup::guardMs()));
         QVERIFY(!page->m_pchkTabRsrc->isVisible());
         QVERIFY(!page->m_pchkTabMFP->isVisible());
         QVERIFY(page->m_pchkTabPhotoUp->isVisible());
@@ -172,7 +173,7 @@ private slots:
         QVERIFY(page->isSettingsChanged());
 
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, tsup::guardMs()));
         ModalCatcher catcher;
         pressOk(dialog, catcher);
         QCOMPARE(catcher.seen, 1);
@@ -210,7 +211,7 @@ private slots:
         page->m_pchkMemTest->setChecked(true);
         page->m_pcmbBoxSelLang->setCurrentIndex(page->m_pcmbBoxSelLang->findData(QStringLiteral("deu")));
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, tsup::guardMs()));
         ModalCatcher catcher;
         catcher.start();
         QTest::mouseClick(dialog.m_pbtnBox->button(QDialogButtonBox::Cancel), Qt::LeftButton);

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "CQuenWizard.h"
+#include "HangGuard.h"
 #include "VorkWindowFlags.h"
 #include "shelltestmain.h"
 
@@ -72,7 +73,7 @@ private slots:
         TinyWizard wizard;
         wizard.m_pages[1]->setCommitPage(true);
         wizard.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+        QVERIFY(QTest::qWaitForWindowExposed(&wizard, tsup::guardMs()));
 
         QCOMPARE(wizard.currentId(), 0);
         QVERIFY(!wizard.button(QWizard::BackButton)->isVisible());
@@ -181,7 +182,7 @@ private slots:
     {
         TinyWizard wizard;
         wizard.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+        QVERIFY(QTest::qWaitForWindowExposed(&wizard, tsup::guardMs()));
         wizard.accept();
         QCOMPARE(wizard.result(), int(QDialog::Accepted));
         QVERIFY(!wizard.isVisible());
@@ -217,7 +218,7 @@ private slots:
         env.insert(QStringLiteral("VORK_CHILD_CASE"), QString::fromLatin1(childCase));
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(), QStringList());
-        QVERIFY(child.waitForFinished(30000));
+        QVERIFY(child.waitForFinished(tsup::guardMs(30000)));
         const QString err = QString::fromLocal8Bit(child.readAllStandardError());
         // The program ends: qFatal aborts.
         QVERIFY2(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0, qPrintable(err));

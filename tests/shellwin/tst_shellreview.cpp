@@ -46,7 +46,7 @@ private:
                             const QString &folder = QStringLiteral("shell-review"))
     {
         widget.show();
-        if (!QTest::qWaitForWindowExposed(&widget))
+        if (!QTest::qWaitForWindowExposed(&widget, tsup::guardMs()))
             return QImage();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         const QImage image = widget.grab().toImage();
@@ -105,7 +105,7 @@ private slots:
         {
             CVorkWindowPhotoUpload page;
             page.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&page));
+            QVERIFY(QTest::qWaitForWindowExposed(&page, tsup::guardMs()));
             int panelWidth = 0;
             for (int panel = 0; panel < page.m_pstkwRightPanel->count(); ++panel) {
                 // A panel's layout counts only once the panel is shown.

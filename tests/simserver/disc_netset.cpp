@@ -129,7 +129,8 @@ bool addAddress(uint32_t addr, uint32_t mask, const std::string &iface)
               QString::fromStdString(Server::addrText(addr)) + QLatin1Char('/') +
                   QString::number(prefixOf(mask)),
               QStringLiteral("dev"), QString::fromStdString(iface)});
-    if (!ip.waitForFinished(5000)) {
+    // A hang guard: "ip" takes far less even on a busy machine.
+    if (!ip.waitForFinished(180000)) {
         ip.kill();
         ip.waitForFinished(1000);
         return false;

@@ -184,7 +184,8 @@ bool addAddress(uint32_t addr, const std::string &iface)
              {QStringLiteral("addr"), QStringLiteral("add"),
               QString::fromStdString(Server::addrText(addr)) + QStringLiteral("/24"),
               QStringLiteral("dev"), QString::fromStdString(iface)});
-    if (!ip.waitForFinished(5000)) {
+    // A hang guard: "ip" takes far less even on a busy machine.
+    if (!ip.waitForFinished(180000)) {
         ip.kill();
         ip.waitForFinished(1000);
         return false;

@@ -72,15 +72,25 @@ class TestSimServer : public QObject
     bed::Udp m_listen;
     QByteArray m_units;
 
-    // Sends one search per given link address; returns every datagram heard on 9999 meanwhile.
-    QList<bed::Udp::Received> searchFrom(const QList<QPair<const char *, const char *>> &links, int windowMs = 1500)
+    // Sends one search per given link address; returns every datagram heard on 9999 until
+    // `answers` search answers (type 2) are among them (or the hang guard is up), and in windowMs
+    // more, where no further one belongs.
+    QList<bed::Udp::Received> searchFrom(const QList<QPair<const char *, const char *>> &links, int answers,
+                                         int windowMs = 500)
     {
         for (const auto &l : links) {
             bed::Udp s;
             if (!s.open(l.first, 0) || !s.sendTo("255.255.255.255", 9999, search(l.second)))
                 qWarning("send from %s failed", l.first);
         }
-        return m_listen.receiveFor(windowMs);
+        QList<bed::Udp::Received> heard;
+        QElapsedTimer t;
+        t.start();
+        bed::Udp::Received r;
+        while (ofType(heard, 2).size() < answers && t.elapsed() < tsup::guardMs())
+            if (m_listen.receive(&r, 100))
+                heard << r;
+        return heard + m_listen.receiveFor(windowMs);
     }
     // Capture lines after the mark with this text.
     static QList<QJsonObject> linesAfterMark(const QString &mark)
@@ -127,7 +137,7 @@ private slots:
 
     void answersEverySearchCopyThroughItsLink()
     {
-        const auto heard = searchFrom({{"198.18.0.1", kMacVc0}, {"198.18.1.1", kMacVc1}});
+        const auto heard = searchFrom({{"198.18.0.1", kMacVc0}, {"198.18.1.1", kMacVc1}}, 4);
         const auto answers = ofType(heard, 2);
         QCOMPARE(answers.size(), 4);
         QList<bed::Udp::Received> link0, link1;
@@ -159,14 +169,18 @@ private slots:
     void capturesEveryDatagram()
     {
         QCOMPARE(m_ctl.command(QStringLiteral("mark capture")), QStringLiteral("ok"));
-        searchFrom({{"198.18.0.1", kMacVc0}, {"198.18.1.1", kMacVc1}}, 800);
+        searchFrom({{"198.18.0.1", kMacVc0}, {"198.18.1.1", kMacVc1}}, 4);
         bed::Udp s;
         QVERIFY(s.open("198.18.0.1", 0));
         // A truncated last item, a wrong header, and a datagram shorter than any header.
         QVERIFY(s.sendTo("198.18.0.2", 9999, bed::hex("12345678 5155454e 04 04 04000000 7c 05 6162")));
         QVERIFY(s.sendTo("198.18.0.2", 9999, bed::hex("4e4f545155454e21 01 04 01000000")));
         QVERIFY(s.sendTo("198.18.0.2", 9999, QByteArray("abc")));
-        m_listen.receiveFor(800);
+        QElapsedTimer t;
+        t.start();
+        while (linesAfterMark(QStringLiteral("capture")).size() < 5 && t.elapsed() < tsup::guardMs())
+            m_listen.receiveFor(50);
+        m_listen.receiveFor(500);
 
         const QList<QJsonObject> lines = linesAfterMark(QStringLiteral("capture"));
         QCOMPARE(lines.size(), 5);
@@ -214,18 +228,28 @@ private slots:
         const int ownBefore = stat("ignoredOwn");
         const int repliesBefore = stat("replies");
         const int receivedBefore = stat("received");
-        const auto heard = searchFrom({{"198.18.0.1", kMacVc0}});
+        const auto heard = searchFrom({{"198.18.0.1", kMacVc0}}, 2);
         QCOMPARE(ofType(heard, 2).size(), 2);
         QCOMPARE(stat("replies") - repliesBefore, 2);
         QCOMPARE(stat("received") - receivedBefore, 1);
         // Both answers came back to the server's own socket and were dropped.
+        QElapsedTimer t;
+        t.start();
+        while (stat("ignoredOwn") - ownBefore < 2 && t.elapsed() < tsup::guardMs())
+            m_listen.receiveFor(50);
         QVERIFY(stat("ignoredOwn") - ownBefore >= 2);
 
         // A search broadcast by the server itself is heard here, but the server never answers it.
         const QString injected = QString::fromLatin1(search(kMacVc0).toHex());
         QCOMPARE(m_ctl.command(QStringLiteral("discovery inject 255.255.255.255 9999 ") + injected),
                  QStringLiteral("ok"));
-        const auto after = m_listen.receiveFor(1500);
+        QList<bed::Udp::Received> after;
+        bed::Udp::Received r;
+        t.restart();
+        while (ofType(after, 1).isEmpty() && t.elapsed() < tsup::guardMs())
+            if (m_listen.receive(&r, 100))
+                after << r;
+        after += m_listen.receiveFor(1000);
         QCOMPARE(ofType(after, 1).size(), 1);
         QCOMPARE(ofType(after, 2).size(), 0);
         QCOMPARE(stat("replies") - repliesBefore, 2);
@@ -256,13 +280,13 @@ private slots:
         QVERIFY(s.open("198.18.0.1", 0));
         QVERIFY(s.sendTo("255.255.255.255", 9999, search(kMacVc0)));
         bed::Udp::Received r;
-        QVERIFY(unicast.receive(&r, 3000));
+        QVERIFY(unicast.receive(&r, tsup::guardMs()));
         QVERIFY2(t.elapsed() >= 550, qPrintable(QString::number(t.elapsed())));
         QCOMPARE(bed::packetType(r.bytes), 2);
         QCOMPARE(r.from, bed::addr("198.18.0.2"));
         QCOMPARE(r.port, uint16_t(9999));
         QCOMPARE(r.dst, bed::addr("198.18.0.1"));
-        QVERIFY(unicast.receive(&r, 1000));
+        QVERIFY(unicast.receive(&r, tsup::guardMs()));
         QCOMPARE(bed::packetType(r.bytes), 2);
         QCOMPARE(ofType(m_listen.receiveFor(500), 2).size(), 0); // no broadcast copies
     }
@@ -275,7 +299,7 @@ private slots:
         QCOMPARE(m_ctl.command(QStringLiteral("set 0 state {")), QStringLiteral("err bad JSON value"));
         QCOMPARE(m_ctl.command(QStringLiteral("bogus")), QStringLiteral("err unknown command bogus"));
         QCOMPARE(m_ctl.command(QStringLiteral("discovery bogus")), QStringLiteral("err unknown discovery command"));
-        auto answers = ofType(searchFrom({{"198.18.0.1", kMacVc0}}), 2);
+        auto answers = ofType(searchFrom({{"198.18.0.1", kMacVc0}}, 1), 2);
         QCOMPARE(answers.size(), 1);
         QVERIFY(answers[0].bytes.contains(bed::hex("a7 04 05000000")));
 
@@ -287,7 +311,7 @@ private slots:
         f.close();
         QCOMPARE(m_ctl.command(QStringLiteral("load ") + f.fileName()), QStringLiteral("ok 1 unit(s)"));
         QCOMPARE(m_ctl.command(QStringLiteral("load /nonexistent.json")).left(4), QStringLiteral("err "));
-        answers = ofType(searchFrom({{"198.18.1.1", kMacVc1}}), 2);
+        answers = ofType(searchFrom({{"198.18.1.1", kMacVc1}}, 1), 2);
         QCOMPARE(answers.size(), 1);
         QCOMPARE(answers[0].bytes.toHex(),
                  bed::hex("12345678 5155454e 01 04 02000000 a4 04 00030201"

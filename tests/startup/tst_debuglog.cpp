@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "CFindHostUDP.h"
+#include "HangGuard.h"
 #include "VorkDebug.h"
 #include "VorkStartup.h"
 #include "fhost.h"
@@ -298,7 +299,7 @@ private slots:
                 list.last()->start();
             }
             for (QThread *th : list) {
-                QVERIFY(th->wait(60000));
+                QVERIFY(th->wait(tsup::guardMs(60000)));
                 delete th;
             }
         }
@@ -325,7 +326,7 @@ private slots:
         env.insert(QStringLiteral("VORK_FATAL_CHILD"), path);
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(), QStringList());
-        QVERIFY(child.waitForFinished(30000));
+        QVERIFY(child.waitForFinished(tsup::guardMs(30000)));
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
         const QStringList lines = readLines(path);
         QCOMPARE(lines.size(), 3);

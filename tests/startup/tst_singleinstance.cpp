@@ -21,6 +21,7 @@
 #include <sys/stat.h>
 
 #include "CVorkSingleApplication.h"
+#include "HangGuard.h"
 
 namespace {
 
@@ -30,13 +31,14 @@ void say(const char *text)
     fflush(stdout);
 }
 
-// Runs the event loop until the condition holds or the time is up.
+// Runs the event loop until the condition holds or the hang guard (tsup::guardMs(timeoutMs)) is up.
 bool waitFor(const std::function<bool()> &condition, int timeoutMs)
 {
+    const int guard = tsup::guardMs(timeoutMs);
     QElapsedTimer t;
     t.start();
     while (!condition()) {
-        if (t.elapsed() > timeoutMs)
+        if (t.elapsed() > guard)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(5);
@@ -67,7 +69,7 @@ int runChild(CVorkSingleApplication &app, const QByteArray &role)
             // A start that nobody answered goes on as the first instance.
             QLocalSocket probe;
             probe.connectToServer(app.serverName());
-            say(!app.isRunning() && probe.waitForConnected(1000) ? "took over" : "no server");
+            say(!app.isRunning() && probe.waitForConnected(tsup::guardMs(1000)) ? "took over" : "no server");
             fprintf(stdout, "waited %lld\n", static_cast<long long>(t.elapsed()));
             fflush(stdout);
         }
@@ -85,7 +87,7 @@ int runChild(CVorkSingleApplication &app, const QByteArray &role)
     QElapsedTimer alive;
     alive.start();
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if ((!quitFile.isEmpty() && QFile::exists(quitFile)) || alive.elapsed() > 30000)
+        if ((!quitFile.isEmpty() && QFile::exists(quitFile)) || alive.elapsed() > tsup::guardMs())
             app.quit();
     });
     poll.start(20);
@@ -153,7 +155,7 @@ private slots:
         for (QProcess *p : m_children) {
             if (p->state() != QProcess::NotRunning) {
                 p->kill();
-                p->waitForFinished(5000);
+                p->waitForFinished(tsup::guardMs(5000));
             }
             delete p;
         }
@@ -214,11 +216,11 @@ private slots:
         QSignalSpy spy(&m_app, &CVorkSingleApplication::messageReceived);
         QLocalSocket socket;
         socket.connectToServer(m_app.serverName());
-        QVERIFY(socket.waitForConnected(2000));
+        QVERIFY(socket.waitForConnected(tsup::guardMs(2000)));
         const char header[4] = {0x7f, 0x00, 0x00, 0x00};
         socket.write(header, 4);
         socket.write(QByteArray(1000, 'y'));
-        QVERIFY(socket.waitForBytesWritten(2000));
+        QVERIFY(socket.waitForBytesWritten(tsup::guardMs(2000)));
         QVERIFY(waitFor([&] { return socket.state() == QLocalSocket::UnconnectedState; }, 5000));
         QCOMPARE(socket.bytesAvailable(), 0);
         QCOMPARE(spy.count(), 0);
@@ -271,7 +273,7 @@ private slots:
         const QByteArray out = child->readAllStandardOutput();
         QVERIFY2(out.contains("not sent") && out.contains("took over"), out.constData());
         const int waited = out.mid(out.indexOf("waited ") + 7).trimmed().toInt();
-        QVERIFY2(waited >= 1400 && waited < 6000, out.constData());
+        QVERIFY2(waited >= 1400 && waited < tsup::guardMs(), out.constData());
     }
 
     void simultaneousStartsLeaveOne()

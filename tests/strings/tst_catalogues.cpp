@@ -13,6 +13,7 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include "HangGuard.h"
 #include "QuenLocale.h"
 #include "StringTable.h"
 
@@ -101,9 +102,9 @@ int runCheck(const QString &ts, QString *err)
     QProcess p;
     p.start(QStringLiteral(VORK_STRGEN),
             {QStringLiteral("check"), QStringLiteral(VORK_TS_DIR "/strings.tsv"), ts});
-    if (!p.waitForFinished(30000)) {
+    if (!p.waitForFinished(tsup::guardMs(30000))) {
         p.kill();
-        p.waitForFinished(5000);
+        p.waitForFinished(tsup::guardMs(5000));
         return -1;
     }
     *err = QString::fromUtf8(p.readAllStandardError());

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "CVorkGlobalSettings.h"
+#include "HangGuard.h"
 #include "QuenLocale.h"
 #include "StringTable.h"
 
@@ -52,9 +53,9 @@ ChildResult runChild(const QString &locale, const QStringList &commands)
     p.setProcessEnvironment(env);
     p.start(QCoreApplication::applicationFilePath(), QStringList(QStringLiteral("--child")) + commands);
     ChildResult r;
-    if (!p.waitForFinished(30000)) {
+    if (!p.waitForFinished(tsup::guardMs(30000))) {
         p.kill();
-        p.waitForFinished(5000);
+        p.waitForFinished(tsup::guardMs(5000));
         return r;
     }
     r.out = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);

@@ -1,3 +1,4 @@
+#include "HangGuard.h"
 #include "ToolBench.h"
 
 #include <QImage>
@@ -137,7 +138,10 @@ QList<ToolBench::Call> ToolBench::calls(const QString& tool) const
     QFile f(toolPath(tool) + ".calls");
     if (!f.open(QIODevice::ReadOnly))
         return list;
-    const QList<QByteArray> lines = f.readAll().split('\n');
+    // A run that is still writing its line is not counted yet: only whole lines are calls.
+    QByteArray whole = f.readAll();
+    whole.truncate(whole.lastIndexOf('\n') + 1);
+    const QList<QByteArray> lines = whole.split('\n');
     for (const QByteArray& line : lines) {
         if (line.isEmpty())
             continue;
@@ -155,10 +159,11 @@ QList<ToolBench::Call> ToolBench::calls(const QString& tool) const
 
 bool ToolBench::waitForCalls(const QString& tool, int count, int timeoutMs) const
 {
+    const int guard = tsup::guardMs(timeoutMs);
     QElapsedTimer timer;
     timer.start();
     while (calls(tool).size() < count) {
-        if (timer.elapsed() > timeoutMs)
+        if (timer.elapsed() > guard)
             return false;
         QTest::qWait(10);
     }
@@ -213,14 +218,14 @@ bool ToolFifo::readerGone() const
 
 bool ToolFifo::waitForReader(int timeoutMs)
 {
-    return m_valid && QTest::qWaitFor([this] { return m_opened.load(); }, timeoutMs);
+    return m_valid && QTest::qWaitFor([this] { return m_opened.load(); }, tsup::guardMs(timeoutMs));
 }
 
 bool ToolFifo::waitForNoReader(int timeoutMs)
 {
     if (timeoutMs <= 0)
         return readerGone();
-    return QTest::qWaitFor([this] { return readerGone(); }, timeoutMs);
+    return QTest::qWaitFor([this] { return readerGone(); }, tsup::guardMs(timeoutMs));
 }
 
 bool ToolBench::writePhoto(const QString &path, int width, int height)

@@ -46,8 +46,9 @@ public:
 
     // The recorded runs of a stand-in, oldest first.
     QList<Call> calls(const QString& tool) const;
-    // Waits (event loop running) until the stand-in has recorded at least `count` runs.
-    bool waitForCalls(const QString& tool, int count, int timeoutMs = 30000) const;
+    // Waits (event loop running) until the stand-in has recorded at least `count` runs, or the
+    // hang guard (tsup::guardMs(timeoutMs)) is up.
+    bool waitForCalls(const QString& tool, int count, int timeoutMs = 0) const;
 
     // The Debian package that provides a real tool file ("imagemagick", "dcraw"), for messages.
     static QString packageOf(const QString& realFile);
@@ -85,10 +86,11 @@ public:
     bool isValid() const { return m_valid; }
     QString path() const { return m_path; }
 
-    // Waits (event loop running) until a process has opened the FIFO for reading.
+    // Waits (event loop running) until a process has opened the FIFO for reading, or the hang
+    // guard (tsup::guardMs(timeoutMs)) is up.
     bool waitForReader(int timeoutMs);
     // Waits (event loop running) until, after a reader came, no process has the FIFO open for
-    // reading any more; with 0, says whether that is so now.
+    // reading any more, or the hang guard is up; with 0, says whether that is so now.
     bool waitForNoReader(int timeoutMs);
 
 private:

@@ -99,7 +99,7 @@ struct UploadSetup {
     {
         QElapsedTimer t;
         t.start();
-        while (!worker->isFinished() && t.elapsed() < timeoutMs)
+        while (!worker->isFinished() && t.elapsed() < tsup::guardMs(timeoutMs))
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();

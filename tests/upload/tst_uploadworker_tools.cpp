@@ -3,6 +3,7 @@
 // clip, and the worker sends them over HTTP to the simulated photo web application.
 #include "UploadFixture.h"
 
+#include "HangGuard.h"
 #include "TestDng.h"
 #include "ToolBench.h"
 
@@ -138,7 +139,7 @@ private slots:
                      {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=duration=4:size=320x240:rate=25", "-f",
                       "lavfi", "-i", "sine=frequency=440:duration=4", "-c:v", "mpeg4", "-c:a", "aac", "-shortest",
                       clip});
-        QVERIFY(ffmpeg.waitForFinished(60000));
+        QVERIFY(ffmpeg.waitForFinished(tsup::guardMs(60000)));
         QCOMPARE(ffmpeg.exitCode(), 0);
 
         UploadSetup setup(m_sim);

@@ -2,6 +2,7 @@
 // description of a source, the encoding profiles, and the thread with the recording stand-in
 // ffmpeg (stops, failures, priority, debug lines).
 #include "CVideoConverter.h"
+#include "HangGuard.h"
 #include "ToolBench.h"
 
 #include <QDir>
@@ -87,7 +88,7 @@ struct Conversion {
     bool runToEnd(int timeoutMs = 20000)
     {
         converter->start();
-        return converter->wait(timeoutMs);
+        return converter->wait(tsup::guardMs(timeoutMs));
     }
 };
 
@@ -712,7 +713,7 @@ void TestVideoConverter::runsAtLowestPriority()
     QVERIFY(m_bench.waitForCalls(FFmpeg, 1));
     QCOMPARE(c.converter->priority(), QThread::LowestPriority);
     c.converter->terminate();
-    QVERIFY(c.converter->wait(5000));
+    QVERIFY(c.converter->wait(tsup::guardMs(5000)));
 
     // Also when started at the highest priority.
     QVERIFY(m_bench.installFake(FFmpeg, {"hang"}));
@@ -721,7 +722,7 @@ void TestVideoConverter::runsAtLowestPriority()
     QVERIFY(m_bench.waitForCalls(FFmpeg, 1));
     QCOMPARE(d.converter->priority(), QThread::LowestPriority);
     d.converter->terminate();
-    QVERIFY(d.converter->wait(5000));
+    QVERIFY(d.converter->wait(tsup::guardMs(5000)));
 }
 
 void TestVideoConverter::stopDuringTheProbe()
@@ -737,9 +738,9 @@ void TestVideoConverter::stopDuringTheProbe()
     QElapsedTimer timer;
     timer.start();
     QMetaObject::invokeMethod(c.converter.get(), "terminate", Qt::DirectConnection);
-    QVERIFY(c.converter->wait(60000));
+    QVERIFY(c.converter->wait(tsup::guardMs(60000)));
     // The tool is killed at the next poll, not left to the 5-s reap limit.
-    QVERIFY2(timer.elapsed() < 4000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(processGone(pid));
 
     QCOMPARE(c.error->size(), 1);
@@ -775,7 +776,8 @@ void TestVideoConverter::deletingARunningConverter()
     QElapsedTimer timer;
     timer.start();
     delete converter; // would abort the program if the thread were still running
-    QVERIFY2(timer.elapsed() < 4000, qPrintable(QString::number(timer.elapsed())));
+    // Before the 5-s reap limit of a tool left running.
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(processGone(pid));
 }
 

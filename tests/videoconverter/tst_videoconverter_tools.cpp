@@ -3,6 +3,7 @@
 // clips are generated here with ffmpeg's own test sources. A missing tool fails the test.
 #include <algorithm>
 #include "CVideoConverter.h"
+#include "HangGuard.h"
 #include "ToolBench.h"
 
 #include <QDir>
@@ -83,10 +84,10 @@ Run runProgram(const QString& program, const QStringList& args, const QString& w
         p.setWorkingDirectory(workDir);
     p.start(program, args);
     Run r;
-    r.finished = p.waitForFinished(ToolMs) && p.exitStatus() == QProcess::NormalExit;
+    r.finished = p.waitForFinished(tsup::guardMs(ToolMs)) && p.exitStatus() == QProcess::NormalExit;
     if (!r.finished) {
         p.kill();
-        p.waitForFinished(5000);
+        p.waitForFinished(tsup::guardMs(5000));
     }
     r.exitCode = p.exitCode();
     r.err = p.readAllStandardError();
@@ -137,7 +138,7 @@ QStringList streamsOf(const QString& path)
     QProcess probe;
     probe.start(SystemFFprobe, {"-v", "error", "-show_entries", "stream=codec_type,codec_name,sample_rate,channels",
                                 "-of", "compact=p=0:nk=0", path});
-    if (!probe.waitForFinished(ToolMs))
+    if (!probe.waitForFinished(tsup::guardMs(ToolMs)))
         return QStringList();
     QStringList streams = QString::fromUtf8(probe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     streams.sort();
@@ -172,7 +173,7 @@ QJsonArray ffprobe(const QString& path)
     QProcess p;
     p.start(SystemFFprobe, {"-v", "error", "-show_entries", "stream=codec_name,profile,pix_fmt,width,height,"
                             "sample_aspect_ratio:stream_side_data=rotation", "-of", "json", "file:" + path});
-    p.waitForFinished(ToolMs);
+    p.waitForFinished(tsup::guardMs(ToolMs));
     return QJsonDocument::fromJson(p.readAllStandardOutput()).object().value("streams").toArray();
 }
 
@@ -290,7 +291,7 @@ void TestVideoConverterTools::wrapperRewritesOnlyTheOldOptions()
         QProcess p;
         p.setProcessEnvironment(env);
         p.start(m_bench.toolPath(FFmpeg), args);
-        p.waitForFinished(ToolMs);
+        p.waitForFinished(tsup::guardMs(ToolMs));
         QString out = QString::fromUtf8(p.readAllStandardOutput());
         out.chop(1);
         return out.isEmpty() ? QStringList() : out.split('\n');
@@ -345,7 +346,7 @@ CVideoConverter::ProbeInfo TestVideoConverterTools::probeThroughTheWrapper(const
     CVideoConverter converter(nullptr, source, work, {}, true, 7);
     QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
     converter.start();
-    const bool ended = converter.wait(ToolMs);
+    const bool ended = converter.wait(tsup::guardMs(ToolMs));
     m_threadLines = takeCapturedLines();
     if (!ended || !error.isEmpty())
         return CVideoConverter::ProbeInfo();
@@ -431,7 +432,7 @@ void TestVideoConverterTools::everyProfileEncodes()
     QProcess probe;
     probe.start(SystemFFprobe, {"-v", "error", "-show_entries", "stream=codec_type,codec_name,sample_rate,channels,width,height",
                                 "-of", "compact=p=0:nk=0", final});
-    QVERIFY(probe.waitForFinished(ToolMs));
+    QVERIFY(probe.waitForFinished(tsup::guardMs(ToolMs)));
     const QStringList streams = QString::fromUtf8(probe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(streams.size(), 2);
     QVERIFY2(streams.contains("codec_name=h264|codec_type=video|width=320|height=240"), qPrintable(streams.join(" / ")));
@@ -466,9 +467,9 @@ void TestVideoConverterTools::stopWhileTheProbeBlocksOnAFifo()
     QElapsedTimer timer;
     timer.start();
     converter.terminate();
-    QVERIFY(converter.wait(60000));
+    QVERIFY(converter.wait(tsup::guardMs(60000)));
     // A guard against a stop that waited for a limit of its own instead of killing the tool.
-    QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY2(timer.elapsed() < tsup::guardMs(10000), qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(error.size(), 1);
     QCOMPARE(error.at(0).at(0).toString(), fifo.path());
     QCOMPARE(loggedValues("QString(QString(\"kill video convert process\"))", takeCapturedLines()).size(), 1);
@@ -482,7 +483,7 @@ void TestVideoConverterTools::uploadOfTheClip()
     QSignalSpy bigThumb(&converter, &CVideoConverter::signalVideoBigThumbReady);
     QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
     converter.start();
-    QVERIFY(converter.wait(4 * ToolMs));
+    QVERIFY(converter.wait(tsup::guardMs(4 * ToolMs)));
     const QStringList lines = takeCapturedLines();
     QCOMPARE(error.size(), 0);
     QCOMPARE(bigThumb.size(), 1);
@@ -526,7 +527,7 @@ void TestVideoConverterTools::shortClipWithoutSound()
     CVideoConverter converter(nullptr, m_short, work, {2, 1, 0, 3}, false, 7);
     QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
     converter.start();
-    QVERIFY(converter.wait(4 * ToolMs));
+    QVERIFY(converter.wait(tsup::guardMs(4 * ToolMs)));
     const QStringList lines = takeCapturedLines();
     QCOMPARE(error.size(), 0);
 
@@ -553,7 +554,7 @@ void TestVideoConverterTools::palClipThumbnails()
     CVideoConverter converter(nullptr, m_pal, work, {}, false, 7);
     QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
     converter.start();
-    QVERIFY(converter.wait(2 * ToolMs));
+    QVERIFY(converter.wait(tsup::guardMs(2 * ToolMs)));
     const QList<QPair<QString, QStringList>> runs = loggedRuns(takeCapturedLines());
     QCOMPARE(error.size(), 0);
     QVERIFY(runs.size() > 1);
@@ -581,7 +582,7 @@ void TestVideoConverterTools::previewOfTheClip()
     QSignalSpy bigThumb(&converter, &CVideoConverter::signalVideoBigThumbReady);
     QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
     converter.start();
-    QVERIFY(converter.wait(2 * ToolMs));
+    QVERIFY(converter.wait(tsup::guardMs(2 * ToolMs)));
     QCOMPARE(error.size(), 0);
     QCOMPARE(bigThumb.size(), 1);
     QCOMPARE(bigThumb.at(0).at(0).toString(), work + "/UIPreview7THUMB_B.jpg");
@@ -633,7 +634,7 @@ void TestVideoConverterTools::deviceClips()
     CVideoConverter converter(nullptr, name.startsWith('-') ? name : source, work, {2, 1, 0, 3}, false, 7);
     QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
     converter.start();
-    const bool ended = converter.wait(4 * ToolMs);
+    const bool ended = converter.wait(tsup::guardMs(4 * ToolMs));
     QDir::setCurrent(current);
     QVERIFY(ended);
     QCOMPARE(error.size(), 0);
@@ -668,7 +669,7 @@ void TestVideoConverterTools::unreadableClipsLeaveNothing()
     CVideoConverter converter(nullptr, clip, m_tmp->path() + "/work", {3}, false, 7);
     QSignalSpy error(&converter, &CVideoConverter::signalVideoConvertError);
     converter.start();
-    QVERIFY(converter.wait(2 * ToolMs));
+    QVERIFY(converter.wait(tsup::guardMs(2 * ToolMs)));
     QCOMPARE(error.size(), 1);
     QCOMPARE(QDir(m_tmp->path() + "/work").entryList(QDir::Files | QDir::Hidden), QStringList());
 }

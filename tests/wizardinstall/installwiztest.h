@@ -23,6 +23,7 @@
 
 #include "CVorkDialogNetPinger.h"
 #include "fhost.h"
+#include "HangGuard.h"
 
 namespace iwt {
 
@@ -238,13 +239,14 @@ inline uint32_t netAddr(uint8_t a, uint8_t b, uint8_t c, uint8_t d)
     return out;
 }
 
-// Runs the event loop until the condition holds or the time is up.
+// Runs the event loop until the condition holds or the hang guard (tsup::guardMs(timeoutMs)) is up.
 inline bool waitFor(const std::function<bool()> &condition, int timeoutMs)
 {
+    const int guard = tsup::guardMs(timeoutMs);
     QElapsedTimer t;
     t.start();
     while (!condition()) {
-        if (t.elapsed() > timeoutMs)
+        if (t.elapsed() > guard)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QTest::qWait(5);

@@ -328,7 +328,7 @@ private slots:
                         return true;
                 return false;
             }, 5000));
-            QVERIFY(thread.wait(15000));
+            QVERIFY(thread.wait(tsup::guardMs(15000)));
         }
         NASINFO unit;
         for (const NASINFO &a : answers)

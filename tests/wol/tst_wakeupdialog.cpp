@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "CVorkDialogWakeupAdd.h"
+#include "HangGuard.h"
 #include "StringTable.h"
 #include "boxcatcher.h"
 #include "woltestutil.h"
@@ -41,7 +42,7 @@ bool showActive(QDialog &dlg)
 {
     dlg.show();
     QApplication::setActiveWindow(&dlg);
-    return QTest::qWaitForWindowActive(&dlg);
+    return QTest::qWaitForWindowActive(&dlg, tsup::guardMs());
 }
 
 // Clicks OK with the box catcher running; returns the boxes seen.
@@ -112,7 +113,7 @@ void TestWakeupDialog::formLayoutAndTexts()
     // Layout order: description, the five form rows, check box, line, then the buttons with OK
     // left of Cancel.
     QVERIFY(showActive(dlg));
-    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg, tsup::guardMs()));
     const int y0 = dlg.m_lblWOLDesp->geometry().bottom();
     QVERIFY(dlg.m_cmbNetwork->geometry().top() > y0);
     QVERIFY(dlg.m_edtMAC->geometry().top() > dlg.m_cmbNetwork->geometry().top());
@@ -133,7 +134,7 @@ void TestWakeupDialog::lanForm()
     CWOLConfig c = lanHost();
     CVorkDialogWakeupAdd dlg(nullptr, &c);
     QVERIFY(showActive(dlg));
-    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg, tsup::guardMs()));
     QCOMPARE(dlg.m_cmbNetwork->currentIndex(), 0);
     const QList<QWidget *> visible{dlg.m_lblWOLDesp, dlg.m_lblMAC, dlg.m_edtMAC, dlg.m_btnOK,
                                    dlg.m_btnCancel};

@@ -75,7 +75,7 @@ QList<WolDatagram> waitForWolLines(const QString &mark, int count, int timeoutMs
 {
     QElapsedTimer t;
     t.start();
-    while (wolLinesAfter(mark).size() < count && t.elapsed() < timeoutMs)
+    while (wolLinesAfter(mark).size() < count && t.elapsed() < tsup::guardMs(timeoutMs))
         QTest::qWait(20);
     QTest::qWait(300);
     return wolLinesAfter(mark);
@@ -123,7 +123,7 @@ public:
         thread->start();
         QElapsedTimer t;
         t.start();
-        while (udpListeners(9999) < 1 && t.elapsed() < 3000)
+        while (udpListeners(9999) < 1 && t.elapsed() < tsup::guardMs())
             QTest::qWait(20);
     }
     ~RunningDiscovery()
@@ -271,7 +271,7 @@ void TestWolNetns::unresolvableHostSendsNothing()
     QElapsedTimer t;
     t.start();
     QCOMPARE(wol.wakeUp(wol.getWOLConfig(QLatin1String(kMac))), -1);
-    QVERIFY(t.elapsed() < 5000);
+    QVERIFY(t.elapsed() < tsup::guardMs(5000));
     QCOMPARE(job->getStatus(), int(CVorkWOL::STATUS_OFF_LINE));
     QCOMPARE(job->getElapsed(), 0);
     QVERIFY(job->getMacAddress().isEmpty());
@@ -370,7 +370,7 @@ void TestWolNetns::timerRunsOutWithShortTicks()
     t.start();
     QCOMPARE(job.wake(&config), 0);
     QCOMPARE(job.findChild<QTimer *>()->interval(), 5);
-    QTRY_COMPARE_WITH_TIMEOUT(job.getStatus(), int(CVorkWOL::STATUS_TIMED_OUT), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(job.getStatus(), int(CVorkWOL::STATUS_TIMED_OUT), tsup::guardMs(20000));
     // 226 ticks of 5 ms at least.
     QVERIFY2(t.elapsed() >= 226 * 5, qPrintable(QString::number(t.elapsed())));
     QCOMPARE(job.getElapsed(), 225000);
@@ -448,13 +448,13 @@ void TestWolNetns::dialogLooksUpHostNames()
     CVorkDialogWakeupAdd dlg(nullptr, &c);
     dlg.show();
     QApplication::setActiveWindow(&dlg);
-    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QVERIFY(QTest::qWaitForWindowActive(&dlg, tsup::guardMs()));
     BoxCatcher catcher;
     catcher.start();
     QElapsedTimer t;
     t.start();
     dlg.m_btnOK->click();
-    QVERIFY(t.elapsed() < 8000);
+    QVERIFY(t.elapsed() < tsup::guardMs(8000));
     QCOMPARE(catcher.boxes.size(), 1);
     QCOMPARE(catcher.boxes[0].text, QStringLiteral("Please enter a valid hostname or IP address."));
     QVERIFY(dlg.isVisible());
@@ -479,7 +479,7 @@ void TestWolNetns::sleepingServerWakesAndAnswers()
 
     // Asleep, it answers no search (the awake unit does).
     QVERIFY(discovery.thread->slotSendPktBroadCast());
-    QTRY_VERIFY_WITH_TIMEOUT(discovery.answered.contains(QStringLiteral("02:53:56:00:00:0b")), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(discovery.answered.contains(QStringLiteral("02:53:56:00:00:0b")), tsup::guardMs(5000));
     QVERIFY(!discovery.answered.contains(QStringLiteral("02:53:56:00:00:0a")));
     discovery.answered.clear();
 
@@ -491,7 +491,7 @@ void TestWolNetns::sleepingServerWakesAndAnswers()
     // units do not end the wait.
     QTest::qWait(700);
     QCOMPARE(job->getStatus(), int(CVorkWOL::STATUS_WAITING));
-    QTRY_COMPARE_WITH_TIMEOUT(job->getStatus(), int(CVorkWOL::STATUS_ANSWERED), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(job->getStatus(), int(CVorkWOL::STATUS_ANSWERED), tsup::guardMs(10000));
     QCOMPARE(job->getElapsed(), job->getTimeout());
     QVERIFY(!job->findChild<QTimer *>()->isActive());
     QVERIFY(discovery.answered.contains(QStringLiteral("02:53:56:00:00:0a")));
@@ -505,7 +505,7 @@ void TestWolNetns::sleepingServerWakesAndAnswers()
     // Awake now, it answers searches too.
     discovery.answered.clear();
     QVERIFY(discovery.thread->slotSendPktBroadCast());
-    QTRY_VERIFY_WITH_TIMEOUT(discovery.answered.contains(QStringLiteral("02:53:56:00:00:0a")), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(discovery.answered.contains(QStringLiteral("02:53:56:00:00:0a")), tsup::guardMs(5000));
     QCOMPARE(m_sim.command(QStringLiteral("wol sleep 0")), QStringLiteral("ok"));
 }
 
@@ -521,9 +521,9 @@ void TestWolNetns::silentHostTimesOut()
     wol.slotAddSvr2WOL(hostConfig(ghostMac, 0, "198.18.0.2", 9));
     QCOMPARE(wol.wakeUp(wol.getWOLConfig(QLatin1String(ghostMac))), 0);
     QVERIFY(discovery.thread->slotSendPktBroadCast());
-    QTRY_VERIFY_WITH_TIMEOUT(discovery.answered.contains(QStringLiteral("02:53:56:00:00:0b")), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(discovery.answered.contains(QStringLiteral("02:53:56:00:00:0b")), tsup::guardMs(5000));
     CVorkWOL *job = wol.getWOL(QLatin1String(ghostMac));
-    QTRY_COMPARE_WITH_TIMEOUT(job->getStatus(), int(CVorkWOL::STATUS_TIMED_OUT), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(job->getStatus(), int(CVorkWOL::STATUS_TIMED_OUT), tsup::guardMs(20000));
     QCOMPARE(job->getElapsed(), 225000);
     QVERIFY(!job->findChild<QTimer *>()->isActive());
 }

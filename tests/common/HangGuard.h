@@ -1,0 +1,36 @@
+// The one limit of the tests' waits for something that must come (a signal, a reply, a process's
+// end, a window): a hang guard that a correct program never comes near on a slow, busy machine.
+// Such a wait still ends as soon as its event arrives; it only gives up after guardMs().
+//
+// Waits that prove something does NOT happen within a time, and the program's own time-outs, are
+// no hang guards: they keep their real times and do not use this.
+#ifndef HANGGUARD_H
+#define HANGGUARD_H
+
+#include <QtTest>
+
+namespace tsup {
+
+// How many times slower than the release build this build runs: the sanitizer build (ASan and
+// UBSan, without optimisation) and a test built with ThreadSanitizer run several times slower.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr int kSlowness = 3;
+#else
+constexpr int kSlowness = 1;
+#endif
+
+// The hang guard of a wait that was given `stepMs` (what the step was once thought to need, or
+// nothing): a minute, or the time given when that is longer, times the build's slowness.
+constexpr int guardMs(int stepMs = 0)
+{
+    return (stepMs > 60000 ? stepMs : 60000) * kSlowness;
+}
+
+} // namespace tsup
+
+// A QTRY_ check whose condition never came true has waited a whole hang guard already; it fails
+// at once instead of waiting twice that again to tell whether a longer time would have done.
+#undef QTRY_TIMEOUT_DEBUG_IMPL
+#define QTRY_TIMEOUT_DEBUG_IMPL(expr, timeoutValue, step)
+
+#endif // HANGGUARD_H
