@@ -286,6 +286,16 @@ void CRsrcConnect::slotHttpDataReady(int id, bool error)
     }
     if (!m_pHttp[idxType])
         return;
+    if (m_pHttp[idxType]->bodyRefused()) {
+        // A body past the size bound was refused unread: a malformed reply, nothing of it kept.
+        VORK_DEBUG_STR(DEBUG_SOURCE, "strDocument beyond bounds",
+                       QStringLiteral("over %1 bytes").arg(CRsrcHttp::MAX_BODY_BYTES));
+        QMutexLocker locker(m_pMutex[idxType]);
+        if (m_pValue[idxType])
+            *m_pValue[idxType] = Json::Value();
+        m_iPendingId[idxType] = 0;
+        return;
+    }
 
     const QByteArray body = m_pHttp[idxType]->readAll();
     const int nul = body.indexOf('\0');

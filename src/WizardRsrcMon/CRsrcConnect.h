@@ -54,7 +54,8 @@ public:
     // Bounds of the counts a reply may carry, far above any real server: network entries of
     // "init" and "netget" together, volumes of "init" and "volget", samples of one line chart
     // (which has one axis label more), curves of one line chart and slices of one volume. A
-    // reply beyond one is malformed and is not kept.
+    // reply beyond one is malformed and is not kept, as is a body past
+    // CRsrcHttp::MAX_BODY_BYTES, which is refused before it is read whole.
     static const int MAX_INTERFACES = 64;
     static const int MAX_VOLUMES = 64;
     static const int MAX_CHART_POINTS = 1000;

@@ -50,7 +50,7 @@ int CRsrcHttp::nextRequestId()
 }
 
 CRsrcHttp::CRsrcHttp(QObject *parent)
-    : QObject(parent), m_uPort(80)
+    : QObject(parent), m_uPort(80), m_blBodyRefused(false)
 {
 }
 
@@ -89,6 +89,8 @@ int CRsrcHttp::post(const QString &path, const QByteArray &data)
     QNetworkReply *reply = sharedManager()->post(request, data);
     m_mapRunning.insert(reply, id);
     connect(reply, &QNetworkReply::finished, this, &CRsrcHttp::slotReplyFinished);
+    connect(reply, &QNetworkReply::metaDataChanged, this, &CRsrcHttp::slotCheckBodySize);
+    connect(reply, &QNetworkReply::readyRead, this, &CRsrcHttp::slotCheckBodySize);
     return id;
 }
 
@@ -110,6 +112,7 @@ void CRsrcHttp::abort()
     }
     for (const auto &entry : running) {
         m_baBody.clear();
+        m_blBodyRefused = false;
         emit requestFinished(entry.first, true);
     }
 }
@@ -138,7 +141,31 @@ void CRsrcHttp::slotReplyFinished()
     const bool error = code != QNetworkReply::NoError && !(gotStatus && isHttpStatusCode(code));
 
     m_baBody = error ? QByteArray() : reply->readAll();
+    m_blBodyRefused = false;
     emit requestFinished(id, error);
     // A body the receiver did not read does not linger until the next report.
     m_baBody.clear();
+}
+
+void CRsrcHttp::slotCheckBodySize()
+{
+    QNetworkReply *reply = qobject_cast<QNetworkReply *>(sender());
+    const auto it = m_mapRunning.find(reply);
+    if (!reply || it == m_mapRunning.end())
+        return;
+    // The body stays buffered in the reply until it has finished, so what is available is all
+    // that has arrived.
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    if (reply->bytesAvailable() <= MAX_BODY_BYTES
+        && !(length.isValid() && length.toLongLong() > MAX_BODY_BYTES))
+        return;
+    const int id = it.value();
+    m_mapRunning.erase(it);
+    disconnect(reply, nullptr, this, nullptr);
+    reply->abort();
+    reply->deleteLater();
+
+    m_baBody.clear();
+    m_blBodyRefused = true;
+    emit requestFinished(id, false);
 }

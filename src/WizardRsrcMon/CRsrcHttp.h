@@ -22,11 +22,21 @@ class QNetworkReply;
 //   request's body.
 // - abort() ends every request still running and reports each one with error true before it
 //   returns (synchronously), like the old request classes the client was designed around.
+// - A reply whose body would pass MAX_BODY_BYTES is refused as soon as that shows: by its
+//   Content-Length header when it has one, else by the bytes arrived so far. The rest is not
+//   read; the request is reported finished (error false) with an empty body, and bodyRefused()
+//   tells the receiver why.
 class CRsrcHttp : public QObject
 {
     Q_OBJECT
 
 public:
+    // The script's replies are a few kilobytes (charts of 60 samples for the processor, the
+    // memory and each interface, a few slices per volume); even 64 interfaces make under 80 KB.
+    // A body past this bound is no reply of it, and refusing it unread spares the GUI thread
+    // from parsing megabytes.
+    static const int MAX_BODY_BYTES = 512 * 1024;
+
     explicit CRsrcHttp(QObject *parent = nullptr);
     ~CRsrcHttp() override;
 
@@ -38,6 +48,9 @@ public:
     void abort();
     // The body of the request reported last; empty afterwards.
     QByteArray readAll();
+    // Whether the request being reported was refused for a body past MAX_BODY_BYTES; only
+    // meaningful in a slot connected to requestFinished.
+    bool bodyRefused() const { return m_blBodyRefused; }
 
     // The next id of the process-wide request counter (never 0, never repeated).
     static int nextRequestId();
@@ -47,12 +60,14 @@ signals:
 
 private slots:
     void slotReplyFinished();
+    void slotCheckBodySize();
 
 private:
     QString m_strHost;
     quint16 m_uPort;
     QMap<QNetworkReply *, int> m_mapRunning;
     QByteArray m_baBody;
+    bool m_blBodyRefused;
 };
 
 #endif // CRSRCHTTP_H

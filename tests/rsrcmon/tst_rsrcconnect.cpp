@@ -517,7 +517,7 @@ private slots:
         }
         QCOMPARE(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED));
 
-        // 9 MiB, past the 8 MiB bound.
+        // 9 MiB, past the size bound: refused by its Content-Length, unread.
         m_sim->setCustomBody("init", "{\"success\":true,\"volsID\":[1],\"pad\":\"" +
                                          QByteArray(9 * 1024 * 1024, 'x') + "\"}\n");
         QVERIFY(connectAndWaitInit(*client));

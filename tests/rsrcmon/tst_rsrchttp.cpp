@@ -78,6 +78,7 @@ struct Report {
     int id;
     bool error;
     QByteArray body;
+    bool refused;
 };
 
 // Collects the reports of one request object, reading the body inside the report as the client
@@ -89,7 +90,7 @@ public:
     explicit Collector(CRsrcHttp *http) : m_http(http)
     {
         connect(http, &CRsrcHttp::requestFinished, this, [this](int id, bool error) {
-            reports.append({id, error, m_http->readAll()});
+            reports.append({id, error, m_http->readAll(), m_http->bodyRefused()});
             secondRead.append(m_http->readAll());
         });
     }
@@ -238,6 +239,39 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(collector.reports.size(), 1, tsup::guardMs(5000));
         QCOMPARE(collector.reports.first().id, id);
         QCOMPARE(collector.reports.first().error, true);
+    }
+
+    // A body past the bound is refused as soon as its length or its bytes show it; the peer
+    // keeps the connection open, so nothing else could end these requests.
+    void bodyPastTheBoundIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<bool>("refused");
+        const int max = CRsrcHttp::MAX_BODY_BYTES;
+        QTest::newRow("Content-Length past it")
+            << "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(max + 1) + "\r\n\r\n{" << true;
+        QTest::newRow("bytes past it") << "HTTP/1.1 200 OK\r\n\r\n" + QByteArray(max + 1, ' ') << true;
+        QTest::newRow("at the bound")
+            << "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(max) + "\r\n\r\n" + QByteArray(max, ' ')
+            << false;
+    }
+
+    void bodyPastTheBoundIsRefused()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(bool, refused);
+        RawPeer peer;
+        QVERIFY(peer.listen());
+        peer.reply = reply;
+        CRsrcHttp http;
+        Collector collector(&http);
+        http.setHost(QStringLiteral("127.0.0.1"), peer.port());
+        const int id = http.post(QLatin1String(PATH), "action=netget");
+        QTRY_COMPARE_WITH_TIMEOUT(collector.reports.size(), 1, 5000);
+        QCOMPARE(collector.reports.first().id, id);
+        QCOMPARE(collector.reports.first().error, false);
+        QCOMPARE(collector.reports.first().refused, refused);
+        QCOMPARE(collector.reports.first().body.size(), refused ? 0 : CRsrcHttp::MAX_BODY_BYTES);
     }
 
     void abortReportsAtOnce()
