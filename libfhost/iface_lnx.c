@@ -13,7 +13,6 @@
 #include <netinet/in.h>
 #include <stdlib.h>
 #include <string.h>
-#include <strings.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -36,6 +35,23 @@ static int ParseDotted(const char *pszText, uint32_t *pulAddr)
     }
     *pulAddr = addr.s_addr;
     return 1;
+}
+
+/* A configuration file's word against a lower-case keyword, ASCII letter case ignored: 1 when
+ * they match. Not strcasecmp, which folds case by the locale the program runs in: under a
+ * Turkish one, "STATIC" is not "static" to it. */
+static int IsKeyword(const char *pszWord, const char *pszKeyword)
+{
+    for (; *pszWord != '\0'; ++pszWord, ++pszKeyword) {
+        char c = *pszWord;
+        if (c >= 'A' && c <= 'Z') {
+            c = (char)(c - 'A' + 'a');
+        }
+        if (c != *pszKeyword) {
+            return 0;
+        }
+    }
+    return *pszKeyword == '\0';
 }
 
 static NETIF *FindByName(NETIF *pNetIf, int count, const char *pszName)
@@ -251,7 +267,7 @@ static void ReadNMFile(FHOSTLOGCTX *pCtx, FILE *pFile, NETIF *pNetIf, int count)
     }
 
     if (FHOSTReadKeyValue(pCtx, pFile, "method", szValue, "=") == 1 &&
-        strcasecmp(szValue, "manual") == 0) {
+        IsKeyword(szValue, "manual")) {
         pEntry->ulStatic = 1;
     }
 
@@ -334,7 +350,7 @@ int FHOSTIfaceReadIfcfg(FHOSTLOGCTX *pCtx, const char *pszPath, NETIF *pNetIf)
         return -1;
     }
     if (FHOSTReadKeyValue(pCtx, pFile, "BOOTPROTO", szValue, "=") == 1 &&
-        (strcasecmp(szValue, "none") == 0 || strcasecmp(szValue, "static") == 0)) {
+        (IsKeyword(szValue, "none") || IsKeyword(szValue, "static"))) {
         pNetIf->ulStatic = 1;
     }
     /* A gateway counts only for an address set by hand. */
@@ -409,7 +425,7 @@ int FHOSTIfaceReadDebian(FHOSTLOGCTX *pCtx, const char *pszPath, NETIF *pNetIf, 
             strtok_r(NULL, szSep, &pSave);
             pMethod = strtok_r(NULL, szSep, &pSave);
             pCurrent = pName != NULL ? FindByName(pNetIf, count, pName) : NULL;
-            if (pCurrent != NULL && pMethod != NULL && strcasecmp(pMethod, "static") == 0) {
+            if (pCurrent != NULL && pMethod != NULL && IsKeyword(pMethod, "static")) {
                 pCurrent->ulStatic = 1;
             }
         } else if (strncmp(p, "gateway", 7) == 0 && strchr(szSep, p[7]) != NULL && p[7] != '\0') {

@@ -15,7 +15,8 @@ packages=(
   fonts-dejavu-core fonts-noto-cjk
 )
 if [ "$mode" = test ]; then
-  packages+=(xvfb xauth iproute2 procps xdotool)
+  # locales: the sources and character maps localedef makes a test's locale from.
+  packages+=(xvfb xauth iproute2 procps xdotool locales)
 fi
 
 missing=()

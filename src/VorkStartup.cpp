@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -81,8 +82,11 @@ void parseStartupOptions(int argc, char **argv)
 void debugMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     Q_UNUSED(context);
+    // In the C locale: the stamp is in ASCII digits whatever the desktop's locale.
     const QByteArray stamp =
-        QDateTime::currentDateTime().toString(QStringLiteral("MM-dd hh:mm:ss")).toLocal8Bit();
+        QLocale::c()
+            .toString(QDateTime::currentDateTime(), QStringLiteral("MM-dd hh:mm:ss"))
+            .toLocal8Bit();
     FILE *file = fopen(gszDebugFilePath, "a+");
     if (!file)
         return;

@@ -1,6 +1,15 @@
 #include "CNasConfig.h"
 
+#include <QLocale>
+
 #include "CVorkGlobalSettings.h"
+
+namespace {
+QString dateTimeFormat()
+{
+    return QStringLiteral("yyyy/MM/dd hh:mm:ss");
+}
+} // namespace
 
 CNasConfig::CNasConfig(bool isDHCP, bool isDoQBV, const QString &patPath, const QString &ip,
                        const QString &netmask, const QString &gateway, const QString &dns,
@@ -83,4 +92,14 @@ CNasConfig *CNasConfig::newCopy(const CNasConfig *other)
     if (other)
         return new CNasConfig(*other);
     return new CNasConfig(false, false, QString(), QString(), QString(), QString(), QString());
+}
+
+QString CNasConfig::dateTimeText(const QDateTime &dateTime)
+{
+    return QLocale::c().toString(dateTime, dateTimeFormat());
+}
+
+QDateTime CNasConfig::dateTimeFromText(const QString &text)
+{
+    return QLocale::c().toDateTime(text, dateTimeFormat());
 }

@@ -1,12 +1,13 @@
 #ifndef CNASCONFIG_H
 #define CNASCONFIG_H
 
+#include <QDateTime>
 #include <QString>
 
 // The settings sent to a server by a quick configuration or a network setting. A plain value
 // record: the wizards build it, every later user keeps its own member-wise copy, and the
 // discovery thread turns it into the outgoing packet. Its only logic is the choice of the server
-// language from the program's interface language.
+// language from the program's interface language, and the date-time text the server is sent.
 class CNasConfig
 {
 public:
@@ -43,6 +44,12 @@ public:
     void setServerName(const QString &serverName) { m_serverName = serverName; }
     const QString &getDateTime() const { return m_dateTime; }
     void setDateTime(const QString &dateTime) { m_dateTime = dateTime; }
+
+    // The date-time text the server sets its clock from, "yyyy/MM/dd hh:mm:ss", and back. The
+    // server reads ASCII digits only, so both go through the C locale: Qt 5 formats and parses a
+    // date with the desktop's locale, whose digits may be Arabic-Indic, Persian, Bengali, ...
+    static QString dateTimeText(const QDateTime &dateTime);
+    static QDateTime dateTimeFromText(const QString &text);
 
     // Chooses serverLang, langNumber and codepageNumber from the interface language in effect;
     // secondLang is always "enu".

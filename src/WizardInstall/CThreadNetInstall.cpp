@@ -19,10 +19,6 @@ namespace {
 
 const char *const SRC = "src/WizardInstall/CThreadNetInstall";
 
-
-const char *const DATE_TIME_IN = "yyyy'/'MM'/'dd' 'hh:mm:ss";
-const char *const DATE_TIME_OUT = "yyyy/MM/dd hh:mm:ss";
-
 } // namespace
 
 CThreadNetInstall::CThreadNetInstall(QObject *parent, CFindHostUDP *udp, const CNasConfig *pnascfg,
@@ -106,11 +102,11 @@ bool CThreadNetInstall::isRebootFinished() const
 
 QString CThreadNetInstall::advanceDateTime(const QString &dateTime, qint64 seconds)
 {
-    const QDateTime parsed = QDateTime::fromString(dateTime, QLatin1String(DATE_TIME_IN));
+    const QDateTime parsed = CNasConfig::dateTimeFromText(dateTime);
     // A text that does not parse is sent as the wizard wrote it rather than as an empty one.
     if (!parsed.isValid())
         return dateTime;
-    return parsed.addSecs(seconds).toString(QLatin1String(DATE_TIME_OUT));
+    return CNasConfig::dateTimeText(parsed.addSecs(seconds));
 }
 
 void CThreadNetInstall::terminate()

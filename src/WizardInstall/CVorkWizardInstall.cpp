@@ -91,8 +91,7 @@ CNasConfig *CVorkWizardInstall::createNasConfig()
     const QString serverName = field(QStringLiteral("ServerName")).toString();
     const unsigned long timezoneIndex =
         static_cast<unsigned long>(CVorkGlobalSettings::getSuggestedTimezoneIndex());
-    const QString dateTime =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
+    const QString dateTime = CNasConfig::dateTimeText(QDateTime::currentDateTime());
     QString patPath;
     if (m_blNetInstall)
         patPath = QDir::fromNativeSeparators(field(QStringLiteral("PatFile")).toString());

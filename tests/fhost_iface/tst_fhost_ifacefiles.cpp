@@ -6,6 +6,8 @@
 #include <QtTest>
 
 #include <arpa/inet.h>
+#include <cctype>
+#include <clocale>
 #include <net/if.h>
 
 #include "../fhost_packet/fhostlogcapture.h"
@@ -284,6 +286,20 @@ private slots:
         QCOMPARE(rg[2].ulStatic, 1u);
         QCOMPARE(rg[2].ulGateway, 0u);
         QCOMPARE(FHOSTIfaceReadDebian(&m_log.ctx, m_dir.filePath("none").toLocal8Bit().constData(), rg, 3), 0);
+
+        // The same under a Turkish LC_CTYPE (made with localedef), where "I" is no capital "i".
+        const QString source = write("tr", "LC_CTYPE\ncopy \"tr_TR\"\nEND LC_CTYPE\n");
+        QProcess localedef;
+        localedef.start("localedef", {"-c", "-i", source, "-f", "UTF-8", m_dir.filePath("tr_TR.UTF-8")});
+        QVERIFY(localedef.waitForFinished(60000));
+        qputenv("LOCPATH", QFile::encodeName(m_dir.path()));
+        const bool turkish = setlocale(LC_CTYPE, "tr_TR.UTF-8") && tolower('I') != 'i';
+        rg[0].ulStatic = 0;
+        FHOSTIfaceReadDebian(&m_log.ctx, path.toLocal8Bit().constData(), rg, 3);
+        qunsetenv("LOCPATH");
+        setlocale(LC_CTYPE, "");
+        QVERIFY2(turkish, "no tr_TR locale: localedef needs the package locales");
+        QCOMPARE(rg[0].ulStatic, 1u);
     }
 
     // NetworkManager first; the RedHat or Debian gateway overwrites its one; static is only set.

@@ -317,6 +317,7 @@ private slots:
         }
     }
 
+    // The child runs under a locale with other digits than 0-9: the stamps keep ASCII digits.
     void fatalWritesItsLineAndAborts()
     {
         QTemporaryDir dir;
@@ -324,6 +325,7 @@ private slots:
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("VORK_FATAL_CHILD"), path);
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("ar_EG.UTF-8"));
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(), QStringList());
         QVERIFY(child.waitForFinished(tsup::guardMs(30000)));

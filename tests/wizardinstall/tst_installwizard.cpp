@@ -10,12 +10,14 @@
 #include <QtTest>
 
 #include "CNasConfig.h"
+#include "CThreadNetInstall.h"
 #include "CVorkGlobalSettings.h"
 #include "CVorkNasinfoMap.h"
 #include "CVorkWizardInstall.h"
 #include "CWizIPDialog.h"
 #include "CWizInstIntro.h"
 #include "CWizPWDialog.h"
+#include "FindHostRequests.h"
 #include "installwiztest.h"
 
 using iwt::makeRecord;
@@ -168,6 +170,37 @@ private slots:
         quick.addNasinfo(connectedRecord("02:53:56:00:00:0a", "Alpha", false));
         quick.show();
         QVERIFY(quick.createNasConfig()->getPatPath().isEmpty());
+    }
+
+    // The server reads ASCII digits only: the packet's date-time field from the wizard's settings,
+    // then the field as a network installation advances it.
+    void dateTimeInAsciiDigits()
+    {
+        const NASINFO target = connectedRecord("02:53:56:00:00:0a", "Alpha", true);
+        CVorkWizardInstall w(nullptr, nullptr, false);
+        w.addNasinfo(target);
+        NASINFO n;
+        FHOSTSEND s;
+        QVERIFY(findhostBuildQuickConf(&n, &s, w.createNasConfig(), &target));
+        const QString sent = QString::fromLatin1(n.szDateTime) + QLatin1Char(',')
+                             + CThreadNetInstall::advanceDateTime(w.getNasConfig()->getDateTime(), 60);
+        const QRegularExpression ascii("^\\d{4}(-\\d\\d){5},\\d{4}(/\\d\\d){2} \\d\\d(:\\d\\d){2}$");
+        QVERIFY2(sent.contains(ascii), qPrintable(sent));
+    }
+
+    // The case above in a child under a locale whose digits are not 0-9, which Qt 5 writes dates
+    // in: a process reads its locale once.
+    void dateTimeInAsciiDigitsUnderArabicLocale()
+    {
+        QVERIFY(QLocale(QStringLiteral("ar_EG")).zeroDigit() != QLatin1Char('0'));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("ar_EG.UTF-8"));
+        QProcess child;
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("dateTimeInAsciiDigits")});
+        QVERIFY(child.waitForFinished(120000));
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 child.readAllStandardOutput().constData());
     }
 
     void serverNameRules_data()
