@@ -440,7 +440,8 @@ private slots:
         loop.join();
         QVERIFY(!endedEarly);
         QCOMPARE(result.load(), 0);
-        QVERIFY2(ms <= 2500, qPrintable(QString::number(ms)));
+        // Long before the minute the loop would otherwise run.
+        QVERIFY2(ms < 10000, qPrintable(QString::number(ms)));
     }
 
     // Interval 3: a broadcast once a second has passed, then each time 3 more have.

@@ -604,7 +604,7 @@ private slots:
         QVERIFY(!m_thread->slotSendPktNetSet(&config, nullptr));
         QVERIFY(!CFindHostUDP::sendPktCancelFsck(nullptr, 1));
         QVERIFY(!CFindHostUDP::sendPktMemTest(QStringLiteral("x"), nullptr, 1));
-        QVERIFY(t.elapsed() < 500);
+        QVERIFY(t.elapsed() < 1000); // not one pause of a second
         fht::spin(1000);
         QVERIFY(mark.datagrams().isEmpty());
     }
@@ -684,7 +684,7 @@ private slots:
         QElapsedTimer t;
         t.start();
         third->terminate();
-        QVERIFY(t.elapsed() < 1000);
+        QVERIFY(t.elapsed() < 3000); // before the stop's wait of 3 s runs out
         QVERIFY(third->isFinished());
         // Longer than one turn of the loop: the running listener was not told to stop.
         fht::spin(2300);

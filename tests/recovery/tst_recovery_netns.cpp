@@ -81,6 +81,14 @@ class TestRecoveryNetns : public QObject
 
     QString commandLog(int unit) { return tsup::installLog(m_sim, macOf(unit)); }
 
+    // Program waits ten times longer while it lives. At divisor 100 the answer wait of the
+    // broadcast stage is over in a tenth of a second, which a busy machine can miss with an answer
+    // that is already on its way; cases that need the answer and then end quickly take this.
+    struct SlowerWaits {
+        SlowerWaits() { CWaitScale::setDivisor(10); }
+        ~SlowerWaits() { CWaitScale::setDivisor(100); }
+    };
+
 private slots:
     void initTestCase()
     {
@@ -274,6 +282,7 @@ private slots:
 
     void tcpRefused()
     {
+        SlowerWaits slower;
         QCOMPARE(m_sim.command(QStringLiteral("install listen off")), QStringLiteral("ok"));
         rct::Messages messages;
         std::unique_ptr<rct::Watch> watch;
@@ -286,6 +295,7 @@ private slots:
     // An error code in the reply to "start recovery" fails the recovery as a failed reply.
     void errorOnRecovery()
     {
+        SlowerWaits slower;
         rct::Messages messages;
         std::unique_ptr<rct::Watch> watch;
         expectFailure(6, CThreadSysRecovery::ERR_REPLY, rct::kFailedNoResponse, &watch);
@@ -360,13 +370,10 @@ private slots:
     // closing ends the dialog, and deleting it stops the job within one slice.
     void closingRule()
     {
-        // Program waits ten times longer here, and the unit's answer and recovery take half a
-        // second and a second: stages 1 and 2 last long enough to be seen and tried on a busy
-        // machine (at 100 the answer wait is over in a tenth of a second).
-        CWaitScale::setDivisor(10);
-        struct RestoreDivisor {
-            ~RestoreDivisor() { CWaitScale::setDivisor(100); }
-        } restoreDivisor;
+        // With program waits ten times longer, and the unit's answer and recovery taking half a
+        // second and a second, stages 1 and 2 last long enough to be seen and tried on a busy
+        // machine.
+        SlowerWaits slower;
         rct::Messages messages;
         CVorkDialogRecovery *dialog = open(10);
         QSignalSpy finished(dialog, &QDialog::finished);

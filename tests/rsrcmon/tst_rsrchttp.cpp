@@ -267,7 +267,7 @@ private slots:
         Collector collector(&http);
         http.setHost(QStringLiteral("127.0.0.1"), peer.port());
         const int id = http.post(QLatin1String(PATH), "action=netget");
-        QTRY_COMPARE_WITH_TIMEOUT(collector.reports.size(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(collector.reports.size(), 1, tsup::guardMs(5000));
         QCOMPARE(collector.reports.first().id, id);
         QCOMPARE(collector.reports.first().error, false);
         QCOMPARE(collector.reports.first().refused, refused);
