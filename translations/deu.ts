@@ -3306,7 +3306,7 @@
         </message>
         <message>
             <source>update %1</source>
-            <translation>Aktualisierung %1</translation>
+            <translation>Update %1</translation>
         </message>
     </context>
     <context>

@@ -493,6 +493,11 @@ private slots:
 
         BoxAnswerer boxes;
         WizardDriver driver(WizardPlan{patch, {QStringLiteral("Atrium-1")}, password, true});
+        // The delay is the search answer's only: every answer goes through it, and the quick
+        // configuration's must come within the program's wait (two seconds at divisor 100).
+        driver.onWizard = [this](CVorkWizardInstall *) {
+            m_sim.command(QStringLiteral("discovery delay 0"));
+        };
         std::unique_ptr<CVorkWindowMain> w(new CVorkWindowMain);
         w->show();
         CVorkFinderWindow *finder = w->finderWindow();
