@@ -69,6 +69,8 @@ public:
     explicit Watch(CVorkDialogRecovery *dialog) : m_dialog(dialog) {}
 
     QList<Sample> samples;
+    // Called with every sample taken, before it is recorded.
+    std::function<void(const Sample &)> onSample;
 
     void take()
     {
@@ -83,6 +85,8 @@ public:
         s.bar = m_dialog->m_progressBar->value();
         QAbstractButton *close = m_dialog->m_pbuttonBox->button(QDialogButtonBox::Close);
         s.closeEnabled = close && close->isEnabled();
+        if (onSample)
+            onSample(s);
         if (samples.isEmpty() || !(samples.last() == s))
             samples << s;
     }

@@ -1,8 +1,9 @@
 // Whole system recoveries in the namespace bed: the real discovery thread hears the units'
 // answers to the broadcast recovery request, the install channel talks TCP to the simulated
 // server's install service, and the rebooted unit announces itself again. Every failure is
-// provoked by a unit's script (recovery_units.json). Waits run at divisor 100 here and in the
-// simulated server; the counted values (percent, seconds) keep their real sizes.
+// provoked by a unit's script (recovery_units.json). Waits run at divisor 100 here (but for the
+// answer wait of a case that needs the answer) and in the simulated server; the counted values
+// (percent, seconds) keep their real sizes.
 #include <QApplication>
 #include <QFile>
 #include <QJsonArray>
@@ -53,6 +54,27 @@ class TestRecoveryNetns : public QObject
     bed::SimControl m_sim;
     CFindHostUDP *m_udp = nullptr;
 
+    // A case that needs the broadcast's answer waits for it at full length: at divisor 100 the
+    // wait lasts a tenth of a second, which a busy machine can miss with an answer already on its
+    // way, and in full it still ends at its first one-second look after the answer. The dialog
+    // starts at divisor 10 (its display then ticks every 50 ms); the watch sets 1 while the job
+    // waits for the answer and `later` from the next stage on; the case ends at 100.
+    struct AnswerInFull {
+        explicit AnswerInFull(int later = 100) : later(later) { CWaitScale::setDivisor(10); }
+        ~AnswerInFull() { CWaitScale::setDivisor(100); }
+        void follow(rct::Watch &watch) const
+        {
+            const int after = later;
+            watch.onSample = [after](const rct::Sample &s) {
+                if (s.stage == CThreadSysRecovery::STAGE_BROADCAST)
+                    CWaitScale::setDivisor(1);
+                else if (s.stage != CThreadSysRecovery::STAGE_NONE && s.stage != -100)
+                    CWaitScale::setDivisor(after);
+            };
+        }
+        int later;
+    };
+
     // A dialog for the unit, shown (not modal) so that the test's own loop delivers its events.
     CVorkDialogRecovery *open(int unit)
     {
@@ -64,12 +86,16 @@ class TestRecoveryNetns : public QObject
     }
 
     // Runs the unit's recovery to its end and expects a failure with this label; the samples
-    // taken on the way are left in *watch.
-    void expectFailure(int unit, int error, const char *label, std::unique_ptr<rct::Watch> *watch)
+    // taken on the way are left in *watch. With `full` (made before the call), the answer is
+    // waited for in full.
+    void expectFailure(int unit, int error, const char *label, std::unique_ptr<rct::Watch> *watch,
+                       const AnswerInFull *full = nullptr)
     {
         std::unique_ptr<CVorkDialogRecovery> dialog(open(unit));
         watch->reset(new rct::Watch(dialog.get()));
         rct::Watch &w = **watch;
+        if (full)
+            full->follow(w);
         QVERIFY(w.until([&] { return w.ended(); }, 20000));
         QVERIFY(w.until([&] { return dialog->m_lblProgStatus->text() == QLatin1String(label); }, 2000));
         CThreadSysRecovery *job = dialog->getJob();
@@ -80,14 +106,6 @@ class TestRecoveryNetns : public QObject
     }
 
     QString commandLog(int unit) { return tsup::installLog(m_sim, macOf(unit)); }
-
-    // Program waits ten times longer while it lives. At divisor 100 the answer wait of the
-    // broadcast stage is over in a tenth of a second, which a busy machine can miss with an answer
-    // that is already on its way; cases that need the answer and then end quickly take this.
-    struct SlowerWaits {
-        SlowerWaits() { CWaitScale::setDivisor(10); }
-        ~SlowerWaits() { CWaitScale::setDivisor(100); }
-    };
 
 private slots:
     void initTestCase()
@@ -114,11 +132,13 @@ private slots:
     // answer wait, the countdown of the reboot, the Close button's rule, and the bytes on the wire.
     void happyPath()
     {
+        AnswerInFull full;
         rct::Messages messages;
         m_sim.command(QStringLiteral("mark start 1"));
         const NASINFO target = rct::record(macOf(1).toLatin1().constData(), ipOf(1).toLatin1().constData());
         CVorkDialogRecovery dialog(nullptr, &target, m_udp);
         rct::Watch watch(&dialog);
+        full.follow(watch);
         bool clicked = false;
         QTimer sampler;
         connect(&sampler, &QTimer::timeout, &dialog, [&] {
@@ -282,11 +302,11 @@ private slots:
 
     void tcpRefused()
     {
-        SlowerWaits slower;
+        AnswerInFull full;
         QCOMPARE(m_sim.command(QStringLiteral("install listen off")), QStringLiteral("ok"));
         rct::Messages messages;
         std::unique_ptr<rct::Watch> watch;
-        expectFailure(5, CThreadSysRecovery::ERR_OPEN_SOCKET, rct::kFailedConnection, &watch);
+        expectFailure(5, CThreadSysRecovery::ERR_OPEN_SOCKET, rct::kFailedConnection, &watch, &full);
         QCOMPARE(m_sim.command(QStringLiteral("install listen on")), QStringLiteral("ok"));
         QCOMPARE(messages.countContaining(QStringLiteral("open TCP socekt failed!")), 1);
         QVERIFY(messages.countContaining(QStringLiteral("fail in TCP-Connection.")) >= 1);
@@ -295,10 +315,10 @@ private slots:
     // An error code in the reply to "start recovery" fails the recovery as a failed reply.
     void errorOnRecovery()
     {
-        SlowerWaits slower;
+        AnswerInFull full;
         rct::Messages messages;
         std::unique_ptr<rct::Watch> watch;
-        expectFailure(6, CThreadSysRecovery::ERR_REPLY, rct::kFailedNoResponse, &watch);
+        expectFailure(6, CThreadSysRecovery::ERR_REPLY, rct::kFailedNoResponse, &watch, &full);
         QCOMPARE(messages.countContaining(QStringLiteral("System Recovery error occur! errCode:(7)")), 1);
         QCOMPARE(messages.countContaining(QStringLiteral(" waitFor TCP-recovery CmdResponse error!")), 1);
         QCOMPARE(commandLog(6), QStringLiteral("[9]"));
@@ -307,9 +327,10 @@ private slots:
     // No reply to "start recovery": 180 one-second waits count the percent up, then error 2.
     void noReplyOnRecovery()
     {
+        AnswerInFull full;
         rct::Messages messages;
         std::unique_ptr<rct::Watch> watch;
-        expectFailure(7, CThreadSysRecovery::ERR_REPLY, rct::kFailedNoResponse, &watch);
+        expectFailure(7, CThreadSysRecovery::ERR_REPLY, rct::kFailedNoResponse, &watch, &full);
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(messages.countContaining(QStringLiteral("wait for Command-Reponse timeout!")), 1);
@@ -332,9 +353,11 @@ private slots:
     // Type-6 answers of the rebooting unit do not end the wait; its type-2 answer does.
     void type6DoesNotFinish()
     {
+        AnswerInFull full;
         rct::Messages messages;
         CVorkDialogRecovery *dialog = open(8);
         rct::Watch watch(dialog);
+        full.follow(watch);
         QVERIFY(watch.until([&] { return watch.ended(); }, 20000));
         CThreadSysRecovery *job = dialog->getJob();
         QCOMPARE(job->getStage(), int(CThreadSysRecovery::STAGE_DONE));
@@ -354,9 +377,10 @@ private slots:
     // The unit never comes back: after 600 counted seconds "Unknown server error".
     void silentAfterReboot()
     {
+        AnswerInFull full;
         rct::Messages messages;
         std::unique_ptr<rct::Watch> watch;
-        expectFailure(9, CThreadSysRecovery::ERR_NOT_BACK, rct::kFailedUnknown, &watch);
+        expectFailure(9, CThreadSysRecovery::ERR_NOT_BACK, rct::kFailedUnknown, &watch, &full);
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(messages.countContaining(QStringLiteral("SysRecovery: wait for rebooting timeout!")), 1);
@@ -370,14 +394,15 @@ private slots:
     // closing ends the dialog, and deleting it stops the job within one slice.
     void closingRule()
     {
-        // With program waits ten times longer, and the unit's answer and recovery taking half a
-        // second and a second, stages 1 and 2 last long enough to be seen and tried on a busy
-        // machine.
-        SlowerWaits slower;
+        // The answer waited for in full, program waits ten times longer after it, and the unit's
+        // answer and recovery taking half a second and a second: stages 1 and 2 last long enough
+        // to be seen and tried on a busy machine, and stage 3 until the dialog is closed.
+        AnswerInFull full(10);
         rct::Messages messages;
         CVorkDialogRecovery *dialog = open(10);
         QSignalSpy finished(dialog, &QDialog::finished);
         rct::Watch watch(dialog);
+        full.follow(watch);
         QList<int> refusedIn;
         for (int stage : {1, 2}) {
             QVERIFY(watch.until([&] { return watch.stage() == stage; }, 10000));
