@@ -108,6 +108,8 @@ private slots:
             if (!dialog || !dialog->getJob())
                 return;
             const int stage = dialog->getJob()->getStage();
+            if (stage != CThreadSysRecovery::STAGE_NONE)
+                CWaitScale::setDivisor(stage == CThreadSysRecovery::STAGE_BROADCAST ? 1 : 100);
             if (stages.isEmpty() || stages.last() != stage)
                 stages << stage;
             QPushButton *close = dialog->m_pbuttonBox->button(QDialogButtonBox::Close);
@@ -120,7 +122,12 @@ private slots:
             }
         });
         driver.giveUpMs = 30000;
+        // The broadcast's answer is waited for in full: at divisor 100 the wait lasts a tenth of a
+        // second, which a busy machine can miss with the unit's answer on its way. The dialog
+        // starts at divisor 10, the driver sets 1 for the answer wait and 100 after it.
+        CWaitScale::setDivisor(10);
         finder()->m_pactManager->trigger();
+        CWaitScale::setDivisor(100);
         QCOMPARE(driver.gaveUp, 0);
         QCOMPARE(driver.seen, QStringList{"CVorkDialogRecovery"});
         QVERIFY(!closableEarly);
