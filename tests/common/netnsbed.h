@@ -141,6 +141,12 @@ public:
             return QJsonObject();
         return QJsonDocument::fromJson(reply.mid(3).toUtf8()).object();
     }
+    // How many units the scenario holds: as many answers as a search gets.
+    int unitCount()
+    {
+        const QString reply = command(QStringLiteral("units"));
+        return reply.startsWith(QLatin1String("ok ")) ? QJsonDocument::fromJson(reply.mid(3).toUtf8()).array().size() : 0;
+    }
 
 private:
     QLocalSocket m_socket;

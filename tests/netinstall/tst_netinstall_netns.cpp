@@ -4,6 +4,7 @@
 // (netinstall_units.json). Waits run at divisor 100 here and in the simulated server.
 #include <QJsonArray>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -219,17 +220,23 @@ private slots:
         QCOMPARE(announced.first().value(QStringLiteral("type")).toInt(), 2);
         QCOMPARE(announced.first().value(QStringLiteral("build")).toInt(), 3001);
 
-        // A search finds it with the patch's build, its new name and its new address.
+        // A search finds it with the patch's build, its new name and its new address. The wait
+        // takes every unit's answer: one still on its way would reach the next case's job, which
+        // takes its unit's search answer for the answer to its quick configuration.
+        const int units = m_sim.unitCount();
+        QVERIFY(units > 1);
         Collector collector;
         connect(m_udp, &CFindHostUDP::signalRecvPkt, &collector, &Collector::take);
         m_udp->slotSendPktBroadCast();
+        QSet<QByteArray> answered;
         QVERIFY(tsup::waitFor([&] {
             for (const NASINFO &n : collector.records)
-                if (n.ulPacketType == FHOST_PKT_BRESPONSE && QByteArray(n.szMac) == macOf(1).toLatin1())
-                    return true;
-            return false;
+                if (n.ulPacketType == FHOST_PKT_BRESPONSE)
+                    answered.insert(QByteArray(n.szMac));
+            return answered.size() >= units;
         }, 10000));
         disconnect(m_udp, &CFindHostUDP::signalRecvPkt, &collector, &Collector::take);
+        QVERIFY(answered.contains(macOf(1).toLatin1()));
         for (const NASINFO &n : collector.records) {
             if (n.ulPacketType != FHOST_PKT_BRESPONSE || QByteArray(n.szMac) != macOf(1).toLatin1())
                 continue;

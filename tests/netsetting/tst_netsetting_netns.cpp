@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QtTest>
 
 #include "BoxAnswerer.h"
@@ -268,14 +269,23 @@ private slots:
         QCOMPARE(line.value(QStringLiteral("dns")).toString(), QStringLiteral("198.18.0.53"));
         QCOMPARE(line.value(QStringLiteral("addressAdded")).toBool(), true);
 
+        // Every unit's answer is waited for: one still on its way would reach the next case's
+        // job, which takes its unit's search answer for the answer to its command.
+        const int units = m_sim.unitCount();
+        QVERIFY(units > 1);
         m_collector.records.clear();
         QVERIFY(m_udp->slotSendPktBroadCast(1));
         uint32_t seenIp = 0;
+        QSet<QByteArray> answered;
         QVERIFY(waitFor([&] {
-            for (const NASINFO &n : m_collector.records)
-                if (n.ulPacketType == FHOST_PKT_BRESPONSE && qstrcmp(n.szMac, kVault) == 0)
+            for (const NASINFO &n : m_collector.records) {
+                if (n.ulPacketType != FHOST_PKT_BRESPONSE)
+                    continue;
+                answered.insert(QByteArray(n.szMac));
+                if (qstrcmp(n.szMac, kVault) == 0)
                     seenIp = n.ulIP;
-            return seenIp != 0;
+            }
+            return seenIp != 0 && answered.size() >= units;
         }, 10000));
         QCOMPARE(bed::addrText(seenIp), QStringLiteral("198.18.0.77"));
         QVERIFY(pingOnce(QStringLiteral("198.18.0.77")));
