@@ -301,11 +301,15 @@ private slots:
         QVERIFY(m_thread->slotSendPktNetSet(&netset, &target));
         QVERIFY(fht::waitFor([&] { return m_collector.find(3, MAC1); }, 2000));
 
+        // Each line is waited for: the collector also holds the looped-back commands, so the
+        // answers' lines may still be on their way.
         auto has = [](const QString &body) {
-            for (const QString &line : fht::LogCapture::lines())
-                if (lineLike(line, body))
-                    return true;
-            return false;
+            return fht::waitFor([&] {
+                for (const QString &line : fht::LogCapture::lines())
+                    if (lineLike(line, body))
+                        return true;
+                return false;
+            }, 2000);
         };
         QVERIFY(has("BResponse from VarnestorTwo, con=0, IP=198.18.0.20, mac=02:53:56:00:00:02, "
                     "conf=2, RemoteIP=198.18.0.1"));
