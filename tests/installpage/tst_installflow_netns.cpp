@@ -284,7 +284,7 @@ private slots:
             for (const Tick &t : rec.steadyAt(stage))
                 QVERIFY2(!t.closeShown, qPrintable(QStringLiteral("stage %1").arg(stage)));
         const QList<Tick> rebooting = rec.steadyAt(NI_STAGE_REBOOT);
-        QVERIFY(rebooting.size() >= 3);
+        QVERIFY(!rebooting.isEmpty());
         for (const Tick &t : rebooting) {
             QVERIFY(t.closeShown);
             QCOMPARE(t.closeText, QStringLiteral("Cancel"));
@@ -395,6 +395,8 @@ private slots:
         QVERIFY(finish.text.endsWith(loginText(3)));
         QCOMPARE(e.dlg->getHideButton()->text(), QStringLiteral("Close"));
         QVERIFY(!e.dlg->isVisible());
+        // The unit is silent for as long as the one on screen after its reboot command, so the
+        // hidden page ticks through the reboot even when the machine is slow.
         QVERIFY(!rec.steadyAt(NI_STAGE_REBOOT).isEmpty());
         // Finished and hidden: the clear before the pending records are listed removes it.
         for (const NASINFO *pending : m_main->installMap()->getPendingNasinfos())
