@@ -172,6 +172,26 @@ inline void deliver()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
+// Rejects every modal dialog that opens while it lives, for cases that only want the main
+// window. A first search whose answers come after its third tick (a busy machine) connects on
+// its own to the one server it has found so far; that wizard is rejected before it asks anything
+// of a server.
+class AutoConnectCanceller
+{
+public:
+    AutoConnectCanceller()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [] {
+            if (QDialog *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        m_timer.start(20);
+    }
+
+private:
+    QTimer m_timer;
+};
+
 // Keeps every record handed to take(); connected to the discovery thread's signalRecvPkt, the
 // records arrive queued on this thread.
 class Collector : public QObject

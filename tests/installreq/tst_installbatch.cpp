@@ -84,15 +84,7 @@ class TestInstallBatch : public QObject
 
     std::unique_ptr<CVorkWindowMain> openWindow()
     {
-        // A search whose answers come after its third tick (a busy machine) connects on its own
-        // to the one server it has found so far: that wizard is cancelled here, before it asks
-        // anything of a server.
-        QTimer cancel;
-        connect(&cancel, &QTimer::timeout, [] {
-            if (QDialog *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-                dialog->reject();
-        });
-        cancel.start(20);
+        tsup::AutoConnectCanceller cancel;
         std::unique_ptr<CVorkWindowMain> w(new CVorkWindowMain);
         w->show();
         const QStringList units = kQuickUnits + kClosedUnits + QStringList{kTwoBay, kFourBay};

@@ -439,12 +439,15 @@ private slots:
             QVERIFY(translator.load(QStringLiteral(":/%1.qm").arg(QLatin1String(code))));
             QCoreApplication::installTranslator(&translator);
             {
+                tsup::AutoConnectCanceller cancel;
                 CVorkWindowMain window;
                 window.show();
                 QVERIFY(QTest::qWaitForWindowExposed(&window, tsup::guardMs()));
                 CVorkFinderWindow *finder = window.finderWindow();
-                QVERIFY(waitFor([&] { return window.nasinfoMap()->size() == 3 && !finder->isSearching(); },
-                                10000));
+                QVERIFY(waitFor([&] {
+                    return window.nasinfoMap()->size() == 3 && !finder->isSearching()
+                           && !QApplication::activeModalWidget();
+                }, 10000));
                 finder->m_ptableviewFinder->selectRow(0);
                 mwt::spin(500);
                 window.grab().save(QStringLiteral("text-review/main-window-%1.png").arg(QLatin1String(code)));
