@@ -25,14 +25,25 @@ bool isHttpStatusCode(QNetworkReply::NetworkError code)
         || (code >= QNetworkReply::InternalServerError && code <= QNetworkReply::UnknownServerError);
 }
 
+QPointer<QNetworkAccessManager> s_manager;
+
+// The manager's network thread deletes its per-request helpers as it stops, which needs the
+// application object: deleted with the application's other children, the manager would stop the
+// thread after that object is gone, and the helpers of requests ended just before (at exit, or on
+// a slow machine) would never be freed. So the manager goes first, while the application stands.
+void deleteSharedManager()
+{
+    delete s_manager.data();
+}
+
 // One access manager serves every request object: each manager runs its own network thread, and
 // the requests of all monitored servers fit one comfortably. It lives as long as the application.
 QNetworkAccessManager *sharedManager()
 {
-    static QPointer<QNetworkAccessManager> s_manager;
     if (!s_manager) {
         s_manager = new QNetworkAccessManager(QCoreApplication::instance());
         useDirectConnection(s_manager);
+        qAddPostRoutine(deleteSharedManager);
     }
     return s_manager;
 }
@@ -88,6 +99,8 @@ int CRsrcHttp::post(const QString &path, const QByteArray &data)
     const int id = nextRequestId();
     QNetworkReply *reply = sharedManager()->post(request, data);
     m_mapRunning.insert(reply, id);
+    // The manager may be deleted first at exit, and its replies with it.
+    connect(reply, &QObject::destroyed, this, [this, reply]() { m_mapRunning.remove(reply); });
     connect(reply, &QNetworkReply::finished, this, &CRsrcHttp::slotReplyFinished);
     connect(reply, &QNetworkReply::metaDataChanged, this, &CRsrcHttp::slotCheckBodySize);
     connect(reply, &QNetworkReply::readyRead, this, &CRsrcHttp::slotCheckBodySize);
