@@ -368,7 +368,12 @@ private slots:
                                 (s.stage == 3 && s.rebootState == CThreadSysRecovery::REBOOT_OTHER);
         QVERIFY(type6DuringReboot);
         QVERIFY(messages.countContaining(QStringLiteral("nasinfo.ulPacketType=[6]")) >= 1);
-        const QList<QJsonObject> announced = linesOf("install", macOf(8), "announce");
+        // The unit logs an announcement after sending it, so the log may trail the answer heard.
+        QList<QJsonObject> announced;
+        QVERIFY(tsup::waitFor([&] {
+            announced = linesOf("install", macOf(8), "announce");
+            return !announced.isEmpty() && announced.last().value(QStringLiteral("type")).toInt() == 2;
+        }, 5000));
         QCOMPARE(announced.size(), 4);
         QCOMPARE(announced.last().value(QStringLiteral("type")).toInt(), 2);
         delete dialog;
