@@ -75,6 +75,18 @@ class TestRecoveryNetns : public QObject
         int later;
     };
 
+    // The unit's announcements up to its closing type-2 one. The unit logs each after sending it,
+    // so the log may trail the answer the program heard.
+    QList<QJsonObject> announcedUpToType2(int unit)
+    {
+        QList<QJsonObject> announced;
+        tsup::waitFor([&] {
+            announced = linesOf("install", macOf(unit), "announce");
+            return !announced.isEmpty() && announced.last().value(QStringLiteral("type")).toInt() == 2;
+        }, 5000);
+        return announced;
+    }
+
     // A dialog for the unit, shown (not modal) so that the test's own loop delivers its events.
     CVorkDialogRecovery *open(int unit)
     {
@@ -234,7 +246,7 @@ private slots:
         const QList<QJsonObject> connects = linesOf("install", macOf(1), "connect");
         QCOMPARE(connects.size(), 1);
         QCOMPARE(connects.first().value(QStringLiteral("local")).toString(), ipOf(1));
-        const QList<QJsonObject> announced = linesOf("install", macOf(1), "announce");
+        const QList<QJsonObject> announced = announcedUpToType2(1);
         QCOMPARE(announced.size(), 1);
         QCOMPARE(announced.first().value(QStringLiteral("type")).toInt(), 2);
         QVERIFY(messages.countContaining(QStringLiteral("Reboot Finished!")) >= 1);
@@ -368,12 +380,7 @@ private slots:
                                 (s.stage == 3 && s.rebootState == CThreadSysRecovery::REBOOT_OTHER);
         QVERIFY(type6DuringReboot);
         QVERIFY(messages.countContaining(QStringLiteral("nasinfo.ulPacketType=[6]")) >= 1);
-        // The unit logs an announcement after sending it, so the log may trail the answer heard.
-        QList<QJsonObject> announced;
-        QVERIFY(tsup::waitFor([&] {
-            announced = linesOf("install", macOf(8), "announce");
-            return !announced.isEmpty() && announced.last().value(QStringLiteral("type")).toInt() == 2;
-        }, 5000));
+        const QList<QJsonObject> announced = announcedUpToType2(8);
         QCOMPARE(announced.size(), 4);
         QCOMPARE(announced.last().value(QStringLiteral("type")).toInt(), 2);
         delete dialog;
