@@ -30,6 +30,7 @@ CThreadNetInstall::CThreadNetInstall(QObject *parent, CFindHostUDP *udp, const C
       m_usPort(NI_BIND_PORT),
       m_ulPatchBuild(0),
       m_blCancel(false),
+      m_blCancelled(false),
       m_pUdp(udp),
       m_startTime(QDateTime::currentDateTime()),
       m_pTcp(nullptr),
@@ -82,12 +83,13 @@ int CThreadNetInstall::getNIBindPort() const
 
 void CThreadNetInstall::setCancel(bool cancel)
 {
+    m_blCancelled.store(cancel);
     m_blCancel.store(cancel);
 }
 
 bool CThreadNetInstall::isCancelled() const
 {
-    return m_blCancel.load();
+    return m_blCancelled.load();
 }
 
 int CThreadNetInstall::getRebootState() const

@@ -56,7 +56,8 @@ enum NETINSTALL_ERROR {
 //
 // Stopping is cooperative: every wait of run() works in slices of at most 100 ms and watches the
 // cancel flag. terminate() raises the flag and waits (bounded) for run() to end; the destructor
-// does the same, so the object can be deleted while the installation runs.
+// does the same, so the object can be deleted while the installation runs. Only setCancel(true)
+// marks the job as cancelled by the user: a failed job that is stopped still reads as failed.
 class CThreadNetInstall : public QThread
 {
     Q_OBJECT
@@ -99,6 +100,7 @@ public:
     // and server name after each successful quick configuration; the installation page reads
     // it for the format flags, the log-in link and the error texts.
     const NASINFO *getNasinfo() const;
+    // Marks the job as cancelled by the user and raises the flag that stops run().
     void setCancel(bool cancel);
     bool isCancelled() const;
     int getRebootState() const;
@@ -109,8 +111,8 @@ public:
     static QString advanceDateTime(const QString &dateTime, qint64 seconds);
 
 public slots:
-    // Raises the cancel flag and waits (bounded) until run() has ended. Nothing happens when the
-    // thread has finished or never started.
+    // Raises the flag that stops run() and waits (bounded) until run() has ended. Nothing happens
+    // when the thread has finished or never started. It does not mark the job as cancelled.
     void terminate();
     void slotVerifyRebootRcvPkt(NASINFO nasInfo);
 
@@ -140,7 +142,8 @@ private:
     quint16 m_usPort;
     std::atomic<unsigned long> m_ulPatchBuild;
     char m_szMac[32];
-    std::atomic<bool> m_blCancel;
+    std::atomic<bool> m_blCancel;    // stops run(): raised by setCancel() and terminate()
+    std::atomic<bool> m_blCancelled; // cancelled by the user: raised by setCancel() only
     CFindHostUDP *m_pUdp;
     QDateTime m_startTime;
     CQuenTCP *m_pTcp;

@@ -218,9 +218,18 @@ private slots:
         QCOMPARE(capture.countExact(QStringLiteral("NI: openSocekt error!\n")), 1);
     }
 
-    // A cancel stops the job at once where it is, without an error.
+    // A cancel stops the job at once where it is, without an error. Stopping it without the
+    // user's cancel (a failed job is stopped so) does not make it read as cancelled.
+    void cancelDuringQuickConf_data()
+    {
+        QTest::addColumn<bool>("byUser");
+        QTest::newRow("cancel") << true;
+        QTest::newRow("stop") << false;
+    }
+
     void cancelDuringQuickConf()
     {
+        QFETCH(bool, byUser);
         const CNasConfig cfg = config();
         const NASINFO rec = record();
         CThreadNetInstall job(nullptr, m_udp, &cfg, &rec);
@@ -228,13 +237,15 @@ private slots:
         QVERIFY(tsup::waitFor([&] { return job.getPercent() >= 2000; }, 20000));
         QElapsedTimer t;
         t.start();
-        job.setCancel(true);
+        if (byUser)
+            job.setCancel(true);
         job.terminate();
         // Within a slice of the job, not its stop wait.
         QVERIFY2(t.elapsed() < CThreadNetInstall::STOP_WAIT_MS, qPrintable(QString::number(t.elapsed())));
         QVERIFY(job.isFinished());
         QCOMPARE(job.getStage(), int(NI_STAGE_SET_NET));
         QCOMPARE(job.getErrorCode(), 0ul);
+        QCOMPARE(job.isCancelled(), byUser);
     }
 
     // Deleting a running job (the program quits) stops it first: no fatal "Destroyed while
