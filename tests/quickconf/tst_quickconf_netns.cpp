@@ -2,6 +2,8 @@
 // known MAC, and whole quick configurations sent by the real discovery thread to the simulated
 // server's scripted units. The wait divisor is 100 in the test and in the simulated server, so
 // the job counts its full 125000 ms in about 1.25 s.
+#include <memory>
+
 #include <QJsonArray>
 #include <QSignalSpy>
 #include <QtTest>
@@ -272,16 +274,22 @@ private slots:
         job.setTimeout(125000);
         // The job's error once it has taken each answer (a call queued behind its own), not by
         // polling: two answers that arrive together would show only the second.
-        QList<unsigned long> errors;
-        connect(m_udp, &CFindHostUDP::signalRecvPkt, &job, [&] {
-            QMetaObject::invokeMethod(&job, [&] {
-                if (job.getState() == CQuickConf::QC_STATE_ANSWERED && (errors.isEmpty() || errors.last() != job.getError()))
-                    errors << job.getError();
+        // The test object takes the discovery thread's signal: it outlives that thread's sending,
+        // so the connection is not torn down (with the job) while the thread sends through it.
+        const auto errors = std::make_shared<QList<unsigned long>>();
+        const QPointer<CQuickConf> guard(&job);
+        connect(m_udp, &CFindHostUDP::signalRecvPkt, this, [guard, errors] {
+            if (!guard)
+                return;
+            QMetaObject::invokeMethod(guard.data(), [guard, errors] {
+                if (guard && guard->getState() == CQuickConf::QC_STATE_ANSWERED
+                    && (errors->isEmpty() || errors->last() != guard->getError()))
+                    *errors << guard->getError();
             }, Qt::QueuedConnection);
         });
         job.start(&cfg, &record, 1, true);
-        QVERIFY(waitFor([&] { return errors.contains(0); }, 30000));
-        QCOMPARE(errors, (QList<unsigned long>{7, 0}));
+        QVERIFY(waitFor([&] { return errors->contains(0); }, 30000));
+        QCOMPARE(*errors, (QList<unsigned long>{7, 0}));
         QCOMPARE(job.getState(), int(CQuickConf::QC_STATE_ANSWERED));
         QCOMPARE(job.getElapsed(), 125000ul);
     }
