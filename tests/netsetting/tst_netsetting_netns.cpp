@@ -150,6 +150,8 @@ private slots:
             QVERIFY(runJob(withConfig, log));
             QCOMPARE(log.events.value(log.finishIndex()).error, 3ul);
         }
+        // The job ends on the first copy's answer; the server may still be reading the second.
+        QVERIFY(waitFor([] { return linesOf("netset", QString::fromLatin1(kBusy)).size() >= 2; }, 10000));
         const QByteArray manual = head + bed::hex("20 04 00 00 00 00"
                                                   "22 04 c6 12 00 32"
                                                   "23 04 ff ff ff 00"
@@ -170,6 +172,7 @@ private slots:
             SignalLog log;
             QVERIFY(runJob(job, log));
         }
+        QVERIFY(waitFor([] { return linesOf("netset", QString::fromLatin1(kBusy)).size() >= 4; }, 10000));
         const QByteArray dhcp = head + bed::hex("20 04 01 00 00 00"
                                                 "2a 00"
                                                 "2b 04 01 02 03 04") + nic;
