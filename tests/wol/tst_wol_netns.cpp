@@ -282,7 +282,9 @@ void TestWolNetns::unresolvableHostSendsNothing()
     // The same for an address host.
     wol.getWOLConfig(QLatin1String(kMac))->setNetwork(1);
     QCOMPARE(wol.wakeUp(wol.getWOLConfig(QLatin1String(kMac))), -1);
-    const QList<WolDatagram> lines = waitForWolLines(m, 1, 1000);
+    // Nothing may come: a real time to look, not a hang guard.
+    QTest::qWait(1000);
+    const QList<WolDatagram> lines = wolLinesAfter(m);
     QVERIFY2(lines.isEmpty(), qPrintable(describe(lines)));
 }
 
@@ -558,7 +560,9 @@ void TestWolNetns::noUsableInterface()
     QVERIFY2(library.contains(QStringLiteral("src/WOL/CVorkWOL:"))
                  && library.contains(QStringLiteral(" get physical interface error or no interface\n")),
              qPrintable(library.lines().join(QStringLiteral("|"))));
-    const QList<WolDatagram> lines = waitForWolLines(m, 1, 500);
+    // Nothing may come: a real time to look, not a hang guard.
+    QTest::qWait(500);
+    const QList<WolDatagram> lines = wolLinesAfter(m);
     QVERIFY2(lines.isEmpty(), qPrintable(describe(lines)));
 }
 
