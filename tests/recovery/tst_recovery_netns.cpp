@@ -58,21 +58,29 @@ class TestRecoveryNetns : public QObject
     // wait lasts a tenth of a second, which a busy machine can miss with an answer already on its
     // way, and in full it still ends at its first one-second look after the answer. The dialog
     // starts at divisor 10 (its display then ticks every 50 ms); the watch sets 1 while the job
-    // waits for the answer and `later` from the next stage on; the case ends at 100.
+    // waits for the answer and `later` from the next stage on; the case ends at 100. An answer the
+    // job turns down does not end its wait: `handled` then tells when the rest of it may run at
+    // `later`.
     struct AnswerInFull {
-        explicit AnswerInFull(int later = 100) : later(later) { CWaitScale::setDivisor(10); }
+        explicit AnswerInFull(int later = 100, std::function<bool()> handled = {})
+            : later(later), handled(std::move(handled))
+        {
+            CWaitScale::setDivisor(10);
+        }
         ~AnswerInFull() { CWaitScale::setDivisor(100); }
         void follow(rct::Watch &watch) const
         {
             const int after = later;
-            watch.onSample = [after](const rct::Sample &s) {
-                if (s.stage == CThreadSysRecovery::STAGE_BROADCAST)
+            const std::function<bool()> done = handled;
+            watch.onSample = [after, done](const rct::Sample &s) {
+                if (s.stage == CThreadSysRecovery::STAGE_BROADCAST && !(done && done()))
                     CWaitScale::setDivisor(1);
                 else if (s.stage != CThreadSysRecovery::STAGE_NONE && s.stage != -100)
                     CWaitScale::setDivisor(after);
             };
         }
         int later;
+        std::function<bool()> handled;
     };
 
     // The unit's announcements up to its closing type-2 one. The unit logs each after sending it,
@@ -281,10 +289,22 @@ private slots:
         rct::Messages messages;
         Collector heard;
         connect(m_udp, &CFindHostUDP::signalRecvPkt, &heard, &Collector::take);
+        auto arrived = [&] {
+            int count = 0;
+            for (const NASINFO &n : heard.records)
+                count += n.ulPacketType == type && n.ulFindHostVersion == version &&
+                         QString::fromLatin1(n.szMac, int(qstrnlen(n.szMac, sizeof(n.szMac)))) == mac;
+            return count;
+        };
+        // Where the unit answers, the answer wait runs in full until the answer has come and been
+        // turned down, so that a busy machine cannot end it with the answer still on its way.
+        std::unique_ptr<AnswerInFull> full;
+        if (!why.isEmpty())
+            full.reset(new AnswerInFull(100, [&] { return arrived() >= 1 && messages.countContaining(why) >= 1; }));
         std::unique_ptr<rct::Watch> watch;
         QElapsedTimer clock;
         clock.start();
-        expectFailure(unit, CThreadSysRecovery::ERR_NO_ANSWER, rct::kFailedNoResponse, &watch);
+        expectFailure(unit, CThreadSysRecovery::ERR_NO_ANSWER, rct::kFailedNoResponse, &watch, full.get());
         if (QTest::currentTestFailed())
             return;
         QVERIFY(clock.elapsed() >= 9 * 10);
@@ -293,11 +313,7 @@ private slots:
         QVERIFY(!answered.isEmpty());
         QCOMPARE(answered.last().value(QStringLiteral("sent")).toBool(), unit != 11);
         if (!why.isEmpty()) {
-            int arrived = 0;
-            for (const NASINFO &n : heard.records)
-                arrived += n.ulPacketType == type && n.ulFindHostVersion == version &&
-                           QString::fromLatin1(n.szMac, int(qstrnlen(n.szMac, sizeof(n.szMac)))) == mac;
-            QVERIFY(arrived >= 1);
+            QVERIFY(arrived() >= 1);
             QVERIFY(messages.countContaining(why) >= 1);
         }
         QCOMPARE(messages.countContaining(QStringLiteral("wait for recovery response timeout!")), 1);
