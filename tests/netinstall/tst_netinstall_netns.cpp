@@ -341,7 +341,11 @@ private slots:
         runToEnd(run, 14);
         QCOMPARE(run.job->getErrorCode(), 0ul);
         QCOMPARE(run.job->getStage(), int(NI_STAGE_DONE));
-        QVERIFY2(run.rebootStates.contains(CThreadNetInstall::REBOOT_TIMEOUT), qPrintable(QString::number(run.rebootStates.size())));
+        // The type-6 state lasts a few tens of milliseconds here, which the poll may miss.
+        QVERIFY(tsup::inOrder(run.rebootStates,
+                              {int(CThreadNetInstall::REBOOT_IDLE), int(CThreadNetInstall::REBOOT_COMMANDED),
+                               int(CThreadNetInstall::REBOOT_WAITING), int(CThreadNetInstall::REBOOT_TIMEOUT),
+                               int(CThreadNetInstall::REBOOT_FINISHED)}));
         QCOMPARE(run.job->getRebootState(), int(CThreadNetInstall::REBOOT_FINISHED));
         // The wait ended on the announcement, long before its limit.
         QVERIFY2(run.rebootSeconds < 600, qPrintable(QString::number(run.rebootSeconds)));
@@ -369,28 +373,20 @@ private slots:
             if (line.value(QStringLiteral("t")).toDouble() < rebootAt)
                 ++firstRound;
         QVERIFY(firstRound > 0);
-        // The rounds after the reboot, told apart by the pause between them (25000 counted ms are
-        // 50 polls, about 500 ms here); each goes out as many times as the first configuration.
-        auto finalRounds = [&] {
-            QList<int> rounds;
-            double previous = 0;
-            for (const QJsonObject &line : linesOf("quickconf", macOf(15))) {
-                const double t = line.value(QStringLiteral("t")).toDouble();
-                if (t < rebootAt)
-                    continue;
-                if (rounds.isEmpty() || t - previous > 0.15)
-                    rounds << 0;
-                ++rounds.last();
-                previous = t;
-            }
-            return rounds;
+        // The rounds after the reboot: the first and five resends, each going out as many times as
+        // the first configuration. They are counted in all rather than told apart by the pauses
+        // between them, which a stalled sender or server can stretch or close.
+        auto finalCopies = [&] {
+            int copies = 0;
+            for (const QJsonObject &line : linesOf("quickconf", macOf(15)))
+                copies += line.value(QStringLiteral("t")).toDouble() >= rebootAt;
+            return copies;
         };
-        const QList<int> expected = {firstRound, firstRound, firstRound, firstRound, firstRound, firstRound};
         // The last round may still be on its way to the simulated server.
-        QVERIFY2(tsup::waitFor([&] { return finalRounds() == expected; }, 5000),
-                 qPrintable(QStringLiteral("%1 round(s)").arg(finalRounds().size())));
+        QVERIFY2(tsup::waitFor([&] { return finalCopies() == 6 * firstRound; }, 5000),
+                 qPrintable(QStringLiteral("%1 copies").arg(finalCopies())));
         QTest::qWait(300);
-        QCOMPARE(finalRounds(), expected);
+        QCOMPARE(finalCopies(), 6 * firstRound);
     }
 
     // A cancel during the reboot wait: stage 8, no error, no final configuration.
