@@ -70,14 +70,21 @@ QList<WolDatagram> wolLinesAfter(const QString &mark)
     return out;
 }
 
-// Waits (at most timeoutMs) until `count` lines arrived, then a little longer for any extra one.
-QList<WolDatagram> waitForWolLines(const QString &mark, int count, int timeoutMs = 5000)
+// Waits (at most the hang guard) until `count` lines arrived, then a little longer for any extra one.
+QList<WolDatagram> waitForWolLines(const QString &mark, int count)
 {
     QElapsedTimer t;
     t.start();
-    while (wolLinesAfter(mark).size() < count && t.elapsed() < tsup::guardMs(timeoutMs))
+    while (wolLinesAfter(mark).size() < count && t.elapsed() < tsup::guardMs())
         QTest::qWait(20);
     QTest::qWait(300);
+    return wolLinesAfter(mark);
+}
+
+// The lines that arrived within a real `ms`: for checks that nothing comes.
+QList<WolDatagram> wolLinesWithin(const QString &mark, int ms)
+{
+    QTest::qWait(ms);
     return wolLinesAfter(mark);
 }
 
@@ -282,9 +289,7 @@ void TestWolNetns::unresolvableHostSendsNothing()
     // The same for an address host.
     wol.getWOLConfig(QLatin1String(kMac))->setNetwork(1);
     QCOMPARE(wol.wakeUp(wol.getWOLConfig(QLatin1String(kMac))), -1);
-    // Nothing may come: a real time to look, not a hang guard.
-    QTest::qWait(1000);
-    const QList<WolDatagram> lines = wolLinesAfter(m);
+    const QList<WolDatagram> lines = wolLinesWithin(m, 1000);
     QVERIFY2(lines.isEmpty(), qPrintable(describe(lines)));
 }
 
@@ -560,9 +565,7 @@ void TestWolNetns::noUsableInterface()
     QVERIFY2(library.contains(QStringLiteral("src/WOL/CVorkWOL:"))
                  && library.contains(QStringLiteral(" get physical interface error or no interface\n")),
              qPrintable(library.lines().join(QStringLiteral("|"))));
-    // Nothing may come: a real time to look, not a hang guard.
-    QTest::qWait(500);
-    const QList<WolDatagram> lines = wolLinesAfter(m);
+    const QList<WolDatagram> lines = wolLinesWithin(m, 500);
     QVERIFY2(lines.isEmpty(), qPrintable(describe(lines)));
 }
 
