@@ -4,6 +4,9 @@
 //
 // Waits that prove something does NOT happen within a time, and the program's own time-outs, are
 // no hang guards: they keep their real times and do not use this.
+//
+// An assertion on an elapsed time is no wait either: it never compares with guardMs(). Its bound
+// is the program's own wait that the fault it names would show, given by name through before().
 #ifndef HANGGUARD_H
 #define HANGGUARD_H
 
@@ -24,6 +27,18 @@ constexpr int kSlowness = 1;
 constexpr int guardMs(int stepMs = 0)
 {
     return (stepMs > 60000 ? stepMs : 60000) * kSlowness;
+}
+
+// The bound of an assertion on an elapsed time: the program's own wait (a stop wait, a ping
+// window, a send time-out) that the fault the assertion names would spend, given by its name,
+// e.g. `QVERIFY(t.elapsed() < tsup::before(CThreadNetInstall::STOP_WAIT_MS))`. It is not scaled
+// for slow builds: the fault takes that wait in every build. Where a busy machine could make the
+// right path as slow as the wait, the test observes the cause instead (the event, log line,
+// counter or state only the fault produces), or makes the program's wait far longer through a
+// seam the code offers so that the bound has room.
+constexpr qint64 before(qint64 programWaitMs)
+{
+    return programWaitMs;
 }
 
 } // namespace tsup
