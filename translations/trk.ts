@@ -771,7 +771,7 @@
         <message>
             <source>Authenticating ...</source>
             <extracomment>IDS_LBL_CHK_AUTH</extracomment>
-            <translation>Kimlik doğrulanıyor ...</translation>
+            <translation>Kimlik doğrulanıyor...</translation>
         </message>
         <message>
             <source>Connect immediately</source>
@@ -1021,7 +1021,7 @@
         <message>
             <source>[%1] is rebooting ...</source>
             <extracomment>IDS_LBL_WAIT_REBOOT</extracomment>
-            <translation>[%1] yeniden başlatılıyor ...</translation>
+            <translation>[%1] yeniden başlatılıyor...</translation>
         </message>
         <message>
             <source>Time settings</source>
@@ -1161,7 +1161,7 @@
         <message>
             <source>Not installed</source>
             <extracomment>IDS_LST_SYS_UNINSTALL</extracomment>
-            <translation>Yüklenmedi</translation>
+            <translation>Yüklü değil</translation>
         </message>
         <message>
             <source>Upgrading</source>
@@ -1736,42 +1736,42 @@
         <message>
             <source>Progress: Writing configurations ...</source>
             <extracomment>IDS_NI_PROG_CONFIGURE</extracomment>
-            <translation>İlerleme: Yapılandırmalar yazılıyor ...</translation>
+            <translation>İlerleme: Yapılandırmalar yazılıyor...</translation>
         </message>
         <message>
             <source>Progress: Formatting ...</source>
             <extracomment>IDS_NI_PROG_FORMAT</extracomment>
-            <translation>İlerleme: Biçimlendiriliyor ...</translation>
+            <translation>İlerleme: Biçimlendiriliyor...</translation>
         </message>
         <message>
             <source>Progress: Formatting data partition ...</source>
             <extracomment>IDS_NI_PROG_FORMAT_DATA</extracomment>
-            <translation>İlerleme: Veri bölümü biçimlendiriliyor ...</translation>
+            <translation>İlerleme: Veri bölümü biçimlendiriliyor...</translation>
         </message>
         <message>
             <source>Progress: Formatting system partition ...</source>
             <extracomment>IDS_NI_PROG_FORMAT_SYS</extracomment>
-            <translation>İlerleme: Sistem bölümü biçimlendiriliyor ...</translation>
+            <translation>İlerleme: Sistem bölümü biçimlendiriliyor...</translation>
         </message>
         <message>
             <source>Progress: Installing VNO to hard drive ...</source>
             <extracomment>IDS_NI_PROG_INSTALL</extracomment>
-            <translation>İlerleme: VNO sabit diske yükleniyor ...</translation>
+            <translation>İlerleme: VNO sabit diske yükleniyor...</translation>
         </message>
         <message>
             <source>Progress: System is rebooting ... (%1 seconds)</source>
             <extracomment>IDS_NI_PROG_REBOOT</extracomment>
-            <translation>İlerleme: Sistem yeniden başlatılıyor ... (%1 saniye)</translation>
+            <translation>İlerleme: Sistem yeniden başlatılıyor... (%1 saniye)</translation>
         </message>
         <message>
             <source>Progress: Applying network settings ...</source>
             <extracomment>IDS_NI_PROG_SET_NET</extracomment>
-            <translation>İlerleme: Ağ ayarları uygulanıyor ...</translation>
+            <translation>İlerleme: Ağ ayarları uygulanıyor...</translation>
         </message>
         <message>
             <source>Progress: Waiting ...</source>
             <extracomment>IDS_NI_PROG_WAITING</extracomment>
-            <translation>İlerleme: Bekleniyor ...</translation>
+            <translation>İlerleme: Bekleniyor...</translation>
         </message>
         <message>
             <source>Installation Settings</source>
