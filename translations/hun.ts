@@ -771,7 +771,7 @@
         <message>
             <source>Authenticating ...</source>
             <extracomment>IDS_LBL_CHK_AUTH</extracomment>
-            <translation>Hitelesítés ...</translation>
+            <translation>Hitelesítés...</translation>
         </message>
         <message>
             <source>Connect immediately</source>
@@ -1021,7 +1021,7 @@
         <message>
             <source>[%1] is rebooting ...</source>
             <extracomment>IDS_LBL_WAIT_REBOOT</extracomment>
-            <translation>Újraindítás: [%1] ...</translation>
+            <translation>Újraindítás: [%1]...</translation>
         </message>
         <message>
             <source>Time settings</source>
@@ -1736,42 +1736,42 @@
         <message>
             <source>Progress: Writing configurations ...</source>
             <extracomment>IDS_NI_PROG_CONFIGURE</extracomment>
-            <translation>Folyamat: konfiguráció írása ...</translation>
+            <translation>Folyamat: konfiguráció írása...</translation>
         </message>
         <message>
             <source>Progress: Formatting ...</source>
             <extracomment>IDS_NI_PROG_FORMAT</extracomment>
-            <translation>Folyamat: formázás ...</translation>
+            <translation>Folyamat: formázás...</translation>
         </message>
         <message>
             <source>Progress: Formatting data partition ...</source>
             <extracomment>IDS_NI_PROG_FORMAT_DATA</extracomment>
-            <translation>Folyamat: adatpartíció formázása ...</translation>
+            <translation>Folyamat: adatpartíció formázása...</translation>
         </message>
         <message>
             <source>Progress: Formatting system partition ...</source>
             <extracomment>IDS_NI_PROG_FORMAT_SYS</extracomment>
-            <translation>Folyamat: rendszerpartíció formázása ...</translation>
+            <translation>Folyamat: rendszerpartíció formázása...</translation>
         </message>
         <message>
             <source>Progress: Installing VNO to hard drive ...</source>
             <extracomment>IDS_NI_PROG_INSTALL</extracomment>
-            <translation>Folyamat: a VNO telepítése a merevlemezre ...</translation>
+            <translation>Folyamat: a VNO telepítése a merevlemezre...</translation>
         </message>
         <message>
             <source>Progress: System is rebooting ... (%1 seconds)</source>
             <extracomment>IDS_NI_PROG_REBOOT</extracomment>
-            <translation>Folyamat: a rendszer újraindul ... (%1 másodperc)</translation>
+            <translation>Folyamat: a rendszer újraindul... (%1 másodperc)</translation>
         </message>
         <message>
             <source>Progress: Applying network settings ...</source>
             <extracomment>IDS_NI_PROG_SET_NET</extracomment>
-            <translation>Folyamat: hálózati beállítások alkalmazása ...</translation>
+            <translation>Folyamat: hálózati beállítások alkalmazása...</translation>
         </message>
         <message>
             <source>Progress: Waiting ...</source>
             <extracomment>IDS_NI_PROG_WAITING</extracomment>
-            <translation>Folyamat: várakozás ...</translation>
+            <translation>Folyamat: várakozás...</translation>
         </message>
         <message>
             <source>Installation Settings</source>
