@@ -1856,7 +1856,7 @@
         <message>
             <source>It takes about 10 minutes or longer, depending on the size of your hard drives. Please wait, and do not turn off the power during this procedure.</source>
             <extracomment>IDS_NI_WAIT</extracomment>
-            <translation>El proceso tarda unos 10 minutos o más, según el tamaño de los discos duros. Espere y no apague el equipo durante este procedimiento.</translation>
+            <translation>El proceso tarda unos 10 minutos o más, según el tamaño de los discos duros. Espere y no apague el servidor durante este procedimiento.</translation>
         </message>
         <message>
             <source>Failed to apply your settings because another installation is in progress.</source>
