@@ -3286,7 +3286,7 @@
         <message>
             <source>Enter server information</source>
             <extracomment>IDS_WZD_SVR_INFO</extracomment>
-            <translation>Digite as informações do servidor</translation>
+            <translation>Digitar as informações do servidor</translation>
         </message>
         <message>
             <source>The local file could not be read: %1</source>

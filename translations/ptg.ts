@@ -626,7 +626,7 @@
         <message>
             <source>To install an unconfigured server, double click the server in the Management page.</source>
             <extracomment>IDS_INSTALL_PAGE_EMPTY</extracomment>
-            <translation>Para instalar um servidor não configurado, faça duplo clique sobre o mesmo na página Gestão.</translation>
+            <translation>Para instalar um servidor não configurado, faça duplo clique no servidor na página “Gestão”.</translation>
         </message>
         <message>
             <source>You have entered an invalid server name</source>
@@ -3286,7 +3286,7 @@
         <message>
             <source>Enter server information</source>
             <extracomment>IDS_WZD_SVR_INFO</extracomment>
-            <translation>Introduza as informações do servidor</translation>
+            <translation>Introduzir as informações do servidor</translation>
         </message>
         <message>
             <source>The local file could not be read: %1</source>
