@@ -296,7 +296,7 @@
         <message>
             <source>Requested Personal Imagrove is disabled. Please log in to VNO to enable the Personal Imagrove.</source>
             <extracomment>IDS_ERR_AUTH_PERSONAL_PHOTO_NOT_RUN</extracomment>
-            <translation>Den ønskede Personlig Imagrove er deaktiveret. Log på VNO for at aktivere Personlig Imagrove.</translation>
+            <translation>Den ønskede tjeneste Personlig Imagrove er deaktiveret. Log på VNO for at aktivere Personlig Imagrove.</translation>
         </message>
         <message>
             <source>Imagrove is disabled. Please log in to VNO as admin (or a user belonging to the administrators group) to enable Imagrove.</source>
@@ -1736,42 +1736,42 @@
         <message>
             <source>Progress: Writing configurations ...</source>
             <extracomment>IDS_NI_PROG_CONFIGURE</extracomment>
-            <translation>Forløb: Skriver konfigurationer ...</translation>
+            <translation>Forløb: skriver konfigurationer ...</translation>
         </message>
         <message>
             <source>Progress: Formatting ...</source>
             <extracomment>IDS_NI_PROG_FORMAT</extracomment>
-            <translation>Forløb: Formaterer ...</translation>
+            <translation>Forløb: formaterer ...</translation>
         </message>
         <message>
             <source>Progress: Formatting data partition ...</source>
             <extracomment>IDS_NI_PROG_FORMAT_DATA</extracomment>
-            <translation>Forløb: Formaterer datapartition ...</translation>
+            <translation>Forløb: formaterer datapartition ...</translation>
         </message>
         <message>
             <source>Progress: Formatting system partition ...</source>
             <extracomment>IDS_NI_PROG_FORMAT_SYS</extracomment>
-            <translation>Forløb: Formaterer systempartition ...</translation>
+            <translation>Forløb: formaterer systempartition ...</translation>
         </message>
         <message>
             <source>Progress: Installing VNO to hard drive ...</source>
             <extracomment>IDS_NI_PROG_INSTALL</extracomment>
-            <translation>Forløb: Installerer VNO på harddisken ...</translation>
+            <translation>Forløb: installerer VNO på harddisken ...</translation>
         </message>
         <message>
             <source>Progress: System is rebooting ... (%1 seconds)</source>
             <extracomment>IDS_NI_PROG_REBOOT</extracomment>
-            <translation>Forløb: Systemet genstarter ... (%1 sekunder)</translation>
+            <translation>Forløb: systemet genstarter ... (%1 sekunder)</translation>
         </message>
         <message>
             <source>Progress: Applying network settings ...</source>
             <extracomment>IDS_NI_PROG_SET_NET</extracomment>
-            <translation>Forløb: Anvender netværksindstillinger ...</translation>
+            <translation>Forløb: anvender netværksindstillinger ...</translation>
         </message>
         <message>
             <source>Progress: Waiting ...</source>
             <extracomment>IDS_NI_PROG_WAITING</extracomment>
-            <translation>Forløb: Venter ...</translation>
+            <translation>Forløb: venter ...</translation>
         </message>
         <message>
             <source>Installation Settings</source>
@@ -2531,12 +2531,12 @@
         <message>
             <source>Progress: Connecting...</source>
             <extracomment>IDS_SYSRCV_PROG_CONNECT</extracomment>
-            <translation>Forløb: Opretter forbindelse...</translation>
+            <translation>Forløb: opretter forbindelse...</translation>
         </message>
         <message>
             <source>Progress: Recovering system...</source>
             <extracomment>IDS_SYSRCV_PROG_RECOVER</extracomment>
-            <translation>Forløb: Gendanner system...</translation>
+            <translation>Forløb: gendanner system...</translation>
         </message>
         <message>
             <source>Start System Recovery.</source>
@@ -2676,7 +2676,7 @@
         <message>
             <source>On</source>
             <extracomment>IDS_WAKEUP_STATUS_ON</extracomment>
-            <translation>Til</translation>
+            <translation>Tændt</translation>
         </message>
         <message>
             <source>WOL(Wake on LAN) allows a shut-down server to be turned on remotely.</source>

@@ -296,7 +296,7 @@
         <message>
             <source>Requested Personal Imagrove is disabled. Please log in to VNO to enable the Personal Imagrove.</source>
             <extracomment>IDS_ERR_AUTH_PERSONAL_PHOTO_NOT_RUN</extracomment>
-            <translation>Den forespurte Personlig Imagrove er deaktivert. Logg på VNO for å aktivere Personlig Imagrove.</translation>
+            <translation>Den forespurte tjenesten Personlig Imagrove er deaktivert. Logg på VNO for å aktivere Personlig Imagrove.</translation>
         </message>
         <message>
             <source>Imagrove is disabled. Please log in to VNO as admin (or a user belonging to the administrators group) to enable Imagrove.</source>
@@ -1736,42 +1736,42 @@
         <message>
             <source>Progress: Writing configurations ...</source>
             <extracomment>IDS_NI_PROG_CONFIGURE</extracomment>
-            <translation>Fremdrift: Lagrer konfigurasjoner ...</translation>
+            <translation>Fremdrift: lagrer konfigurasjoner ...</translation>
         </message>
         <message>
             <source>Progress: Formatting ...</source>
             <extracomment>IDS_NI_PROG_FORMAT</extracomment>
-            <translation>Fremdrift: Formaterer ...</translation>
+            <translation>Fremdrift: formaterer ...</translation>
         </message>
         <message>
             <source>Progress: Formatting data partition ...</source>
             <extracomment>IDS_NI_PROG_FORMAT_DATA</extracomment>
-            <translation>Fremdrift: Formaterer datapartisjon ...</translation>
+            <translation>Fremdrift: formaterer datapartisjon ...</translation>
         </message>
         <message>
             <source>Progress: Formatting system partition ...</source>
             <extracomment>IDS_NI_PROG_FORMAT_SYS</extracomment>
-            <translation>Fremdrift: Formaterer systempartisjon ...</translation>
+            <translation>Fremdrift: formaterer systempartisjon ...</translation>
         </message>
         <message>
             <source>Progress: Installing VNO to hard drive ...</source>
             <extracomment>IDS_NI_PROG_INSTALL</extracomment>
-            <translation>Fremdrift: Installerer VNO på harddisken ...</translation>
+            <translation>Fremdrift: installerer VNO på harddisken ...</translation>
         </message>
         <message>
             <source>Progress: System is rebooting ... (%1 seconds)</source>
             <extracomment>IDS_NI_PROG_REBOOT</extracomment>
-            <translation>Fremdrift: Systemet starter på nytt ... (%1 sekunder)</translation>
+            <translation>Fremdrift: systemet starter på nytt ... (%1 sekunder)</translation>
         </message>
         <message>
             <source>Progress: Applying network settings ...</source>
             <extracomment>IDS_NI_PROG_SET_NET</extracomment>
-            <translation>Fremdrift: Tar i bruk nettverksinnstillinger ...</translation>
+            <translation>Fremdrift: tar i bruk nettverksinnstillinger ...</translation>
         </message>
         <message>
             <source>Progress: Waiting ...</source>
             <extracomment>IDS_NI_PROG_WAITING</extracomment>
-            <translation>Fremdrift: Venter ...</translation>
+            <translation>Fremdrift: venter ...</translation>
         </message>
         <message>
             <source>Installation Settings</source>
@@ -2531,12 +2531,12 @@
         <message>
             <source>Progress: Connecting...</source>
             <extracomment>IDS_SYSRCV_PROG_CONNECT</extracomment>
-            <translation>Fremdrift: Kobler til...</translation>
+            <translation>Fremdrift: kobler til...</translation>
         </message>
         <message>
             <source>Progress: Recovering system...</source>
             <extracomment>IDS_SYSRCV_PROG_RECOVER</extracomment>
-            <translation>Fremdrift: Gjenoppretter systemet...</translation>
+            <translation>Fremdrift: gjenoppretter systemet...</translation>
         </message>
         <message>
             <source>Start System Recovery.</source>
@@ -2676,7 +2676,7 @@
         <message>
             <source>On</source>
             <extracomment>IDS_WAKEUP_STATUS_ON</extracomment>
-            <translation>På</translation>
+            <translation>Slått på</translation>
         </message>
         <message>
             <source>WOL(Wake on LAN) allows a shut-down server to be turned on remotely.</source>
