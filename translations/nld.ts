@@ -1881,7 +1881,7 @@
         <message>
             <source>Cannot allocate driver buffer. Please reboot and try again.</source>
             <extracomment>IDS_NI_error_memory</extracomment>
-            <translation>Kan geen buffer voor het stuurprogramma toewijzen. Start opnieuw op en probeer het opnieuw.</translation>
+            <translation>Kan geen buffer voor het stuurprogramma toewijzen. Start opnieuw op en probeer het nog eens.</translation>
         </message>
         <message>
             <source>Failed to format the disk.</source>
@@ -2676,7 +2676,7 @@
         <message>
             <source>On</source>
             <extracomment>IDS_WAKEUP_STATUS_ON</extracomment>
-            <translation>Aan</translation>
+            <translation>Server aan</translation>
         </message>
         <message>
             <source>WOL(Wake on LAN) allows a shut-down server to be turned on remotely.</source>
