@@ -2676,7 +2676,7 @@
         <message>
             <source>On</source>
             <extracomment>IDS_WAKEUP_STATUS_ON</extracomment>
-            <translation>Ein</translation>
+            <translation>Eingeschaltet</translation>
         </message>
         <message>
             <source>WOL(Wake on LAN) allows a shut-down server to be turned on remotely.</source>
