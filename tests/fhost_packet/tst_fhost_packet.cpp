@@ -51,6 +51,7 @@ private slots:
     void slotSizeStringIsCut();
     void refusedItemSkippedWhole();
     void valuePastEndResumesAtLengthByte();
+    void valueEndingAtTheLastByte();
 
     void writerFailures();
     void writerPacketSizeLimit();
@@ -562,6 +563,76 @@ void TestFhostPacket::valuePastEndResumesAtLengthByte()
     PktBytes lastMore;
     lastMore.basic().raw(QByteArray::fromHex("72"));
     QCOMPARE(FHOSTPacketRead(&log.ctx, lastMore.bytes(), lastMore.size(), &info), lastMore.size() - 8);
+}
+
+// The last item of a datagram whose value ends on the datagram's last byte is taken (or stepped
+// over whole); the same item declaring one byte more is refused, and reading resumes at its
+// length byte. Each datagram lies in a buffer that holds one byte more after it, which the
+// reader must never take: a bound loosened by one reads it into the record.
+void TestFhostPacket::valueEndingAtTheLastByte()
+{
+    LogCapture log;
+    NASINFO info;
+    // Header, packet type 2 and protocol version 0x01020000; the items under test follow at
+    // offset 12.
+    const QByteArray head = QByteArray::fromHex("12345678" "5155454e" "0104" "02000000" "a404" "00000201");
+    auto read = [&](const char *itemsHex, int past) {
+        log.clear();
+        const QByteArray buffer = head + QByteArray::fromHex(itemsHex);
+        const int size = buffer.size() - past;
+        const int walked = FHOSTPacketRead(&log.ctx, buffer.constData(), size, &info);
+        return walked == size - 8;
+    };
+
+    // Text: "vault1" in six bytes; seven declared, the seventh ('X') after the datagram.
+    QVERIFY(read("1106" "7661756c7431", 0));
+    QCOMPARE(QByteArray(info.szServerName), QByteArray("vault1"));
+    QCOMPARE(log.count(), 0);
+    QVERIFY(read("1107" "7661756c7431" "58", 1));
+    QCOMPARE(info.szServerName[0], '\0');
+    QCOMPARE(LogCapture::matching(2, "^packet\\.c:\\d+ unknown id: \\[0x07\\] at offset \\(13\\)\n$"), 1);
+
+    // Integer: build 3000 in four bytes; the fourth (0x01) after the datagram.
+    QVERIFY(read("4904" "b80b0000", 0));
+    QCOMPARE(info.ulBuild, 3000u);
+    QCOMPARE(log.count(), 0);
+    QVERIFY(read("4904" "b80b00" "01", 1));
+    QCOMPARE(info.ulBuild, 0u);
+    QCOMPARE(LogCapture::matching(2, "^packet\\.c:\\d+ unknown id: \\[0x04\\] at offset \\(13\\)\n$"), 1);
+
+    // Array element: "one"; four declared, the fourth after the datagram.
+    QVERIFY(read("bc03" "6f6e65", 0));
+    QCOMPARE(QByteArray(info.szArrayBC[0]), QByteArray("one"));
+    QVERIFY(read("bc04" "6f6e65" "58", 1));
+    QCOMPARE(info.szArrayBC[0][0], '\0');
+    QCOMPARE(LogCapture::matching(2, "^packet\\.c:\\d+ unknown id: \\[0x04\\] at offset \\(13\\)\n$"), 1);
+
+    // Password continuation: "pw" then "!!"; three declared, the third after the datagram.
+    QVERIFY(read("2a02" "7077" "7202" "2121", 0));
+    QCOMPARE(QByteArray(info.szPassword), QByteArray("pw!!"));
+    QVERIFY(read("2a02" "7077" "7203" "2121" "58", 1));
+    QCOMPARE(QByteArray(info.szPassword), QByteArray("pw"));
+    QCOMPARE(LogCapture::matching(2, "^packet\\.c:\\d+ unknown id: \\[0x03\\] at offset \\(17\\)\n$"), 1);
+
+    // Unknown identifier: stepped over whole when its two bytes are there; with three declared
+    // only its identifier and length byte are, and the next item is read from its value.
+    QVERIFY(read("0302" "0404", 0));
+    QCOMPARE(LogCapture::matching(2, "^packet\\.c:\\d+ unknown id: \\[0x03\\] at offset \\(12\\)\n$"), 1);
+    QCOMPARE(log.count(), 1);
+    QVERIFY(read("0303" "0404" "04", 1));
+    QCOMPARE(LogCapture::matching(2, "^packet\\.c:\\d+ unknown id: \\[0x03\\] at offset \\(12\\)\n$"), 1);
+    QCOMPARE(LogCapture::matching(2, "^packet\\.c:\\d+ unknown id: \\[0x04\\] at offset \\(14\\)\n$"), 1);
+    QCOMPARE(log.count(), 2);
+
+    // A version text too long for its slot (nine bytes for eight): stepped over whole when its
+    // bytes are there; with ten declared it is not stepped over, reading resumes at 0x0a.
+    QVERIFY(read("7709" "414243444546474849", 0));
+    QCOMPARE(LogCapture::matching(2, "^packet\\.c:\\d+ bad item: \\[0x77\\] at offset \\(12\\) skipped\n$"), 1);
+    QCOMPARE(log.count(), 1);
+    QVERIFY(read("770a" "414243444546474849" "58", 1));
+    QCOMPARE(LogCapture::matching(2, "bad item"), 0);
+    QCOMPARE(LogCapture::matching(2, "^packet\\.c:\\d+ unknown id: \\[0x0A\\] at offset \\(13\\)\n$"), 1);
+    QCOMPARE(info.szVersion[0], '\0');
 }
 
 void TestFhostPacket::writerFailures()

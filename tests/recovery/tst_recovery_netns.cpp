@@ -137,7 +137,7 @@ private slots:
         QVERIFY2(services.contains(QLatin1String("install")) && services.contains(QLatin1String("recovery")),
                  qPrintable(services));
         // Every unit's address on the server side, so that its TCP connections find it.
-        for (int unit = 1; unit <= 11; ++unit)
+        for (int unit = 1; unit <= 14; ++unit)
             QCOMPARE(bed::ipServer({QStringLiteral("addr"), QStringLiteral("add"), ipOf(unit) + QStringLiteral("/24"),
                                     QStringLiteral("dev"), QStringLiteral("vs0")}),
                      0);
@@ -350,6 +350,60 @@ private slots:
         QCOMPARE(messages.countContaining(QStringLiteral("System Recovery error occur! errCode:(7)")), 1);
         QCOMPARE(messages.countContaining(QStringLiteral(" waitFor TCP-recovery CmdResponse error!")), 1);
         QCOMPARE(commandLog(6), QStringLiteral("[9]"));
+    }
+
+    // A reply the job cannot take ends the recovery at once as a failed reply: an error code or
+    // a broken marker in the reply to "reboot" before the wait for the unit's return begins (its
+    // countdown never leaves 600 and no reboot state is taken), a broken reply to "start
+    // recovery" before "reboot" is sent. The replies come at once; the program waits after the
+    // answer run at divisor 10, so that each reply is read long before its wait could end. A job
+    // that went on into the reboot wait is caught at its first counted second there.
+    void refusedReply_data()
+    {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("commands");
+        const QString reboot = QStringLiteral("waitFor TCP-reboot CmdResponse error!");
+        QTest::newRow("reboot, error code") << 12 << QStringLiteral("NetInstall error occur! errCode:(8)") << reboot
+                                            << QStringLiteral("[9,7]");
+        QTest::newRow("reboot, broken marker") << 13 << QStringLiteral("read progress error!") << reboot
+                                               << QStringLiteral("[9,7]");
+        QTest::newRow("start recovery, broken marker")
+            << 14 << QStringLiteral("read progress error!") << QStringLiteral(" waitFor TCP-recovery CmdResponse error!")
+            << QStringLiteral("[9]");
+    }
+
+    void refusedReply()
+    {
+        QFETCH(int, unit);
+        QFETCH(QString, cause);
+        QFETCH(QString, step);
+        QFETCH(QString, commands);
+        AnswerInFull full(10);
+        rct::Messages messages;
+        std::unique_ptr<CVorkDialogRecovery> dialog(open(unit));
+        rct::Watch watch(dialog.get());
+        full.follow(watch);
+        auto rebootWaitBegun = [&] {
+            CThreadSysRecovery *job = dialog->getJob();
+            return job && job->getStage() == CThreadSysRecovery::STAGE_REBOOTING &&
+                   job->getRemaining() < CThreadSysRecovery::REBOOT_WAIT_MS / 1000;
+        };
+        QVERIFY(watch.until([&] { return watch.ended() || rebootWaitBegun(); }, 20000));
+        CThreadSysRecovery *job = dialog->getJob();
+        QVERIFY2(!rebootWaitBegun(), "the job went on into the reboot wait");
+        QCOMPARE(job->getStage(), int(CThreadSysRecovery::STAGE_FAILED));
+        QCOMPARE(job->getError(), int(CThreadSysRecovery::ERR_REPLY));
+        QCOMPARE(job->getProgress(), 100);
+        QCOMPARE(job->getRebootState(), int(CThreadSysRecovery::REBOOT_NONE));
+        if (commands == QLatin1String("[9,7]"))
+            QCOMPARE(job->getRemaining(), CThreadSysRecovery::REBOOT_WAIT_MS / 1000);
+        QVERIFY(watch.until([&] { return dialog->m_lblProgStatus->text() == QLatin1String(rct::kFailedNoResponse); }, 2000));
+        QCOMPARE(messages.countContaining(cause), 1);
+        QCOMPARE(messages.countContaining(step), 1);
+        QCOMPARE(messages.countContaining(QStringLiteral("SysRecovery: wait for rebooting timeout!")), 0);
+        QCOMPARE(commandLog(unit), commands);
     }
 
     // No reply to "start recovery": 180 one-second waits count the percent up, then error 2.

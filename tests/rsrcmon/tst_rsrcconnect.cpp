@@ -667,6 +667,59 @@ private slots:
         QVERIFY(!client->isPolling());
     }
 
+    // Late replies spread over a session: in each round one chart kind stays unanswered over one
+    // tick and is answered before the next, which finds nothing in flight and starts the count of
+    // stalled ticks over. Eight such rounds keep the connection; then six stalled ticks in a row
+    // drop it at the seventh, as they do from the start. Every chart kind counts alike.
+    void lateRepliesSpreadOverTicksKeepTheConnection_data()
+    {
+        QTest::addColumn<int>("kind");
+        for (int k = CRsrcConnect::CGI_CPUCHART; k <= CRsrcConnect::CGI_VOLGET; ++k)
+            QTest::newRow(CRsrcConnect::rgstrCGIPost[k]) << k;
+    }
+
+    void lateRepliesSpreadOverTicksKeepTheConnection()
+    {
+        QFETCH(int, kind);
+        const QString action = QLatin1String(CRsrcConnect::rgstrCGIPost[kind]);
+        QList<int> others = {1, 2, 3, 4};
+        others.removeAll(kind);
+        m_sim->setFault(action, SimRsrcMonService::FaultHang);
+        QScopedPointer<CRsrcConnect> client(newClient());
+        // A tick that leaves the connection standing, then the replies of the other kinds.
+        auto tickKept = [&] {
+            QList<QSharedPointer<QSignalSpy>> spies;
+            for (int k : others)
+                spies << QSharedPointer<QSignalSpy>::create(httpOf(*client).value(k), &CRsrcHttp::requestFinished);
+            tick(*client);
+            if (client->getStatus() != CRsrcConnect::RSRC_STAT_CONNECTED || !client->isPolling())
+                return false;
+            for (const QSharedPointer<QSignalSpy> &spy : spies)
+                if (spy->count() == 0 && !spy->wait(tsup::guardMs(WAIT_MS)))
+                    return false;
+            return true;
+        };
+        // "init" is answered and its immediate tick sends the charts: `kind` is held.
+        QVERIFY(connectAndWaitInit(*client));
+        QVERIFY(waitFirstRound(*client, others));
+        for (int round = 1; round <= 8; ++round) {
+            const QByteArray where = "round " + QByteArray::number(round);
+            QTRY_COMPARE_WITH_TIMEOUT(m_sim->hungConnections(), 1, tsup::guardMs(WAIT_MS));
+            QVERIFY2(tickKept(), where.constData()); // `kind` still in flight: one stalled tick
+            QSignalSpy late(httpOf(*client).value(kind), &CRsrcHttp::requestFinished);
+            QCOMPARE(m_sim->releaseHung(action), 1);
+            QVERIFY(waitKind(*client, kind, &late));
+            QVERIFY2(tickKept(), where.constData()); // nothing in flight; `kind` sent and held again
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim->requestCount(action), 9, tsup::guardMs(WAIT_MS));
+        for (int t = 1; t <= 6; ++t)
+            QVERIFY2(tickKept(), qPrintable(QStringLiteral("stalled tick %1").arg(t)));
+        tick(*client);
+        QCOMPARE(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECT_LOST));
+        QVERIFY(!client->isPolling());
+        QCOMPARE(m_sim->requestCount(action), 9);
+    }
+
     void disconnectIsOneTransition()
     {
         m_sim->setFault(QStringLiteral("init"), SimRsrcMonService::FaultHang);

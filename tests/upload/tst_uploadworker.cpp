@@ -543,6 +543,78 @@ private slots:
                                           "error]")).size() == 1);
     }
 
+    // A refused album is a failure of its own in the result, whatever the server's reason; the
+    // album was never made, so its file then finds no album to go into. A lost session ends the
+    // run after the album's request.
+    void refusedFolderIsAFailure_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("lost");
+        QTest::newRow("no privilege") << "errmsg no_privilege" << "No Privilege." << false;
+        QTest::newRow("session lost")
+            << "errmsg session_lost" << "The connection is lost. Please log in to Varnestor Manager again." << true;
+        QTest::newRow("server error") << "status 500" << "Connection error. (Error Code: reply_err_401)" << false;
+    }
+
+    void refusedFolderIsAFailure()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, reason);
+        QFETCH(bool, lost);
+        UploadSetup setup(m_sim);
+        QVERIFY(setup.login());
+        const QString folder = local(QStringLiteral("Album A"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString inside = folder + QStringLiteral("/b.txt");
+        QVERIFY(writeFile(inside, "b"));
+        setup.addRow(folder);
+        QCOMPARE(m_sim->command(QStringLiteral("photo fault vork_file_upload.php FOLDER 1 ") + fault),
+                 QStringLiteral("ok"));
+        QVERIFY(run(setup));
+        QStringList failed = {QDir::toNativeSeparators(folder) + QStringLiteral("\r\n") + reason};
+        if (!lost)
+            failed << QDir::toNativeSeparators(inside) +
+                          QStringLiteral("\r\nThe destination folder is not found:  /photo/Trip/Album A");
+        QCOMPARE(setup.failed, failed);
+        QCOMPARE(uploadTypes(m_sim->requests()),
+                 lost ? QStringList({"FOLDER"}) : QStringList({"FOLDER", "ORIG_FILE"}));
+        QCOMPARE(setup.recorder.events.last(), lost ? QStringLiteral("lost") : QStringLiteral("finished"));
+        for (const QJsonValue& v : m_sim->albums())
+            QVERIFY(v.toObject().value("path").toString() != QLatin1String("Trip/Album A"));
+    }
+
+    // The failures of every part other than the entry's own are only logged, also those of a
+    // video's web versions and of the custom title and description.
+    void videoAndTextPartFailuresAreOnlyLogged()
+    {
+        UploadSetup setup(m_sim);
+        QVERIFY(setup.login());
+        setup.profiles = {2, 0};
+        const QString video = local(QStringLiteral("v.mp4"));
+        QVERIFY(writeFile(video, QByteArray(1000, 'v')));
+        setup.addRow(video);
+        setup.titles.insert(QStringLiteral("0_") + video, QStringLiteral("Sunset"));
+        setup.descs.insert(QStringLiteral("0_") + video, QStringLiteral("Long day"));
+        for (const char* type : {"THUM_B", "THUM_M", "THUM_XL", "MP4_LOW", "CUST_TITLE"})
+            QCOMPARE(m_sim->command(QStringLiteral("photo fault vork_file_upload.php %1 1 errmsg no_privilege")
+                                        .arg(QLatin1String(type))),
+                     QStringLiteral("ok"));
+        QCOMPARE(m_sim->command(QStringLiteral("photo fault vork_file_upload.php MP4_HIGH 1 status 500")),
+                 QStringLiteral("ok"));
+        QCOMPARE(m_sim->command(QStringLiteral("photo fault vork_file_upload.php CUST_DESC 1 errmsg session_lost")),
+                 QStringLiteral("ok"));
+        clearLog();
+        QVERIFY(run(setup));
+        QCOMPARE(uploadTypes(m_sim->requests()),
+                 QStringList({"THUM_B", "THUM_L", "THUM_M", "THUM_S", "THUM_XL", "MP4_LOW", "MP4_HIGH", "CUST_TITLE",
+                              "CUST_DESC", "ORIG_FILE"}));
+        QVERIFY2(setup.failed.isEmpty(), qPrintable(setup.failed.join(QLatin1Char('|'))));
+        QCOMPARE(logLines().filter(QStringLiteral("=[upload file error:")).size(), 7);
+        // The session lost on the description still ends the run, after the entry's own file.
+        QCOMPARE(setup.recorder.events.last(), QStringLiteral("lost"));
+    }
+
     void noPrivilegeFileSendsNothing()
     {
         QCOMPARE(m_sim->command(QStringLiteral("photo album - Locked")), QStringLiteral("ok"));
