@@ -6,6 +6,8 @@
 //   - records emitted from a thread of their own, as the discovery thread emits them (post,
 //     deliver), a receiver that keeps what the discovery thread hands on (Collector), and a
 //     discovery thread that listens for every packet type (startDiscovery, stopDiscovery);
+//   - a rejecter of the wizard a first search opens on its own that keeps any other modal
+//     dialog meanwhile (AutoConnectCanceller);
 //   - a capture of the messages written meanwhile (LogCapture);
 //   - the simulated server's capture lines by service, unit and event (linesOf) and the
 //     finder's status text of a server (statusCell);
@@ -42,11 +44,13 @@
 #include <QToolBar>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QList>
 #include <QMap>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTcpServer>
@@ -73,6 +77,8 @@
 #include "CFindHostUDP.h"
 #include "CVorkFinderWindow.h"
 #include "CVorkNasinfoModel.h"
+#include "CVorkWizardInstall.h"
+#include "CVorkWizardNetSetting.h"
 #include "HangGuard.h"
 #include "netnsbed.h"
 
@@ -172,24 +178,71 @@ inline void deliver()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
-// Rejects every modal dialog that opens while it lives, for cases that only want the main
-// window. A first search whose answers come after its third tick (a busy machine) connects on
-// its own to the one server it has found so far; that wizard is rejected before it asks anything
-// of a server.
+// Rejects the wizard a first search opens on its own, for cases that only want the main window:
+// a first search whose answers come after its third tick (a busy machine) connects on its own to
+// the one server it has found so far, and that wizard (the installation wizard, or the network
+// setting wizard for a server it cannot reach) is rejected before it asks anything of a server.
+// Any other modal dialog while it runs is one the case did not expect (an error box, say): it is
+// rejected as well, so that nothing waits for an answer, and kept with its text for the case to
+// assert: `QVERIFY2(cancel.clean(), cancel.report())`.
 class AutoConnectCanceller
 {
 public:
     AutoConnectCanceller()
     {
-        QObject::connect(&m_timer, &QTimer::timeout, [] {
-            if (QDialog *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-                dialog->reject();
-        });
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
         m_timer.start(20);
     }
 
+    // Stops looking: from here on, the case's own dialogs are its own.
+    void stop() { m_timer.stop(); }
+    // How many auto-connect wizards were rejected.
+    int wizardsRejected() const { return m_wizards; }
+    // Whether no other modal dialog came up.
+    bool clean() const { return m_unexpected.isEmpty(); }
+    // The other dialogs, one line each: class, title and text.
+    const char *report() const { return m_unexpected.constData(); }
+
 private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || modal == m_last)
+            return;
+        m_last = modal;
+        if (qobject_cast<CVorkWizardInstall *>(modal) || qobject_cast<CVorkWizardNetSetting *>(modal)) {
+            ++m_wizards;
+            static_cast<QDialog *>(modal)->reject();
+            return;
+        }
+        QStringList texts;
+        if (QMessageBox *box = qobject_cast<QMessageBox *>(modal)) {
+            texts << box->text() << box->informativeText();
+        } else {
+            for (const QLabel *label : modal->findChildren<QLabel *>())
+                if (label->isVisible())
+                    texts << label->text();
+        }
+        for (QString &text : texts)
+            text = QTextDocumentFragment::fromHtml(text).toPlainText().simplified();
+        texts.removeAll(QString());
+        const QByteArray line = QStringLiteral("%1 \"%2\": %3")
+                                    .arg(QLatin1String(modal->metaObject()->className()),
+                                         modal->windowTitle(), texts.join(QStringLiteral(" | ")))
+                                    .toUtf8();
+        qWarning("unexpected modal dialog during the first search: %s", line.constData());
+        m_unexpected += (m_unexpected.isEmpty() ? QByteArray() : QByteArray("\n")) + line;
+        if (QDialog *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    }
+
     QTimer m_timer;
+    // The last dialog seen, so that one that stays up after the rejection is counted once.
+    QPointer<QWidget> m_last;
+    int m_wizards = 0;
+    QByteArray m_unexpected;
 };
 
 // Keeps every record handed to take(); connected to the discovery thread's signalRecvPkt, the

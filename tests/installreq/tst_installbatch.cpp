@@ -82,9 +82,10 @@ class TestInstallBatch : public QObject
         m_dead << a;
     }
 
-    std::unique_ptr<CVorkWindowMain> openWindow()
+    // The window after its first search; `cancel` rejects a wizard that search opens on its own
+    // and is stopped once the search is over.
+    std::unique_ptr<CVorkWindowMain> openWindow(tsup::AutoConnectCanceller &cancel)
     {
-        tsup::AutoConnectCanceller cancel;
         std::unique_ptr<CVorkWindowMain> w(new CVorkWindowMain);
         w->show();
         const QStringList units = kQuickUnits + kClosedUnits + QStringList{kTwoBay, kFourBay};
@@ -95,6 +96,7 @@ class TestInstallBatch : public QObject
                 return !w->finderWindow()->isSearching() && !QApplication::activeModalWidget();
             }, 10000))
             qWarning("the first search did not list every unit");
+        cancel.stop();
         m_guard->seen.clear();
         return w;
     }
@@ -147,7 +149,9 @@ private slots:
         hold(QStringLiteral("198.18.0.253"));
         hold(QStringLiteral("198.18.0.254"));
 
-        auto w = openWindow();
+        tsup::AutoConnectCanceller cancel;
+        auto w = openWindow(cancel);
+        QVERIFY2(cancel.clean(), cancel.report());
         // Each configuration that ends while its dialog is hidden says so in its finish message,
         // also while a later server's address is searched.
         itest::FinishWatcher finish;
@@ -217,7 +221,9 @@ private slots:
     {
         dead(QStringLiteral("198.18.0.230"));
         dead(QStringLiteral("198.18.0.231"));
-        auto w = openWindow();
+        tsup::AutoConnectCanceller cancel;
+        auto w = openWindow(cancel);
+        QVERIFY2(cancel.clean(), cancel.report());
         itest::FinishWatcher finish;
         BoxAnswerer boxes;
         m_guard->closeSearchFrom = host("198.18.0.232");
@@ -261,7 +267,9 @@ private slots:
         const QByteArray twoBaySha = nit::sha256Of(dir.filePath(QStringLiteral("Q2BAY_3010.pat")));
         const QByteArray fourBaySha = nit::sha256Of(dir.filePath(QStringLiteral("Q4BAY_3005.pat")));
 
-        auto w = openWindow();
+        tsup::AutoConnectCanceller cancel;
+        auto w = openWindow(cancel);
+        QVERIFY2(cancel.clean(), cancel.report());
         itest::FinishWatcher finish;
         BoxAnswerer boxes;
         WizardDriver driver(WizardPlan{dir.path(), {QStringLiteral("Vault##")}, QStringLiteral("pw-v"), true});

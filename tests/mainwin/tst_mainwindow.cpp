@@ -453,6 +453,7 @@ private slots:
                 window.grab().save(QStringLiteral("text-review/main-window-%1.png").arg(QLatin1String(code)));
                 for (const QString &problem : tsup::textFitProblems(&window))
                     problems << QLatin1String(code) + QStringLiteral(": ") + problem;
+                QVERIFY2(cancel.clean(), cancel.report());
             }
             QCoreApplication::removeTranslator(&translator);
         }
