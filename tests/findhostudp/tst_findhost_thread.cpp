@@ -190,7 +190,7 @@ private slots:
         QElapsedTimer t;
         t.start();
         QVERIFY(m_thread->slotSendPktBroadCast());
-        QVERIFY(t.elapsed() >= 1000); // the pause after the repeat
+        QVERIFY(t.elapsed() >= fht::SEARCH_PAUSE_MS); // the pause after the repeat
         QVERIFY(fht::waitFor([&] {
             return m_collector.find(2, MAC1) && m_collector.find(2, MAC2) && m_collector.find(2, MAC3);
         }, 20000));
@@ -485,7 +485,7 @@ private slots:
         QElapsedTimer t;
         t.start();
         QVERIFY(CFindHostUDP::sendPktCancelFsck(&target, 1));
-        QVERIFY(t.elapsed() >= 1000); // the pause after the last repeat too
+        QVERIFY(t.elapsed() >= fht::SEARCH_PAUSE_MS); // the pause after the last repeat too
         QJsonObject d;
         QVERIFY(fht::waitFor([&] {
             for (const QJsonObject &o : mark.datagrams(1))
@@ -510,8 +510,9 @@ private slots:
         t.start();
         QVERIFY(CFindHostUDP::sendPktSysRecovery(2));
         const qint64 took = t.elapsed();
-        // Two pauses of a second each; the upper limit only guards against a hang.
-        QVERIFY2(took >= 2000 && took < 30000, qPrintable(QString::number(took)));
+        // A pause after each of the two repeats, and no third one.
+        QVERIFY2(took >= 2 * fht::MAINTENANCE_PAUSE_MS && took < tsup::before(3 * fht::MAINTENANCE_PAUSE_MS),
+                 qPrintable(QString::number(took)));
         QList<QJsonObject> bound;
         QVERIFY(fht::waitFor([&] {
             bound.clear();
@@ -543,9 +544,10 @@ private slots:
         const qint64 took = t.elapsed();
         qInstallMessageHandler(old);
         QVERIFY(sent);
-        // The pauses themselves are counted by their debug lines below; the upper limit only
-        // guards against a hang.
-        QVERIFY2(took >= 6000 && took < 60000, qPrintable(QString::number(took)));
+        // Two pauses between the three repeats (each with its debug line below), and no third.
+        QVERIFY2(took >= 2 * fht::CONFIGURATION_PAUSE_MS
+                     && took < tsup::before(3 * fht::CONFIGURATION_PAUSE_MS),
+                 qPrintable(QString::number(took)));
         QVERIFY(fht::waitFor([&] { return mark.datagrams(4).size() >= 6; }, 2000));
         fht::spin(200);
         QCOMPARE(mark.datagrams(4).size(), 6);
@@ -572,8 +574,9 @@ private slots:
         const qint64 took = t.elapsed();
         qInstallMessageHandler(old);
         QVERIFY(sent);
-        // One pause (one debug line below); the upper limit only guards against a hang.
-        QVERIFY2(took >= 3000 && took < 30000, qPrintable(QString::number(took)));
+        // One pause between the two repeats (one debug line below), and no second.
+        QVERIFY2(took >= fht::CONFIGURATION_PAUSE_MS && took < tsup::before(2 * fht::CONFIGURATION_PAUSE_MS),
+                 qPrintable(QString::number(took)));
         const QStringList rounds = messagesMatching(QStringLiteral("sendNetSetting-round"));
         QCOMPARE(rounds.size(), 1);
         QVERIFY(rounds[0].endsWith(QStringLiteral("=[sendNetSetting-round: 0]\n")));
@@ -608,7 +611,8 @@ private slots:
         QVERIFY(!m_thread->slotSendPktNetSet(&config, nullptr));
         QVERIFY(!CFindHostUDP::sendPktCancelFsck(nullptr, 1));
         QVERIFY(!CFindHostUDP::sendPktMemTest(QStringLiteral("x"), nullptr, 1));
-        QVERIFY(t.elapsed() < 1000); // not one pause of a second
+        // Not one pause.
+        QVERIFY2(t.elapsed() < tsup::before(fht::SEARCH_PAUSE_MS), qPrintable(QString::number(t.elapsed())));
         fht::spin(1000);
         QVERIFY(mark.datagrams().isEmpty());
     }
@@ -619,7 +623,10 @@ private slots:
         QElapsedTimer t;
         t.start();
         m_thread->terminate();
-        QVERIFY2(t.elapsed() <= 3000, qPrintable(QString::number(t.elapsed())));
+        // The loop saw the stop within its turn: the stop's wait did not run out, and nothing had
+        // to be killed.
+        QVERIFY2(t.elapsed() < tsup::before(fht::STOP_WAIT_MS), qPrintable(QString::number(t.elapsed())));
+        QCOMPARE(fht::LogCapture::matching(QStringLiteral("listener did not stop")).size(), 0);
         QVERIFY(m_thread->isFinished());
         QCOMPARE(fht::udpListeners(9999), 0);
         delete m_thread;
@@ -688,7 +695,8 @@ private slots:
         QElapsedTimer t;
         t.start();
         third->terminate();
-        QVERIFY(t.elapsed() < 3000); // before the stop's wait of 3 s runs out
+        // Before the stop's wait runs out.
+        QVERIFY2(t.elapsed() < tsup::before(fht::STOP_WAIT_MS), qPrintable(QString::number(t.elapsed())));
         QVERIFY(third->isFinished());
         // Longer than one turn of the loop: the running listener was not told to stop.
         fht::spin(2300);

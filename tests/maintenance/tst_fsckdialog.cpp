@@ -69,11 +69,12 @@ private slots:
         connect(dialog->m_prg, &QProgressBar::valueChanged, [&values](int v) { values << v; });
         tsup::LogCapture capture;
         QElapsedTimer clock;
+        const int waitMs = 20000;
         const int result = runModal(*dialog, [&]() {
             // Started first: the ticks count from the start, however late this thread goes on.
             clock.start();
-            dialog->startProgress(20000);
-            QCOMPARE(dialog->m_prg->maximum(), 20000);
+            dialog->startProgress(waitMs);
+            QCOMPARE(dialog->m_prg->maximum(), waitMs);
             post(*m_udp, record(FHOST_PKT_JRESPONSE, kTarget));
             post(*m_udp, record(FHOST_PKT_BRESPONSE, "02:53:56:00:30:0b"));
             waitFor([&] { return !dialog->isVisible(); }, 5000);
@@ -84,7 +85,10 @@ private slots:
         QCOMPARE(values.first(), 1000);
         QCOMPARE(values.last(), 19000);
         QCOMPARE(dialog->m_prg->value(), 19000);
-        QVERIFY(clock.elapsed() >= 19 * 10);
+        // All 20 ticks ran, of TICK_MS each (10 ms here).
+        QVERIFY2(clock.elapsed() >= waitMs / CVorkFSCKCancelProgDialog::PROGRESS_STEP
+                                        * CWaitScale::ms(CVorkFSCKCancelProgDialog::TICK_MS),
+                 qPrintable(QString::number(clock.elapsed())));
         QVERIFY(!dialog->isCounting());
         QCOMPARE(capture.countContaining(QStringLiteral("not match! recvPkt mac:[02:53:56:00:30:0b] m_strMac:[%1]")
                                    .arg(kTarget)), 1);

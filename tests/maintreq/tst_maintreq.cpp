@@ -23,6 +23,7 @@
 #include <memory>
 
 #include "BoxAnswerer.h"
+#include "CNetSetting.h"
 #include "CPhotoUploadConfig.h"
 #include "CQuenWOL.h"
 #include "CRsrcConfig.h"
@@ -294,9 +295,12 @@ private slots:
             QVERIFY2(!sent.isEmpty(), label.constData());
             QCOMPARE(sent.last().value(QStringLiteral("password")).toString(), row.password);
             QCOMPARE(sent.last().value(QStringLiteral("dhcp")).toInt(), 1);
-            // The silent unit: the job waited its whole 125000 counted ms (1.25 s here).
+            // The silent unit: the job waited all its ticks up to the 125000 counted ms (1.25 s
+            // here).
             if (row.unit == kMute)
-                QVERIFY2(took >= 1200, qPrintable(QString::number(took)));
+                QVERIFY2(took >= int(CNetSetting::DEFAULT_TIMEOUT_MS / CNetSetting::TICK_MS)
+                                     * CWaitScale::ms(CNetSetting::TICK_MS),
+                         qPrintable(QString::number(took)));
         }
         QVERIFY(waitFor([&] { return !finder->isSearching() && hasAll(*w); }, 10000));
 
@@ -854,7 +858,11 @@ private slots:
         QElapsedTimer run;
         run.start();
         w->slotManagerCancelFSCK(kSkMute);
-        QVERIFY2(run.elapsed() >= 190, qPrintable(QString::number(run.elapsed())));
+        // The dialog's 20 s of ticks (0.2 s here) ran out first.
+        const int skipWaitMs = 20000;
+        QVERIFY2(run.elapsed() >= skipWaitMs / CVorkFSCKCancelProgDialog::PROGRESS_STEP
+                                      * CWaitScale::ms(CVorkFSCKCancelProgDialog::TICK_MS),
+                 qPrintable(QString::number(run.elapsed())));
         QCOMPARE(driver.seen, QStringList{"CVorkFSCKCancelProgDialog"});
         QCOMPARE(boxes.texts(), (QStringList{kSkipQuestion, "Connection timeout."}));
         QCOMPARE(boxes.seen[1].icon, QMessageBox::Warning);

@@ -158,6 +158,11 @@ private:
     QStringList m_filePaths;
 };
 
+// The earliest the window of CVorkDialogNetPinger::PING_TIMEOUT_MS can close: its timer is a
+// coarse one, which may fire up to 5 % early. A free address is reported no sooner; an address in
+// use is reported when its ping ends, long before.
+constexpr qint64 PING_WINDOW_EARLIEST_MS = CVorkDialogNetPinger::PING_TIMEOUT_MS * 95 / 100;
+
 // True for addresses a test may ping: loopback and the namespaces' 198.18.0.0/15.
 inline bool pingAllowed(uint32_t hostOrder)
 {
