@@ -24,6 +24,8 @@ QByteArray compact(const Json::Value &value)
 }
 
 // A line chart as the script draws it: axis labels, y maximum, legend and one element per curve.
+// The samples are fractions in quarters, below the maximum: every curve starts with 12.5 and
+// 0.25, so that a reply read with a decimal mark other than "." cannot pass for the right one.
 Json::Value lineChart(const char *legend, int max, const QList<QPair<const char *, const char *>> &curves,
                       int seed)
 {
@@ -39,8 +41,10 @@ Json::Value lineChart(const char *legend, int max, const QList<QPair<const char 
     for (const auto &c : curves) {
         Json::Value element(Json::objectValue);
         Json::Value values(Json::arrayValue);
-        for (int i = 0; i < AXIS_LABELS - 1; ++i)
-            values.append(static_cast<double>((seed * 7 + curve * 13 + i * 3) % (max > 0 ? max : 1)));
+        values.append(12.5);
+        values.append(0.25);
+        for (int i = 2; i < AXIS_LABELS - 1; ++i)
+            values.append((seed * 7 + curve * 13 + i * 3) % (max > 1 ? max - 1 : 1) + (i + curve) % 4 * 0.25);
         element["values"] = values;
         element["colour"] = c.second;
         element["text"] = c.first;
@@ -435,15 +439,16 @@ QByteArray SimRsrcMonService::normalReply(const QString &action) const
             ids.append(id);
             Json::Value vol(Json::objectValue);
             vol["status"] = n == 0 ? "normal" : "raid_syncing";
-            // 931.5 GiB and 1.8 TiB volumes; slice values in 1/1048576 of the total.
+            // 931.5 GiB and 1.8 TiB volumes; slice values in 1/1048576 of the total, with
+            // fractions (262144.25 and 786431.75 of 1048576 for the first).
             vol["totalsize"] = n == 0 ? "1000204886016" : "2000398934016";
             Json::Value slices(Json::arrayValue);
             Json::Value used(Json::objectValue);
-            used["value"] = 1048576.0 * (n == 0 ? 0.25 : 0.6);
+            used["value"] = n == 0 ? 262144.25 : 629145.5;
             used["colour"] = "#d04a2f";
             used["label"] = "Used";
             Json::Value freeSlice(Json::objectValue);
-            freeSlice["value"] = 1048576.0 * (n == 0 ? 0.75 : 0.4);
+            freeSlice["value"] = n == 0 ? 786431.75 : 419430.5;
             freeSlice["colour"] = "#3a9d3a";
             freeSlice["label"] = "Free";
             slices.append(used);

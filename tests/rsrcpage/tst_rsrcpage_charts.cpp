@@ -6,12 +6,17 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QPointer>
+#include <QProcess>
 #include <QSharedPointer>
 #include <QSignalSpy>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <clocale>
 #include <functional>
 #include <qwt_plot_curve.h>
 #include <qwt_scale_div.h>
@@ -105,6 +110,24 @@ QAbstractItemModel *pieModel(CVorkWidgetPlotPie *pie)
     return view ? view->model() : nullptr;
 }
 
+// The samples every curve of `chart` draws, against the curves of `sent`, a chart as the script
+// sent it (read by Qt's own JSON reader, not by the program's).
+void compareSamples(CVorkWidgetPlotLine *chart, const QJsonObject &sent)
+{
+    const QwtPlotItemList curves = chart->itemList(QwtPlotItem::Rtti_PlotCurve);
+    const QJsonArray elements = sent.value(QLatin1String("elements")).toArray();
+    QCOMPARE(curves.size(), elements.size());
+    for (int c = 0; c < curves.size(); ++c) {
+        const QwtPlotCurve *curve = static_cast<const QwtPlotCurve *>(curves.at(c));
+        const QJsonArray values = elements.at(c).toObject().value(QLatin1String("values")).toArray();
+        QCOMPARE(int(curve->dataSize()), values.size());
+        for (int j = 0; j < values.size(); ++j) {
+            QCOMPARE(curve->sample(size_t(j)).x(), double(j));
+            QCOMPARE(curve->sample(size_t(j)).y(), values.at(j).toDouble());
+        }
+    }
+}
+
 // The frames of the last pass in their order: fixed frames in use, network frames by name,
 // volume frames by number.
 QList<CQuenRsrcMonGrid *> passFrames(CVorkWindowRsrcMon &page)
@@ -177,6 +200,43 @@ private:
             return false;
         tick(page);
         return true;
+    }
+
+    // A normal reply of the script as it goes out, read by Qt's own JSON reader.
+    QJsonObject sent(const char *action) const
+    {
+        return QJsonDocument::fromJson(m_sim->normalReply(QLatin1String(action))).object();
+    }
+
+    // The values the page draws from the script's normal replies: every sample of the CPU,
+    // memory and eth0 charts, and the slices of volume 1.
+    void compareDrawnValues(CVorkWindowRsrcMon &page)
+    {
+        const QByteArray cpu = m_sim->normalReply(QStringLiteral("cpuchart"));
+        QVERIFY2(cpu.contains("\"values\":[12.5,0.25,"), cpu.constData());
+        compareSamples(page.cpuChart(), sent("cpuchart"));
+        if (QTest::currentTestFailed())
+            return;
+        compareSamples(page.memoryChart(), sent("memget"));
+        if (QTest::currentTestFailed())
+            return;
+        CVorkWidgetPlotLine *eth0 = page.networkCharts().value(QStringLiteral("eth0"));
+        QVERIFY(eth0);
+        compareSamples(eth0, sent("netget").value(QLatin1String("net")).toArray().at(0).toObject());
+        if (QTest::currentTestFailed())
+            return;
+
+        const QJsonArray slices = sent("volget").value(QLatin1String("vols")).toArray().at(0).toObject()
+                                      .value(QLatin1String("elements")).toArray().at(0).toObject()
+                                      .value(QLatin1String("values")).toArray();
+        QCOMPARE(slices.size(), 2);
+        QCOMPARE(slices.at(0).toObject().value(QLatin1String("value")).toDouble(), 262144.25);
+        QAbstractItemModel *model = pieModel(page.volumeCharts().value(1));
+        QVERIFY(model);
+        for (int i = 0; i < slices.size(); ++i)
+            QCOMPARE(model->data(model->index(i + 1, 1)).toDouble(),
+                     slices.at(i).toObject().value(QLatin1String("value")).toDouble());
+        QCOMPARE(model->data(model->index(1, 1), Qt::ToolTipRole).toString(), QStringLiteral("Available (27.5 %)"));
     }
 
     void custom(const char *action, const QByteArray &body)
@@ -268,7 +328,7 @@ private slots:
         const QList<double> ticks = cpu->axisScaleDiv(QwtPlot::xBottom).ticks(QwtScaleDiv::MajorTick);
         QCOMPARE(ticks, QList<double>() << 0 << 12 << 24 << 36 << 48 << 60);
 
-        // The curves carry the reply's samples, colours and titles.
+        // The curves carry the reply's colours and titles, and the samples the script sent.
         const Json::Value reply = client->getData(1);
         const QwtPlotItemList curves = cpu->itemList(QwtPlotItem::Rtti_PlotCurve);
         QCOMPARE(curves.size(), 2);
@@ -278,11 +338,10 @@ private slots:
             QCOMPARE(curve->title().text(), QString::fromLatin1(element["text"].asCString()));
             QCOMPARE(curve->pen().color(), QColor(QLatin1String(element["colour"].asCString())));
             QCOMPARE(int(curve->dataSize()), 60);
-            for (int j : {0, 1, 30, 59}) {
-                QCOMPARE(curve->sample(size_t(j)).x(), double(j));
-                QCOMPARE(curve->sample(size_t(j)).y(), element["values"][j].asDouble());
-            }
         }
+        compareDrawnValues(page);
+        if (QTest::currentTestFailed())
+            return;
 
         // Interface and volume frames follow, two per row.
         CQuenRsrcMonGrid *eth0 = page.networkFrames().value(QStringLiteral("eth0"));
@@ -293,6 +352,41 @@ private slots:
         QVERIFY(vol1->m_plblXUnit->isHidden());
         QCOMPARE(cell(page.chartGrid(), eth0), qMakePair(1, 0));
         QCOMPARE(cell(page.chartGrid(), vol1), qMakePair(1, 1));
+    }
+
+    // A German desktop (decimal comma, in the C library and in Qt's default locale, made with
+    // localedef from the system's locale sources): the replies' samples and slices, such as 12.5
+    // and 0.25, are drawn as sent, not cut at the ".".
+    void valuesUnderAGermanLocale()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QProcess localedef;
+        localedef.start(QStringLiteral("localedef"),
+                        {"-c", "-i", "de_DE", "-f", "UTF-8", dir.filePath(QStringLiteral("de_DE.UTF-8"))});
+        QVERIFY(localedef.waitForFinished(tsup::guardMs()));
+        struct German {
+            explicit German(const QString &path)
+            {
+                qputenv("LOCPATH", QFile::encodeName(path));
+                active = setlocale(LC_ALL, "de_DE.UTF-8") && *localeconv()->decimal_point == ',';
+                QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+            }
+            ~German()
+            {
+                QLocale::setDefault(before);
+                setlocale(LC_ALL, "C");
+                qunsetenv("LOCPATH");
+            }
+            const QLocale before;
+            bool active = false;
+        } german(dir.path());
+        QVERIFY2(german.active, "no de_DE locale: localedef needs the package locales");
+        QCOMPARE(QLocale().decimalPoint(), QLatin1Char(','));
+
+        CVorkWindowRsrcMon page;
+        QVERIFY(start(page));
+        compareDrawnValues(page);
     }
 
     void cpuWithoutLabelsLeavesTheLeftFrameToMemory()

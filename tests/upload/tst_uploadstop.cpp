@@ -100,12 +100,11 @@ private slots:
             setup.start();
             spin(int(random.bounded(80)));
 
-            QElapsedTimer t;
-            t.start();
+            // A stop that waited for a held request would never come back (the requests have no
+            // time limit): the test function's time limit ends that.
             if (byDeleting) {
                 delete setup.worker;
                 setup.worker = nullptr;
-                QVERIFY2(t.elapsed() < tsup::guardMs(5000), qPrintable(QString::number(t.elapsed())));
             } else {
                 setup.worker->terminate();
                 QVERIFY(setup.waitDone(5000));
