@@ -463,8 +463,6 @@ private slots:
     // dialog closed, and the server found Ready with its new name and build.
     void wholeInstallRoad()
     {
-        QElapsedTimer road;
-        road.start();
         const double roadStartedAt = QDateTime::currentMSecsSinceEpoch() / 1000.0;
         for (const QString &u : kRequestUnits)
             setSilent(m_sim, u, true);
@@ -528,6 +526,9 @@ private slots:
             return stage == NI_STAGE_DONE || job->getErrorCode() != 0;
         }, 45000));
         QCOMPARE(job->getErrorCode(), 0ul);
+        // The reboot wait, the one long wait of the road, ended on the server's announcement
+        // rather than running out (after which the final configuration would succeed as well).
+        QCOMPARE(job->getRebootState(), int(CThreadNetInstall::REBOOT_FINISHED));
         QVERIFY(tsup::inOrder(stages, {NI_STAGE_NONE, NI_STAGE_SET_NET, NI_STAGE_FORMAT, NI_STAGE_FORMAT_SYS,
                                        NI_STAGE_FORMAT_DATA, NI_STAGE_INSTALL, NI_STAGE_REBOOT,
                                        NI_STAGE_CONFIGURE, NI_STAGE_DONE}));
@@ -589,7 +590,6 @@ private slots:
         QCOMPARE(nasinfoText(found->szServerName), QStringLiteral("Atrium-1"));
         QCOMPARE(found->ulBuild, 3001u);
         QCOMPARE(found->ulIP, bed::addr("198.18.0.79"));
-        QVERIFY2(road.elapsed() < tsup::guardMs(60000), qPrintable(QString::number(road.elapsed())));
         w.reset();
 
         // The debug log of the run: written, and never with the password in clear.

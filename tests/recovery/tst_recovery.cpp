@@ -140,23 +140,34 @@ private slots:
     // on, and a late answer changes nothing.
     void noAnswer()
     {
+        // At divisor 10 the nine sleeps of the answer wait (900 ms) outweigh everything else the
+        // time below holds, so that a wait that slept fewer shows.
+        struct Divisor10 {
+            Divisor10() { CWaitScale::setDivisor(10); }
+            ~Divisor10() { CWaitScale::setDivisor(100); }
+        } longer;
         CFindHostUDP udp(nullptr, -1, 9999, QString()); // never started: only its signal is used
         const NASINFO target = rct::record(kMac, "127.0.0.1");
+        // The clock runs from before the dialog sets off its start delay: a busy machine may let
+        // this thread see the broadcast stage only late, but never let the waits take less time.
+        QElapsedTimer clock;
+        clock.start();
         auto *dialog = new CVorkDialogRecovery(nullptr, &target, &udp);
         QPointer<CVorkDialogRecovery> alive(dialog);
         rct::Messages messages;
         rct::Watch watch(dialog);
-        // The clock runs from before the job starts: a busy machine may let this thread see the
-        // broadcast stage only late, but never let the waits take less time.
-        QElapsedTimer clock;
-        clock.start();
         dialog->show();
         QVERIFY(watch.until([&] { return watch.ended(); }, 5000));
         const qint64 waited = clock.elapsed();
         QVERIFY(watch.until(
             [&] { return dialog->m_lblProgStatus->text() == QLatin1String(rct::kFailedNoResponse); },
             2000));
-        QVERIFY2(waited >= 9 * 10 - 5, qPrintable(QString::number(waited)));
+        // The start delay, the sender's one-second pause after each copy of the request and the
+        // nine one-second sleeps of the answer wait, all at the divisor.
+        const qint64 atLeast = CWaitScale::ms(CVorkDialogRecovery::START_DELAY_MS)
+                               + CThreadSysRecovery::RESPONSE_SEND_TIMES * CWaitScale::ms(1000)
+                               + (CThreadSysRecovery::RESPONSE_WAIT_S - 1) * CWaitScale::ms(CThreadSysRecovery::STEP_MS);
+        QVERIFY2(waited >= atLeast, qPrintable(QStringLiteral("%1 < %2").arg(waited).arg(atLeast)));
 
         CThreadSysRecovery *job = dialog->getJob();
         QCOMPARE(job->getStage(), int(CThreadSysRecovery::STAGE_FAILED));
@@ -208,6 +219,12 @@ private slots:
         QPointer<CThreadSysRecovery> job(dialog->getJob());
         QVERIFY(!dialog->close());
         QVERIFY(job->isRunning());
+        // The sleeps still to come run at full length: the rest of the answer wait, several
+        // seconds (and less than the stop wait), is what a job that went on waiting would take.
+        const int looks = job->getProgress() / (90 / CThreadSysRecovery::RESPONSE_WAIT_S);
+        CWaitScale::setDivisor(1);
+        const qint64 rest = qMax(1, CThreadSysRecovery::RESPONSE_WAIT_S - 1 - looks)
+                            * qint64(CWaitScale::ms(CThreadSysRecovery::STEP_MS));
         QElapsedTimer clock;
         clock.start();
         delete dialog;
@@ -215,8 +232,8 @@ private slots:
         CWaitScale::setDivisor(100);
         QVERIFY(reached);
         QVERIFY(!job);
-        // At the job's next slice, not after its 10-s stop wait.
-        QVERIFY2(took < CThreadSysRecovery::STOP_WAIT_MS, qPrintable(QString::number(took)));
+        // At the job's next slice, not after the rest of its wait.
+        QVERIFY2(took < tsup::before(rest), qPrintable(QStringLiteral("%1 of %2").arg(took).arg(rest)));
         QCOMPARE(messages.countContaining(QStringLiteral("did not stop")), 0);
         QCOMPARE(messages.countContaining(QStringLiteral("wait for recovery response timeout!")), 0);
         QVERIFY2(messages.threadComplaints().isEmpty(), qPrintable(messages.threadComplaints().join('|')));
