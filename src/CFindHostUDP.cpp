@@ -28,16 +28,6 @@ const char *const SRC = "src/CFindHostUDP";
 const uint16_t COMMAND_PORT = 9999;
 const int COMMAND_TIMEOUT = 4;
 
-// Pauses of the senders, in seconds. The servers and the jobs that wait for their answers are
-// timed around them. The pause itself runs through CWaitScale (tests shorten it there).
-const unsigned long PAUSE_SEARCH = 1;
-const unsigned long PAUSE_MAINTENANCE = 1;
-const unsigned long PAUSE_CONFIGURATION = 3;
-
-// How long terminate() waits for the listening loop to see the stop: one turn of the loop
-// (FHOST_UDP_WAIT_SEC) plus a margin for the record it may still be handing on.
-const unsigned long STOP_WAIT_MS = 3000;
-
 FHOSTLOGCTX s_fhostLogCtx = {};
 
 // The running listener; null when none runs or it was told to stop (null means stop).

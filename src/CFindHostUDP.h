@@ -42,6 +42,15 @@ public:
     CFindHostUDP(QObject *parent, int timeout, int port, const QString &bindAddress);
     ~CFindHostUDP() override;
 
+    // Pauses of the senders, in seconds. The servers and the jobs that wait for their answers are
+    // timed around them. The pause itself runs through CWaitScale (tests shorten it there).
+    static constexpr unsigned long PAUSE_SEARCH = 1;
+    static constexpr unsigned long PAUSE_MAINTENANCE = 1;
+    static constexpr unsigned long PAUSE_CONFIGURATION = 3;
+    // How long terminate() waits for the listening loop to see the stop: one turn of the loop
+    // (FHOST_UDP_WAIT_SEC) plus a margin for the record it may still be handing on.
+    static constexpr unsigned long STOP_WAIT_MS = 3000;
+
     // Accept records of this packet type from now on (class-wide, kept once, never removed).
     static void addRecvPktType(int type);
 

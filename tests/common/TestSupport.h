@@ -6,6 +6,7 @@
 //   - records emitted from a thread of their own, as the discovery thread emits them (post,
 //     deliver), a receiver that keeps what the discovery thread hands on (Collector), and a
 //     discovery thread that listens for every packet type (startDiscovery, stopDiscovery);
+//   - the program's waits at another divisor for a while (WaitDivisor);
 //   - a rejecter of the wizard a first search opens on its own that keeps any other modal
 //     dialog meanwhile (AutoConnectCanceller);
 //   - a capture of the messages written meanwhile (LogCapture);
@@ -77,6 +78,7 @@
 #include "CFindHostUDP.h"
 #include "CVorkFinderWindow.h"
 #include "CVorkNasinfoModel.h"
+#include "CWaitScale.h"
 #include "CVorkWizardInstall.h"
 #include "CVorkWizardNetSetting.h"
 #include "HangGuard.h"
@@ -177,6 +179,21 @@ inline void deliver()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
+
+// While it lives, the waits a job begins run at the given divisor; the divisor it found comes
+// back afterwards. Made once a job is in the wait it is to be stopped in, a smaller divisor
+// lengthens the rest of that wait beyond the job's stop wait.
+class WaitDivisor
+{
+public:
+    explicit WaitDivisor(int divisor) : m_before(CWaitScale::divisor()) { CWaitScale::setDivisor(divisor); }
+    ~WaitDivisor() { CWaitScale::setDivisor(m_before); }
+    WaitDivisor(const WaitDivisor &) = delete;
+    WaitDivisor &operator=(const WaitDivisor &) = delete;
+
+private:
+    const int m_before;
+};
 
 // Rejects the wizard a first search opens on its own, for cases that only want the main window:
 // a first search whose answers come after its third tick (a busy machine) connects on its own to

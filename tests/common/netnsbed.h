@@ -32,6 +32,12 @@
 
 namespace bed {
 
+// The program sets no wait of its own on a look-up: it waits as long as the system resolver does,
+// which gives a name server five seconds to answer each query (RES_TIMEOUT of <resolv.h>,
+// resolv.conf's default "timeout"; the header is left out here for the many macros it defines).
+// A name server that refuses at once (the bed's loopback one) never costs that wait.
+constexpr qint64 RESOLVER_TIMEOUT_MS = 5000;
+
 inline QString env(const char *name)
 {
     return QString::fromLocal8Bit(qgetenv(name));

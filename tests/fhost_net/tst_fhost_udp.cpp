@@ -104,8 +104,8 @@ QList<NASINFO> Loop::records;
 QList<QPair<int, int>> Loop::progress;
 
 // What the program's discovery thread gives this loop to see a stop before it kills the thread:
-// one turn (FHOST_UDP_WAIT_SEC) and a margin (STOP_WAIT_MS in src/CFindHostUDP.cpp).
-const qint64 LISTENER_STOP_WAIT_MS = 3000;
+// one turn (FHOST_UDP_WAIT_SEC) and a second's margin.
+const qint64 LISTENER_STOP_WAIT_MS = (FHOST_UDP_WAIT_SEC + 1) * 1000;
 
 int countOpenFds()
 {

@@ -19,14 +19,12 @@
 
 namespace fht {
 
-// The program's waits in CFindHostUDP.cpp that the timing checks name (there they are
-// PAUSE_SEARCH, PAUSE_MAINTENANCE and PAUSE_CONFIGURATION in seconds, and STOP_WAIT_MS): the
-// pauses of the senders after or between repeats, and what terminate() waits for the listening
-// loop to see the stop (one turn of the loop and a margin) before it kills the thread.
-const qint64 SEARCH_PAUSE_MS = 1000;
-const qint64 MAINTENANCE_PAUSE_MS = 1000;
-const qint64 CONFIGURATION_PAUSE_MS = 3000;
-const qint64 STOP_WAIT_MS = 3000;
+// The senders' pauses of the discovery thread in milliseconds, as the timing checks name them,
+// and what terminate() waits for the listening loop to see the stop before it kills the thread.
+const qint64 SEARCH_PAUSE_MS = CFindHostUDP::PAUSE_SEARCH * 1000;
+const qint64 MAINTENANCE_PAUSE_MS = CFindHostUDP::PAUSE_MAINTENANCE * 1000;
+const qint64 CONFIGURATION_PAUSE_MS = CFindHostUDP::PAUSE_CONFIGURATION * 1000;
+const qint64 STOP_WAIT_MS = CFindHostUDP::STOP_WAIT_MS;
 
 // Hex text with blanks and line breaks to bytes.
 inline QByteArray hex(const char *text)

@@ -49,12 +49,6 @@ const char kContactHint[] =
     "determination. Please configure your router to forward port 23 to Varnestor and contact Quenlori "
     "online support.";
 
-// The job's waits that begin while it lives run ten times longer than at the test's divisor.
-struct LongerWaits {
-    LongerWaits() { CWaitScale::setDivisor(kDivisor / 10); }
-    ~LongerWaits() { CWaitScale::setDivisor(kDivisor); }
-};
-
 QString macOf(int unit)
 {
     return QStringLiteral("02:53:56:00:0f:%1").arg(unit, 2, 10, QLatin1Char('0'));
@@ -489,7 +483,7 @@ private slots:
         // that waited for the job rather than stopping it would take the whole stop wait.
         qint64 took = 0;
         {
-            LongerWaits longer;
+            tsup::WaitDivisor longer(kDivisor / 10);
             QElapsedTimer t;
             t.start();
             QTest::mouseClick(e.dlg->getCloseButton(), Qt::LeftButton);

@@ -465,15 +465,12 @@ private slots:
     {
         CVorkWindowMain window;
         QVERIFY(waitFor([&] { return window.udpThread()->isListening(); }, 2000));
-        // What the thread's stop waits for the listening loop to end (one turn of the loop and a
-        // margin, STOP_WAIT_MS in CFindHostUDP.cpp) before it kills the thread.
-        const qint64 stopWaitMs = 3000;
         QElapsedTimer t;
         t.start();
         window.stopUdpThread();
         QVERIFY(window.udpThread()->isFinished());
         // The loop saw the stop within its turn: the stop's wait did not run out.
-        QVERIFY2(t.elapsed() < tsup::before(stopWaitMs), qPrintable(QString::number(t.elapsed())));
+        QVERIFY2(t.elapsed() < tsup::before(CFindHostUDP::STOP_WAIT_MS), qPrintable(QString::number(t.elapsed())));
         QVERIFY(!window.udpThread()->isListening());
     }
 };

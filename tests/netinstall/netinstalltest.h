@@ -8,18 +8,9 @@
 #include <QFile>
 #include <QString>
 
-#include "CWaitScale.h"
 #include "TestSupport.h"
 
 namespace nit {
-
-// While it lives, the waits a job begins run at the given divisor; the test's divisor (100)
-// comes back afterwards. Made once a job is in the wait it is to be stopped in, it lengthens
-// the rest of that wait beyond the job's stop wait.
-struct WaitDivisor {
-    explicit WaitDivisor(int divisor) { CWaitScale::setDivisor(divisor); }
-    ~WaitDivisor() { CWaitScale::setDivisor(100); }
-};
 
 // Hex text with blanks to bytes.
 using bed::hex;

@@ -238,7 +238,7 @@ private slots:
         qint64 took = 0;
         {
             // The rest of the wait at divisor 1: minutes, far longer than the stop wait.
-            nit::WaitDivisor full(1);
+            tsup::WaitDivisor full(1);
             QElapsedTimer t;
             t.start();
             if (byUser)
@@ -267,7 +267,7 @@ private slots:
         qint64 took = 0;
         {
             // The rest of the wait at divisor 1: minutes, far longer than the stop wait.
-            nit::WaitDivisor full(1);
+            tsup::WaitDivisor full(1);
             QElapsedTimer t;
             t.start();
             delete owner;

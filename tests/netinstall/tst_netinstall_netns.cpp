@@ -442,7 +442,7 @@ private slots:
         qint64 took = 0;
         {
             // The rest of the reboot wait at divisor 10: a minute, longer than the stop wait.
-            nit::WaitDivisor longer(10);
+            tsup::WaitDivisor longer(10);
             QElapsedTimer t;
             t.start();
             run.job->setCancel(true);

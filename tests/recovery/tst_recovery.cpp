@@ -142,10 +142,7 @@ private slots:
     {
         // At divisor 10 the nine sleeps of the answer wait (900 ms) outweigh everything else the
         // time below holds, so that a wait that slept fewer shows.
-        struct Divisor10 {
-            Divisor10() { CWaitScale::setDivisor(10); }
-            ~Divisor10() { CWaitScale::setDivisor(100); }
-        } longer;
+        tsup::WaitDivisor longer(10);
         CFindHostUDP udp(nullptr, -1, 9999, QString()); // never started: only its signal is used
         const NASINFO target = rct::record(kMac, "127.0.0.1");
         // The clock runs from before the dialog sets off its start delay: a busy machine may let

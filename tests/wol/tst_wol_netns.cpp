@@ -21,14 +21,7 @@
 #include "netnsbed.h"
 #include "woltestutil.h"
 
-#include <resolv.h>
-
 namespace {
-
-// The program sets no wait of its own on a look-up: it waits as long as the system resolver does,
-// which gives a name server RES_TIMEOUT seconds to answer each query (resolv.conf's default
-// "timeout"). The bed's name server refuses at once, so a failing look-up never waits that long.
-const qint64 RESOLVER_TIMEOUT_MS = RES_TIMEOUT * 1000;
 
 const char kMac[] = "02:1a:2b:3c:4d:5e";
 
@@ -287,7 +280,7 @@ void TestWolNetns::unresolvableHostSendsNothing()
     t.start();
     QCOMPARE(wol.wakeUp(wol.getWOLConfig(QLatin1String(kMac))), -1);
     // Failed when the name server refused, without waiting for an answer that never comes.
-    QVERIFY2(t.elapsed() < tsup::before(RESOLVER_TIMEOUT_MS), qPrintable(QString::number(t.elapsed())));
+    QVERIFY2(t.elapsed() < tsup::before(bed::RESOLVER_TIMEOUT_MS), qPrintable(QString::number(t.elapsed())));
     QCOMPARE(job->getStatus(), int(CVorkWOL::STATUS_OFF_LINE));
     QCOMPARE(job->getElapsed(), 0);
     QVERIFY(job->getMacAddress().isEmpty());
@@ -475,7 +468,7 @@ void TestWolNetns::dialogLooksUpHostNames()
     t.start();
     dlg.m_btnOK->click();
     // The failing look-up did not wait for an answer that never comes.
-    QVERIFY2(t.elapsed() < tsup::before(RESOLVER_TIMEOUT_MS), qPrintable(QString::number(t.elapsed())));
+    QVERIFY2(t.elapsed() < tsup::before(bed::RESOLVER_TIMEOUT_MS), qPrintable(QString::number(t.elapsed())));
     QCOMPARE(catcher.boxes.size(), 1);
     QCOMPARE(catcher.boxes[0].text, QStringLiteral("Please enter a valid hostname or IP address."));
     QVERIFY(dlg.isVisible());
