@@ -1761,7 +1761,7 @@
         <message>
             <source>Progress: System is rebooting ... (%1 seconds)</source>
             <extracomment>IDS_NI_PROG_REBOOT</extracomment>
-            <translation>Forløb: systemet genstarter ... (%1 sekunder)</translation>
+            <translation>Forløb: genstarter systemet ... (%1 sekunder)</translation>
         </message>
         <message>
             <source>Progress: Applying network settings ...</source>
