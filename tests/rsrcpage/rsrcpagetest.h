@@ -21,6 +21,7 @@
 #include "CRsrcConfig.h"
 #include "CRsrcConnect.h"
 #include "CVorkWindowRsrcMon.h"
+#include "HangGuard.h"
 #include "platforms.h"
 
 namespace RsrcPageTest {
@@ -46,6 +47,28 @@ inline void tick(CVorkWindowRsrcMon &page)
 inline void pollClient(CRsrcConnect *client)
 {
     QVERIFY(QMetaObject::invokeMethod(client, "slotRefresh", Qt::DirectConnection));
+}
+
+// The client the page made and connected for profile `name`, for a case that polls it by hand,
+// once its first chart round is in and nothing is in flight (null if never). The page started the
+// client's poll timer, whose ticks would send requests between the hand-driven rounds, answered
+// as the script stood then: before the event loop runs, the timer (and a reconnect's) is put off
+// by an hour.
+inline CRsrcConnect *handPolledClient(CVorkWindowRsrcMon &page, const QString &name)
+{
+    CRsrcConnect *client = page.connection(name);
+    QTimer *timer = client ? client->findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!timer || !timer->isActive())
+        return nullptr;
+    client->setPollInterval(3600 * 1000);
+    timer->start(client->pollInterval());
+    const auto ready = [client] {
+        bool all = client->getStatus() == CRsrcConnect::RSRC_STAT_CONNECTED;
+        for (int k = CRsrcConnect::CGI_CPUCHART; all && k <= CRsrcConnect::CGI_VOLGET; ++k)
+            all = client->getData(k).isObject();
+        return all;
+    };
+    return QTest::qWaitFor(ready, tsup::guardMs(WAIT_MS)) ? client : nullptr;
 }
 
 // Answers modal dialogs and pop-up menus as they appear: password prompts take the queued

@@ -2,7 +2,7 @@
 // resource-monitor script on loopback, its replies (the script's own, or bodies typed here from
 // the reply members the page reads), and the frames, charts and grid cells the page makes of
 // them. Ticks are driven by invoking slotRefrash; the client is asked to poll again where a test
-// changes the replies.
+// changes the replies, and polls only then.
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -150,23 +150,13 @@ private:
     ModalDriver *m_driver = nullptr;
 
     // Builds the page over the stored profile "Unit" (connect at start), waits until the first
-    // round of replies is in, makes the row current and runs two ticks.
+    // round of replies is in (the client's own poll timer put off), makes the row current and
+    // runs two ticks.
     CRsrcConnect *start(CVorkWindowRsrcMon &page, const QString &name = QStringLiteral("Unit"))
     {
         page.slotDelayedInit();
-        CRsrcConnect *client = page.connection(name);
+        CRsrcConnect *client = handPolledClient(page, name);
         if (!client)
-            return nullptr;
-        const bool ready = QTest::qWaitFor([client] {
-            if (client->getStatus() != CRsrcConnect::RSRC_STAT_CONNECTED)
-                return false;
-            for (int k = 1; k <= 4; ++k) {
-                if (!client->getData(k).isObject())
-                    return false;
-            }
-            return true;
-        }, tsup::guardMs(WAIT_MS));
-        if (!ready)
             return nullptr;
         page.slotConfigTrigged(name);
         tick(page);

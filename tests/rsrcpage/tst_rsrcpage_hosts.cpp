@@ -376,8 +376,8 @@ private slots:
         storeProfile(QStringLiteral("Quiet"), port(), ACCOUNT, PASSWORD, true);
         CVorkWindowRsrcMon page;
         page.slotDelayedInit();
-        CRsrcConnect *client = page.connection(QStringLiteral("Quiet"));
-        QTRY_COMPARE_WITH_TIMEOUT(client->getStatus(), int(CRsrcConnect::RSRC_STAT_CONNECTED), tsup::guardMs(WAIT_MS));
+        CRsrcConnect *client = handPolledClient(page, QStringLiteral("Quiet"));
+        QVERIFY(client);
 
         for (const char *action : {"cpuchart", "memget", "netget", "volget"})
             m_sim->setFault(QLatin1String(action), SimRsrcMonService::FaultHang);
