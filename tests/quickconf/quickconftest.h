@@ -20,6 +20,10 @@ namespace qct {
 
 const char kTargetMac[] = "02:53:56:00:00:0A";
 
+// The hang guard of a wait for the end of a job's count: all of it at full length and a little
+// more, so that a job whose ticks ignore the divisor ends inside it and fails the time's check.
+constexpr int kCountGuardMs = int(CQuickConf::DEFAULT_TIMEOUT_MS) + 5000;
+
 // The target as a search answer leaves it.
 inline NASINFO target(const char *mac = kTargetMac, uint32_t build = 2000)
 {

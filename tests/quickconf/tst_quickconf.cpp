@@ -216,7 +216,7 @@ private slots:
         TickLog log;
         log.attach(*job);
         QSignalSpy timeouts(job.data(), &CQuickConf::signalQuickConfTimeout);
-        QVERIFY(waitFor([&] { return job->getState() == CQuickConf::QC_STATE_TIMEOUT; }, 30000));
+        QVERIFY(waitFor([&] { return job->getState() == CQuickConf::QC_STATE_TIMEOUT; }, kCountGuardMs));
         QCOMPARE(log.ticks.size(), 250);
         QCOMPARE(log.ticks[248].state, int(CQuickConf::QC_STATE_WAITING));
         QCOMPARE(log.ticks[248].elapsed, 124500ul);

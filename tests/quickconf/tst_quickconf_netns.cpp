@@ -50,7 +50,7 @@ class TestQuickConfNetns : public QObject
         QCOMPARE(job.start(&cfg, &record, 1, true), 0);
         if (ticks)
             ticks->attach(job);
-        QVERIFY(waitFor([&] { return job.getState() != CQuickConf::QC_STATE_WAITING; }, 60000));
+        QVERIFY(waitFor([&] { return job.getState() != CQuickConf::QC_STATE_WAITING; }, kCountGuardMs));
     }
 
 private slots:

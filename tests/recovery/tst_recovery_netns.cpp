@@ -224,8 +224,10 @@ private slots:
             if (s.stage == 1 && (answerWait.isEmpty() || answerWait.last() != s.percent))
                 answerWait << s.percent;
         }
-        // (The 90 that follows the accepted answer lasts only as long as the TCP connect.)
+        // The unit answers half a second after the request, inside the wait. (The 90 that
+        // follows the accepted answer lasts only as long as the TCP connect.)
         answerWait.removeAll(0);
+        QVERIFY2(!answerWait.isEmpty(), qPrintable(rct::toText(stages)));
         for (int i = 0; i < answerWait.size(); ++i) {
             QVERIFY2(answerWait[i] % 9 == 0 && answerWait[i] <= 90, qPrintable(rct::toText(answerWait)));
             if (i > 0)
@@ -333,7 +335,7 @@ private slots:
         QVERIFY(linesOf("install", macOf(unit), "connect").isEmpty());
         QList<int> stages = watch->sequence(&rct::Sample::stage);
         stages.removeAll(-100);
-        QVERIFY2(tsup::inOrder(stages, {0, 1, -1}), qPrintable(rct::toText(stages)));
+        QVERIFY2(stages.contains(1) && tsup::inOrder(stages, {0, 1, -1}), qPrintable(rct::toText(stages)));
         // The count goes through the nine waits: 9, 18, ... up to 90, followed by the failure.
         for (const rct::Sample &s : watch->samples) {
             if (s.stage == 1)
