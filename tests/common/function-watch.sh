@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs a Qt Test executable with a limit for each of its test functions (each data row of a
-# data-driven one, initTestCase and cleanupTestCase too):
+# data-driven one, initTestCase and cleanupTestCase too), and lets nothing it started outlive it:
 #
 #   function-watch.sh SECONDS COMMAND [ARGS...]
 #
@@ -12,22 +12,43 @@
 # from the test's start and from each such line the next one must come within SECONDS. When it
 # does not, the script says so and sends the test SIGTERM: Qt's crash handler then fails the
 # running function by its name ("Received signal 15"), with a stack trace where gdb is installed.
-# A test that does not end within a minute after that is killed. Standard error is passed on as it is; the exit status
-# is the test's.
+# A test that does not end within a minute after that is killed.
+#
+# The test runs as the leader of a session and process group of its own (the subshell of the
+# process substitution leads no group, so setsid does not fork and $! stays the test's PID), and
+# the helpers it starts (simulated servers, the program, copies of itself) are in that group.
+# They share the test's output channels, so one left running would hold CTest's pipe open until
+# CTest's own limit. When the test has ended, however it ended, or when this script is stopped,
+# what is left of the group gets SIGTERM and, after two seconds, SIGKILL.
+#
+# The clock is bash's own (EPOCHSECONDS): nothing forks per line, so a burst of log lines does not
+# hold up the test's logging threads. Standard error is passed on as it is; the exit status is the
+# test's.
 set -u
 
 limit=$1
 shift
-exec {out}< <(exec "$@")
+exec {out}< <(exec setsid "$@")
 pid=$!
 
-now() { echo "${EPOCHREALTIME%.*}"; }
+end_group() {
+    local i
+    kill -TERM -- -$pid 2>/dev/null || return 0
+    for ((i = 0; i < 20; i++)); do
+        sleep 0.1
+        kill -0 -- -$pid 2>/dev/null || return 0
+    done
+    kill -KILL -- -$pid 2>/dev/null
+}
+trap 'end_group; exit 130' INT
+trap 'end_group; exit 143' TERM
+trap 'end_group; exit 129' HUP
 
-deadline=$(($(now) + limit))
+deadline=$((EPOCHSECONDS + limit))
 last="the start of the test"
 stopping=
 while :; do
-    if [ $(now) -ge $deadline ]; then
+    if ((EPOCHSECONDS >= deadline)); then
         if [ -n "$stopping" ]; then
             echo "function-watch: the test did not end after SIGTERM; killing it"
             kill -KILL $pid 2>/dev/null
@@ -37,7 +58,7 @@ while :; do
              "stopping the test (pid $pid) with SIGTERM"
         kill -TERM $pid 2>/dev/null
         stopping=1
-        deadline=$(($(now) + 60))
+        deadline=$((EPOCHSECONDS + 60))
         continue
     fi
     line=
@@ -45,7 +66,7 @@ while :; do
         printf '%s\n' "$line"
         if [ -z "$stopping" ] &&
            [[ $line =~ ^(PASS|FAIL!|SKIP|XFAIL|XPASS|BPASS|BFAIL|BXPASS|BXFAIL)\ +:\  ]]; then
-            deadline=$(($(now) + limit))
+            deadline=$((EPOCHSECONDS + limit))
             last="\"$line\""
         fi
     elif [ $? -le 128 ]; then
@@ -53,7 +74,7 @@ while :; do
         [ -n "$line" ] && printf '%s\n' "$line"
         break
     else
-        # A second without a whole line: what came of one is passed on as it is. A process the
+        # A second without a whole line: what came of one is passed on as it is. A helper the
         # test left behind may hold the output open after the test has ended.
         [ -n "$line" ] && printf '%s' "$line"
         kill -0 $pid 2>/dev/null || break
@@ -61,3 +82,6 @@ while :; do
 done
 exec {out}<&-
 wait $pid
+rc=$?
+end_group
+exit $rc
