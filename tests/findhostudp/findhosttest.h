@@ -26,6 +26,9 @@ const qint64 SEARCH_PAUSE_MS = CFindHostUDP::PAUSE_SEARCH * 1000;
 const qint64 MAINTENANCE_PAUSE_MS = CFindHostUDP::PAUSE_MAINTENANCE * 1000;
 const qint64 CONFIGURATION_PAUSE_MS = CFindHostUDP::PAUSE_CONFIGURATION * 1000;
 const qint64 STOP_WAIT_MS = CFindHostUDP::STOP_WAIT_MS;
+// How long a stop that waits out STOP_WAIT_MS goes on past the listener's end at least: the
+// wait less the one turn of the loop in which it sees the stop.
+const qint64 STOP_WAIT_PAST_TURN_MS = STOP_WAIT_MS - FHOST_UDP_WAIT_SEC * 1000;
 
 // Hex text with blanks and line breaks to bytes.
 inline QByteArray hex(const char *text)
