@@ -12,6 +12,9 @@
 
 #include <QtTest>
 
+#include <atomic>
+#include <memory>
+
 namespace tsup {
 
 // How many times slower than the release build this build runs: the sanitizer build (ASan and
@@ -39,6 +42,23 @@ constexpr int guardMs(int stepMs = 0)
 constexpr qint64 before(qint64 programWaitMs)
 {
     return programWaitMs;
+}
+
+// How long `stop` (a call that ends the thread and waits for it) went on after the thread had
+// ended, in ms (-1: it had not ended by then). A stop whose wait ends with the thread returns at
+// once, however long the thread's last turn took; one that waits out its whole wait does not.
+template <typename Stop>
+qint64 msPastEnd(QThread *thread, Stop stop)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const auto endedAt = std::make_shared<std::atomic<qint64>>(-1); // set on the ending thread
+    const QMetaObject::Connection seen = QObject::connect(
+        thread, &QThread::finished, thread, [clock, endedAt] { *endedAt = clock.elapsed(); },
+        Qt::DirectConnection);
+    stop();
+    QObject::disconnect(seen);
+    return *endedAt < 0 ? -1 : clock.elapsed() - *endedAt;
 }
 
 } // namespace tsup

@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QStringList>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 
@@ -25,6 +26,9 @@ const qint64 SEARCH_PAUSE_MS = CFindHostUDP::PAUSE_SEARCH * 1000;
 const qint64 MAINTENANCE_PAUSE_MS = CFindHostUDP::PAUSE_MAINTENANCE * 1000;
 const qint64 CONFIGURATION_PAUSE_MS = CFindHostUDP::PAUSE_CONFIGURATION * 1000;
 const qint64 STOP_WAIT_MS = CFindHostUDP::STOP_WAIT_MS;
+// How long a stop that waits out STOP_WAIT_MS goes on past the listener's end at least: the
+// wait less the one turn of the loop in which it sees the stop.
+const qint64 STOP_WAIT_PAST_TURN_MS = STOP_WAIT_MS - FHOST_UDP_WAIT_SEC * 1000;
 
 // Hex text with blanks and line breaks to bytes.
 inline QByteArray hex(const char *text)
@@ -81,7 +85,10 @@ inline CNasConfig installConfig(bool dhcp, bool qbv, const QString &password, co
                       name, timezone, QStringLiteral("2014/02/03 09:05:07"));
 }
 
-// Every line the library log context writes while a capture is installed.
+// The line the library writes once per broadcast, before its datagrams go out.
+const char *const BROADCAST_LINE = "FHOSTIfaceInit number of interafce";
+
+// Every line the library log context writes while a capture is installed, and when.
 class LogCapture
 {
 public:
@@ -94,11 +101,23 @@ public:
     {
         QMutexLocker lock(&mutex());
         store().clear();
+        times().clear();
     }
     // Lines that contain the text.
     static QStringList matching(const QString &text)
     {
         return lines().filter(text);
+    }
+    // When the lines that contain the text were written (ms on the monotonic clock): the
+    // program's own moments, not when a peer got round to reading what it sent.
+    static QList<qint64> timesOf(const QString &text)
+    {
+        QMutexLocker lock(&mutex());
+        QList<qint64> out;
+        for (int i = 0; i < store().size(); ++i)
+            if (store()[i].contains(text))
+                out << times()[i];
+        return out;
     }
     // Output of both levels into the capture.
     static void install()
@@ -112,6 +131,8 @@ private:
     {
         QMutexLocker lock(&mutex());
         store() << QString::fromUtf8(text);
+        times() << std::chrono::duration_cast<std::chrono::milliseconds>(
+                       std::chrono::steady_clock::now().time_since_epoch()).count();
         return 0;
     }
     static QMutex &mutex()
@@ -123,6 +144,11 @@ private:
     {
         static QStringList s;
         return s;
+    }
+    static QList<qint64> &times()
+    {
+        static QList<qint64> t;
+        return t;
     }
 };
 
