@@ -173,6 +173,13 @@ void CRsrcConnect::removeConfig()
         m_pConfig->remove(CRsrcConfig::strRsrcRootGroup);
 }
 
+void CRsrcConnect::setPollInterval(int ms)
+{
+    m_iPollInterval = ms;
+    if (m_pTimer->isActive())
+        m_pTimer->start(ms);
+}
+
 bool CRsrcConnect::isPolling() const
 {
     return m_pTimer->isActive();

@@ -93,9 +93,10 @@ public:
     // "action=<name>&username=<account>&password=<percent-encoded scrambled password>".
     QByteArray buildRequestBody(int type) const;
 
-    // Test seam: the interval doConnect() gives the poll timer (POLL_INTERVAL_MS unless changed).
-    // Tests that drive the ticks themselves set a long one so the timer never interferes.
-    void setPollInterval(int ms) { m_iPollInterval = ms; }
+    // Test seam: the poll timer's interval (POLL_INTERVAL_MS unless changed); a running timer
+    // starts over with it. Tests that drive the ticks themselves set a long one so the timer never
+    // interferes.
+    void setPollInterval(int ms);
     int pollInterval() const { return m_iPollInterval; }
     bool isPolling() const;
     // Diagnostic seam: how often the status has changed value since construction, so a test can

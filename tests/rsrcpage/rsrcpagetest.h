@@ -57,11 +57,9 @@ inline void pollClient(CRsrcConnect *client)
 inline CRsrcConnect *handPolledClient(CVorkWindowRsrcMon &page, const QString &name)
 {
     CRsrcConnect *client = page.connection(name);
-    QTimer *timer = client ? client->findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-    if (!timer || !timer->isActive())
+    if (!client || !client->isPolling())
         return nullptr;
     client->setPollInterval(3600 * 1000);
-    timer->start(client->pollInterval());
     const auto ready = [client] {
         bool all = client->getStatus() == CRsrcConnect::RSRC_STAT_CONNECTED;
         for (int k = CRsrcConnect::CGI_CPUCHART; all && k <= CRsrcConnect::CGI_VOLGET; ++k)
