@@ -454,6 +454,8 @@ private slots:
         QVERIFY(run.job->isFinished());
         QCOMPARE(run.job->getStage(), int(NI_STAGE_DONE));
         QCOMPARE(run.job->getErrorCode(), 0ul);
+        // The server records its reboot after its reply that let the job into the wait.
+        QVERIFY(tsup::waitFor([] { return !linesOf("install", macOf(16), "reboot").isEmpty(); }, 5000));
         const double rebootAt = linesOf("install", macOf(16), "reboot").first().value(QStringLiteral("t")).toDouble();
         for (const QJsonObject &line : linesOf("quickconf", macOf(16)))
             QVERIFY(line.value(QStringLiteral("t")).toDouble() < rebootAt);
